@@ -1,0 +1,81 @@
+#include "application.h"
+
+#include "commandline.h"
+#include "console.h"
+#include "exitcode.h"
+#include "instancelock.h"
+#include "mainwindowholder.h"
+#include "qtprompter.h"
+#include "splashwindow.h"
+#include "startupcontroller.h"
+#include "windowscreenshot.h"
+
+#include "library/layout.h"
+#include "library/sharedconnection.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <memory>
+
+namespace kelvor {
+
+int runApplication(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvor"));
+
+    const CommandLineResult commandLine =
+        parseCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    switch (commandLine.status) {
+    case CommandLineResult::Status::ShowHelp:
+        printToStdout(commandLine.message);
+        return ExitOk;
+    case CommandLineResult::Status::Error:
+        printToStderr(QStringLiteral("kelvor: %1").arg(commandLine.message));
+        printToStderr(QStringLiteral("Usage: kelvor [--data-root DIR] [--screenshot FILE]"));
+        return ExitUsage;
+    case CommandLineResult::Status::Run:
+        break;
+    }
+    const StartupOptions& options = commandLine.options;
+
+    // Until the main window is up, closing a message box or the splash must
+    // not end the program behind the start-up sequence's back.
+    app.setQuitOnLastWindowClosed(false);
+
+    SharedConnection connection{LibraryLayout(options.dataRoot)};
+    QtPrompter prompter(QtPrompter::modeFromEnvironment());
+    InstanceLock lock;
+    MainWindowHolder mainWindow(defaultMainWindowFactory(), MainWindowServices{connection, prompter});
+    StartupController startup(lock, connection, mainWindow, prompter);
+    SplashWindow splash;
+
+    QObject::connect(&startup, &StartupController::diagnostic, &printToStderr);
+    QObject::connect(&startup, &StartupController::exitRequested, &app,
+                     [](int exitCode) { QCoreApplication::exit(exitCode); });
+    QObject::connect(&startup, &StartupController::started, &splash, &QWidget::show);
+    QObject::connect(&startup, &StartupController::progressChanged, &splash, &SplashWindow::setProgressText);
+    QObject::connect(&startup, &StartupController::mainWindowShown, &splash, [&] {
+        splash.close();
+        prompter.setDialogParent(mainWindow.window());
+        app.setQuitOnLastWindowClosed(true);
+    });
+
+    std::unique_ptr<WindowScreenshot> screenshot;
+    if (!options.screenshotPath.isEmpty()) {
+        screenshot = std::make_unique<WindowScreenshot>(options.screenshotPath);
+        QObject::connect(screenshot.get(), &WindowScreenshot::diagnostic, &printToStderr);
+        QObject::connect(screenshot.get(), &WindowScreenshot::finished, &app,
+                         [](int exitCode) { QCoreApplication::exit(exitCode); });
+        QObject::connect(&startup, &StartupController::mainWindowShown, screenshot.get(),
+                         [&] { screenshot->capture(mainWindow.window()); });
+    }
+
+    // The sequence runs inside the event loop, so that ending the program
+    // from any of its steps reaches the loop.
+    QTimer::singleShot(0, &startup, &StartupController::start);
+    return app.exec();
+}
+
+}  // namespace kelvor

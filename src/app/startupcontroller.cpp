@@ -1,0 +1,92 @@
+#include "startupcontroller.h"
+
+#include "exitcode.h"
+#include "instancelock.h"
+#include "mainwindowhost.h"
+
+#include "library/database.h"
+#include "library/prompter.h"
+#include "library/sharedconnection.h"
+
+#include <exception>
+
+namespace kelvor {
+
+QString nextProgressText(const QString& current)
+{
+    QString next = current + QStringLiteral("..");
+    if (next.size() > 8) next.clear();
+    return next;
+}
+
+StartupController::StartupController(InstanceLock& lock, SharedConnection& connection,
+                                     MainWindowHost& mainWindow, Prompter& prompter, QObject* parent)
+    : QObject(parent), m_lock(lock), m_connection(connection), m_mainWindow(mainWindow), m_prompter(prompter)
+{
+    m_timer.setObjectName(QStringLiteral("startupTimer"));
+    m_timer.setInterval(kTickIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &StartupController::tick);
+}
+
+void StartupController::start()
+{
+    if (m_stage != Stage::Idle) return;
+
+    // Another copy already runs: end at once, without a window or a message.
+    if (!m_lock.tryAcquire()) {
+        m_stage = Stage::Done;
+        emit exitRequested(ExitOk);
+        return;
+    }
+
+    try {
+        m_connection.open(DatabaseRole::Content);
+    } catch (const DatabaseError& error) {
+        emit diagnostic(error.message());
+        m_prompter.message(QString::fromUtf8(kDatabaseErrorMessage));
+        fail(ExitDatabaseError);
+        return;
+    } catch (const std::exception& error) {
+        emit diagnostic(QString::fromUtf8(error.what()));
+        m_prompter.message(QString::fromUtf8(kDatabaseErrorMessage));
+        fail(ExitDatabaseError);
+        return;
+    }
+
+    m_stage = Stage::Ticking;
+    m_timer.start();
+    emit started();
+}
+
+void StartupController::tick()
+{
+    if (m_stage != Stage::Ticking) return;
+
+    ++m_ticks;
+    m_progress = nextProgressText(m_progress);
+    emit progressChanged(m_progress);
+
+    if (m_ticks == 1) {
+        try {
+            m_mainWindow.load();
+        } catch (const std::exception& error) {
+            // Building the main window failing ends the program without a box.
+            emit diagnostic(QString::fromUtf8(error.what()));
+            fail(ExitMainWindowFailed);
+        }
+    } else if (m_ticks == 2) {
+        m_timer.stop();
+        m_stage = Stage::Done;
+        m_mainWindow.show();
+        emit mainWindowShown();
+    }
+}
+
+void StartupController::fail(int exitCode)
+{
+    m_timer.stop();
+    m_stage = Stage::Done;
+    emit exitRequested(exitCode);
+}
+
+}  // namespace kelvor

@@ -1,0 +1,173 @@
+// Runs the built program the way a user or a script does.
+
+#include "testlibrary.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+using kelvor::test::TestLibrary;
+
+namespace {
+
+const QString kDatabaseError = QStringLiteral("数据库连接错误！！！");
+constexpr int kRunDeadlineMs = 30000;
+
+struct Outcome {
+    bool finished = false;
+    QProcess::ExitStatus exitStatus = QProcess::CrashExit;
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest()
+    {
+        // Each test has its own runtime folder, so the copies of different
+        // tests never see each other's lock.
+        environment.insert("XDG_RUNTIME_DIR", runtimeDir.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("KELVOR_UNATTENDED", "1");
+    }
+
+    void start(QProcess& process, const QStringList& arguments)
+    {
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(KELVOR_PROGRAM), arguments);
+    }
+
+    Outcome run(const QStringList& arguments)
+    {
+        QProcess process;
+        start(process, arguments);
+        Outcome outcome;
+        outcome.finished = process.waitForFinished(kRunDeadlineMs);
+        if (!outcome.finished) {
+            process.kill();
+            process.waitForFinished();
+        }
+        outcome.exitStatus = process.exitStatus();
+        outcome.exitCode = process.exitCode();
+        outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+        outcome.err = QString::fromUtf8(process.readAllStandardError());
+        return outcome;
+    }
+
+    QString lockPath() const { return runtimeDir.filePath("kelvor.lock"); }
+
+    QTemporaryDir runtimeDir;
+    QTemporaryDir workDir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+};
+
+TEST_F(ProgramTest, MissingLibraryReportsTheDatabaseErrorOnceAndFails)
+{
+    const Outcome outcome = run({"--data-root", workDir.path()});
+
+    ASSERT_TRUE(outcome.finished) << "the program must not wait for a user";
+    EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.err.count(kDatabaseError), 1) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains("kvjs.mdb")) << "the detail names the file: " << outcome.err.toStdString();
+}
+
+TEST_F(ProgramTest, SecondCopyEndsAtOnceWithoutOutput)
+{
+    TestLibrary library;
+    QProcess first;
+    start(first, {"--data-root", library.dataRoot()});
+    ASSERT_TRUE(first.waitForStarted());
+    const QDeadlineTimer deadline(kRunDeadlineMs);
+    while (!QFile::exists(lockPath()) && first.state() == QProcess::Running && !deadline.hasExpired())
+        QTest::qWait(20);
+    ASSERT_TRUE(QFile::exists(lockPath())) << first.readAllStandardError().toStdString();
+    ASSERT_EQ(first.state(), QProcess::Running);
+
+    const Outcome second = run({"--data-root", library.dataRoot()});
+
+    EXPECT_TRUE(first.state() == QProcess::Running) << "the first copy keeps running";
+    first.kill();
+    first.waitForFinished();
+
+    ASSERT_TRUE(second.finished);
+    EXPECT_EQ(second.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.out, QString());
+    EXPECT_EQ(second.err, QString());
+}
+
+TEST_F(ProgramTest, ScreenshotSavesTheMainWindowAsPng)
+{
+    TestLibrary library;
+    const QString shot = workDir.filePath("main.png");
+
+    const Outcome outcome = run({"--data-root", library.dataRoot(), "--screenshot", shot});
+
+    ASSERT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const QImage image(shot, "PNG");
+    EXPECT_FALSE(image.isNull());
+    EXPECT_FALSE(QFile::exists(lockPath())) << "the lock goes with the program";
+}
+
+TEST_F(ProgramTest, ScreenshotThatCannotBeWrittenFails)
+{
+    TestLibrary library;
+    const QString shot = workDir.filePath("no-such-folder/main.png");
+
+    const Outcome outcome = run({"--data-root", library.dataRoot(), "--screenshot", shot});
+
+    ASSERT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.err.contains(shot)) << outcome.err.toStdString();
+    EXPECT_FALSE(QFile::exists(shot));
+}
+
+struct CommandLineCase {
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+    bool onStdout;  // else stderr
+    QString text;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const CommandLineCase& c, std::ostream* os) { *os << c.name; }
+
+class ProgramCommandLineTest : public ProgramTest, public ::testing::WithParamInterface<CommandLineCase> {};
+
+TEST_P(ProgramCommandLineTest, AnswersWithoutStartingUp)
+{
+    const CommandLineCase& c = GetParam();
+    const Outcome outcome = run(c.arguments);
+
+    ASSERT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(outcome.exitCode, c.exitCode);
+    const QString& stream = c.onStdout ? outcome.out : outcome.err;
+    EXPECT_TRUE(stream.contains(c.text)) << stream.toStdString();
+    EXPECT_FALSE(outcome.err.contains(kDatabaseError));
+    EXPECT_FALSE(QFile::exists(lockPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgramCommandLineTest,
+    ::testing::Values(CommandLineCase{"UnknownOption", {"--bogus"}, 2, false, "bogus"},
+                      CommandLineCase{"StrayArgument", {"stray"}, 2, false, "stray"},
+                      CommandLineCase{"MissingValue", {"--screenshot"}, 2, false, "screenshot"},
+                      CommandLineCase{"Help", {"--help"}, 0, true, "--data-root"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QUrl>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QWebEngineView;
+
+namespace kelvor {
+
+// Names a text range that lives inside the page of one DocumentView. An id
+// of an earlier page names nothing in the current one; operations on it
+// report failure (false / empty text).
+using TextRangeId = QString;
+
+// The embedded browser of the document area. Wraps one web view; the rest of
+// the program never sees the browser classes. Every page operation runs
+// inside the page and answers later through its callback (which may be
+// empty); a page that has not loaded yet answers with an empty text, 0 or
+// false. Pages that declare no encoding are read as GBK.
+class DocumentView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DocumentView(QWidget* parent = nullptr);
+    ~DocumentView() override;
+
+    // A local file (.htm page, .jpg picture) by its full path, or a web address.
+    void navigate(const QString& pathOrAddress);
+    // What was last navigated to (or the link followed since).
+    QUrl location() const;
+    bool isLoading() const { return m_loading; }
+    // Runs `next` once the page being loaded has finished, or at once when
+    // nothing is loading.
+    void whenLoaded(std::function<void()> next);
+
+    // The body's plain text with line breaks as CR LF; empty without a page.
+    void plainText(std::function<void(QString)> done) const;
+    // Number of elements of the page.
+    void elementCount(std::function<void(int)> done) const;
+    // Relative scrolling; distances beyond the page's ends stop at them.
+    void scrollBy(int dx, int dy, std::function<void()> done = {}) const;
+    void scrollPosition(std::function<void(QPoint)> done) const;
+
+    // The user's selection, line breaks as CR LF.
+    void selectionText(std::function<void(QString)> done) const;
+    void emptySelection(std::function<void()> done = {}) const;
+
+    // A new range over the whole body; an empty id when the page has no body.
+    void createBodyRange(std::function<void(TextRangeId)> done) const;
+    void releaseRange(const TextRangeId& id) const;
+    // Moves the range onto the next match at or after its start, case
+    // ignored and runs of white space matching one blank; false when none is left.
+    void findText(const TextRangeId& id, const QString& text, std::function<void(bool)> done) const;
+    void selectRange(const TextRangeId& id, std::function<void(bool)> done = {}) const;
+    void rangeText(const TextRangeId& id, std::function<void(QString)> done) const;
+    // Replaces the range by `html`; the range is left collapsed behind it.
+    void pasteHtml(const TextRangeId& id, const QString& html, std::function<void(bool)> done = {}) const;
+    void collapse(const TextRangeId& id, bool toStart, std::function<void(bool)> done = {}) const;
+    // Move a boundary by a signed number of characters, bounded by the body.
+    void moveStart(const TextRangeId& id, int characters, std::function<void(bool)> done = {}) const;
+    void moveEnd(const TextRangeId& id, int characters, std::function<void(bool)> done = {}) const;
+
+signals:
+    // A page finished loading (ok is false for a page that could not be loaded).
+    void documentComplete(bool ok);
+
+private:
+    void call(const QString& function, const QVariantList& arguments,
+              std::function<void(const QVariant&)> done) const;
+
+    QWebEngineView* m_view = nullptr;
+    QUrl m_location;
+    bool m_loading = false;
+    std::vector<std::function<void()>> m_afterLoad;
+};
+
+}  // namespace kelvor

@@ -1,0 +1,17 @@
+#include "qtshell.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace kelvor {
+
+bool QtShell::startProgram(const QString& path)
+{
+    return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());
+}
+
+bool QtShell::openFolder(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+
+}  // namespace kelvor

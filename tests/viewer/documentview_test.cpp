@@ -1,0 +1,296 @@
+#include "viewer/documentview.h"
+
+#include "pagewait.h"
+
+#include "library/gbk.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvor {
+namespace {
+
+using test::answerOf;
+using test::loadPage;
+
+class DocumentViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_view.resize(400, 300);
+        m_view.show();
+    }
+
+    // Writes an HTML fixture (UTF-8 unless bytes are given) and loads it.
+    void load(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = test::writeFixture(m_dir.path() + "/" + name, bytes);
+        ASSERT_FALSE(path.isEmpty());
+        ASSERT_TRUE(loadPage(m_view, path)) << name.toStdString();
+    }
+    void loadBody(const QString& body)
+    {
+        load(QStringLiteral("page%1.htm").arg(++m_pages),
+             "<html><head><meta charset=\"utf-8\"></head><body>" + body.toUtf8() + "</body></html>");
+    }
+
+    QString plainText() { return answerOf<QString>([&](auto done) { m_view.plainText(done); }).value_or("<none>"); }
+    int elementCount() { return answerOf<int>([&](auto done) { m_view.elementCount(done); }).value_or(-1); }
+    QPoint scrollPosition()
+    {
+        return answerOf<QPoint>([&](auto done) { m_view.scrollPosition(done); }).value_or(QPoint(-1, -1));
+    }
+    void scrollBy(int dx, int dy)
+    {
+        ASSERT_TRUE(answerOf<bool>([&](auto done) { m_view.scrollBy(dx, dy, [done] { done(true); }); }));
+    }
+    QString selectionText()
+    {
+        return answerOf<QString>([&](auto done) { m_view.selectionText(done); }).value_or("<none>");
+    }
+    TextRangeId bodyRange()
+    {
+        return answerOf<TextRangeId>([&](auto done) { m_view.createBodyRange(done); }).value_or(QString());
+    }
+    bool find(const TextRangeId& id, const QString& text)
+    {
+        return answerOf<bool>([&](auto done) { m_view.findText(id, text, done); }).value_or(false);
+    }
+    QString rangeText(const TextRangeId& id)
+    {
+        return answerOf<QString>([&](auto done) { m_view.rangeText(id, done); }).value_or("<none>");
+    }
+    bool paste(const TextRangeId& id, const QString& html)
+    {
+        return answerOf<bool>([&](auto done) { m_view.pasteHtml(id, html, done); }).value_or(false);
+    }
+    bool collapse(const TextRangeId& id, bool toStart)
+    {
+        return answerOf<bool>([&](auto done) { m_view.collapse(id, toStart, done); }).value_or(false);
+    }
+    bool select(const TextRangeId& id)
+    {
+        return answerOf<bool>([&](auto done) { m_view.selectRange(id, done); }).value_or(false);
+    }
+    bool moveStart(const TextRangeId& id, int n)
+    {
+        return answerOf<bool>([&](auto done) { m_view.moveStart(id, n, done); }).value_or(false);
+    }
+    bool moveEnd(const TextRangeId& id, int n)
+    {
+        return answerOf<bool>([&](auto done) { m_view.moveEnd(id, n, done); }).value_or(false);
+    }
+
+    // Wraps every match in a span, as highlighting does; the texts matched.
+    QStringList wrapAll(const QString& term, int limit = 50)
+    {
+        QStringList matched;
+        const TextRangeId id = bodyRange();
+        while (matched.size() < limit && find(id, term)) {
+            const QString text = rangeText(id);
+            matched << text;
+            paste(id, "<span style='background:RED'>" + text + "</span>");
+            collapse(id, false);
+        }
+        return matched;
+    }
+
+    QTemporaryDir m_dir;
+    DocumentView m_view;
+    int m_pages = 0;
+};
+
+TEST_F(DocumentViewTest, nothingLoadedAnswersEmpty)
+{
+    EXPECT_EQ(plainText(), "");
+    EXPECT_EQ(selectionText(), "");
+    EXPECT_FALSE(find(QStringLiteral("no-such-range"), "x"));
+}
+
+TEST_F(DocumentViewTest, plainTextAndElementCount)
+{
+    loadBody("<p>Hello</p><div><span>World</span></div>");
+    const QString text = plainText();
+    EXPECT_TRUE(text.startsWith("Hello\r\n")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("World")) << text.toStdString();
+    EXPECT_FALSE(text.contains(QRegularExpression("[^\r]\n"))) << "line breaks are CR LF";
+    // html, head, meta, body, p, div, span
+    EXPECT_EQ(elementCount(), 7);
+}
+
+TEST_F(DocumentViewTest, findWrapsEveryMatchIgnoringCaseAndKeepsThePageLetters)
+{
+    loadBody("<p>ABC one abc two Abc</p>");
+    const int before = elementCount();
+
+    EXPECT_EQ(wrapAll("abc"), (QStringList{"ABC", "abc", "Abc"}));
+
+    EXPECT_EQ(elementCount(), before + 3);
+    EXPECT_EQ(plainText(), "ABC one abc two Abc");
+    // The spans hold the term again; a new pass finds each exactly once more.
+    EXPECT_EQ(wrapAll("ABC").size(), 3);
+}
+
+TEST_F(DocumentViewTest, findMatchesAcrossElementsAndLineBreaksOfTheSource)
+{
+    const struct {
+        const char* body;
+        const char* term;
+        bool found;
+        const char* matched;
+    } cases[] = {
+        {"<p>x <b>Qt</b>Widgets y</p>", "qtwidgets", true, "QtWidgets"},
+        {"<p>open\n      the   file</p>", "open the file", true, "open\n      the   file"},
+        {"<p>中文编程资料</p>", "编程", true, "编程"},
+        {"<p>abc</p><script>var hidden = 'needle';</script>", "needle", false, ""},
+        {"<p>abc</p>", "abcd", false, ""},
+        {"<p>abc</p>", "", false, ""},
+    };
+    for (const auto& c : cases) {
+        loadBody(QString::fromUtf8(c.body));
+        const TextRangeId id = bodyRange();
+        ASSERT_FALSE(id.isEmpty());
+        EXPECT_EQ(find(id, QString::fromUtf8(c.term)), c.found) << c.body;
+        if (c.found) {
+            EXPECT_EQ(rangeText(id), QString::fromUtf8(c.matched)) << c.body;
+        }
+    }
+}
+
+TEST_F(DocumentViewTest, pastedHtmlIsSkippedByTheNextFind)
+{
+    loadBody("<p>ab and ab</p>");
+    const TextRangeId id = bodyRange();
+    ASSERT_TRUE(find(id, "ab"));
+    // The replacement holds the term twice; the search must go on behind it.
+    ASSERT_TRUE(paste(id, "<b>ab ab</b>"));
+    ASSERT_TRUE(collapse(id, false));
+    ASSERT_TRUE(find(id, "ab"));
+    ASSERT_TRUE(paste(id, "<i>AB</i>"));
+    EXPECT_FALSE(find(id, "ab"));
+    EXPECT_EQ(plainText(), "ab ab and AB");
+}
+
+TEST_F(DocumentViewTest, rangeBoundariesMoveByCharactersWithinTheBody)
+{
+    loadBody("<p>0123456789<b>abc</b>defghij</p>");
+    const TextRangeId id = bodyRange();
+    ASSERT_TRUE(find(id, "abc"));
+    ASSERT_TRUE(moveStart(id, -3));
+    ASSERT_TRUE(moveEnd(id, 2));
+    EXPECT_EQ(rangeText(id), "789abcde");
+
+    ASSERT_TRUE(moveStart(id, -1000));
+    ASSERT_TRUE(moveEnd(id, 1000));
+    EXPECT_EQ(rangeText(id), "0123456789abcdefghij");
+
+    ASSERT_TRUE(collapse(id, true));
+    EXPECT_EQ(rangeText(id), "");
+    ASSERT_TRUE(find(id, "J"));
+    EXPECT_EQ(rangeText(id), "j");
+}
+
+TEST_F(DocumentViewTest, rangeOfAnEarlierPageNamesNothing)
+{
+    loadBody("<p>alpha</p>");
+    const TextRangeId old = bodyRange();
+    ASSERT_FALSE(old.isEmpty());
+    loadBody("<p>alpha</p>");
+    EXPECT_FALSE(find(old, "alpha"));
+    EXPECT_EQ(rangeText(old), "");
+    EXPECT_NE(bodyRange(), old);
+}
+
+TEST_F(DocumentViewTest, selectionTextAndEmptyingIt)
+{
+    loadBody("<p>first line</p><p>second line</p>");
+    const TextRangeId word = bodyRange();
+    ASSERT_TRUE(find(word, "SECOND"));
+    ASSERT_TRUE(select(word));
+    EXPECT_EQ(selectionText(), "second");
+
+    const TextRangeId all = bodyRange();
+    ASSERT_TRUE(select(all));
+    const QString both = selectionText();
+    EXPECT_TRUE(both.startsWith("first line\r\n")) << both.toStdString();
+    EXPECT_TRUE(both.endsWith("second line")) << both.toStdString();
+
+    m_view.emptySelection();
+    EXPECT_EQ(selectionText(), "");
+}
+
+TEST_F(DocumentViewTest, scrollByMovesRelativelyAndStopsAtThePageEnds)
+{
+    loadBody("<div style='height:5000px'>tall</div>");
+    scrollBy(0, 120);
+    EXPECT_EQ(scrollPosition().y(), 120);
+    scrollBy(0, 2000000);
+    const int bottom = scrollPosition().y();
+    EXPECT_GT(bottom, 4000);
+    EXPECT_LT(bottom, 5100);
+    scrollBy(0, -2000000);
+    EXPECT_EQ(scrollPosition().y(), 0);
+}
+
+TEST_F(DocumentViewTest, pageWithoutDeclaredEncodingIsReadAsGbk)
+{
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(m_dir.path() + "/pic.jpg", "JPG"));
+    // Mostly code and one Chinese word whose GBK bytes also read as UTF-8:
+    // left to guess, the browser takes it for UTF-8.
+    load("gbk.htm", gbk::encode(QStringLiteral(
+                        "<html><body><p>int total = 0; // 说</p>"
+                        "<p id=cs></p><p id=pic>no picture</p>"
+                        "<img src='pic.jpg' onload=\"document.getElementById('pic').textContent = 'picture shown'\">"
+                        "<script>document.getElementById('cs').textContent = document.characterSet;</script>"
+                        "</body></html>")));
+    const QString text = plainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("int total = 0; // 说"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("GBK")) << text.toStdString();
+    EXPECT_TRUE(text.contains("picture shown")) << "relative files of the page still load";
+    EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(m_dir.path() + "/gbk.htm"));
+
+    // A page that names its encoding keeps it.
+    load("utf8.htm", QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>中文</body></html>").toUtf8());
+    EXPECT_EQ(plainText(), QStringLiteral("中文"));
+}
+
+TEST_F(DocumentViewTest, pageScriptsCanNeitherReplaceTheOperationsNorShowTheContextMenu)
+{
+    loadBody("<p id=out>waiting</p><script>"
+             "window.kelvorPage = {plainText: function () { return 'forged'; }};"
+             "var e = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});"
+             "document.body.dispatchEvent(e);"
+             "document.getElementById('out').textContent = e.defaultPrevented ? 'menu refused' : 'menu shown';"
+             "</script>");
+    EXPECT_EQ(plainText(), "menu refused");
+}
+
+TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString jpg = m_dir.path() + "/001.jpg";
+    ASSERT_TRUE(picture.save(jpg, "JPG"));
+
+    QSignalSpy complete(&m_view, &DocumentView::documentComplete);
+    m_view.navigate(jpg);
+    ASSERT_TRUE(complete.wait(30000));
+    EXPECT_TRUE(complete.takeFirst().at(0).toBool());
+    EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(jpg));
+    EXPECT_GT(elementCount(), 0);
+
+    m_view.navigate(m_dir.path() + "/missing.htm");
+    ASSERT_TRUE(complete.wait(30000));
+    EXPECT_FALSE(complete.takeFirst().at(0).toBool());
+}
+
+}  // namespace
+}  // namespace kelvor

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "viewer/shell.h"
+
+#include <QStringList>
+
+namespace kelvor::test {
+
+// Remembers what the program asked the desktop to do, and does nothing.
+class RecordingShell : public Shell {
+public:
+    bool startProgram(const QString& path) override
+    {
+        programs << path;
+        return true;
+    }
+    bool openFolder(const QString& path) override
+    {
+        folders << path;
+        return true;
+    }
+
+    QStringList programs;
+    QStringList folders;
+};
+
+}  // namespace kelvor::test

@@ -7,7 +7,8 @@
 
 namespace kelvor::bench {
 
-// A library of generated records over the six centres of the search page,
+// A library of generated records over the six centres of the search page
+// (documents, and a level-1 folder for every 10 000 of them in a centre),
 // written once into a folder under /tmp named after the record count and
 // reused by later runs (a marker file tells a finished library from one
 // whose writing was interrupted).

@@ -15,6 +15,7 @@ struct TitleList {
     std::vector<QString> names;
     std::vector<QString> codes;
     size_t size() const { return names.size(); }
+    bool empty() const { return names.empty(); }
     void clear()
     {
         names.clear();

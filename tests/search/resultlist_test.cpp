@@ -1,0 +1,51 @@
+#include "search/resultlist.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvor;
+
+namespace {
+
+TitleList rows(int n, const QString& tag)
+{
+    TitleList list;
+    for (int i = 0; i < n; ++i) {
+        list.names.push_back(QStringLiteral("%1 title %2").arg(tag).arg(i));
+        list.codes.push_back(QStringLiteral("%1%2").arg(tag).arg(i));
+    }
+    return list;
+}
+
+TEST(ResultListTest, CodeOfEveryLineAtItsPositionAndOneSparePosition)
+{
+    ResultList results;
+    results.show(rows(5, "a"));
+    EXPECT_EQ(results.lineCount(), 5u);
+    ASSERT_EQ(results.codeTable().size(), 6u);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(results.codeAt(i), QStringLiteral("a%1").arg(i));
+    EXPECT_EQ(results.codeAt(5), "");  // the spare position
+    EXPECT_EQ(results.codeAt(6), "");
+    EXPECT_EQ(results.codeAt(-1), "");
+}
+
+TEST(ResultListTest, ResizeKeepsWhatTheTableHeldWithinItsNewSize)
+{
+    ResultList results;
+    results.show(rows(7, "a"));
+    results.show(rows(5, "b"));
+    ASSERT_EQ(results.codeTable().size(), 6u);
+    EXPECT_EQ(results.codeAt(4), "b4");
+    EXPECT_EQ(results.codeAt(5), "a5");  // spare, left from the longer search
+    EXPECT_EQ(results.lines().back(), "b title 4");
+}
+
+TEST(ResultListTest, EmptiedListKeepsItsCodeTable)
+{
+    ResultList results;
+    results.show(rows(3, "a"));
+    results.clearLines();
+    EXPECT_TRUE(results.isEmpty());
+    EXPECT_EQ(results.codeAt(2), "a2");
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+#include "settings/coolsys.h"
+#include "settings/initialsettings.h"
+#include "settings/optionfile.h"
+
+#include "settingsfiles.h"
+
+#include "library/layout.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace kelvor;
+
+namespace {
+
+using Bytes = std::optional<QByteArray>;
+constexpr auto Unreadable = OptionFileValue::Unreadable;
+
+TEST(OptionFileTest, FirstValueTicksClearsOrLeavesTheBox)
+{
+    struct Case {
+        Bytes content;
+        OptionFileValue value;
+    };
+    const std::vector<Case> cases = {
+        {"1\r\n", OptionFileValue::Ticked},
+        {"0\r\n", OptionFileValue::Clear},
+        {" 1 ", OptionFileValue::Ticked},
+        {"1,0\r\n", OptionFileValue::Ticked},
+        {"0\r\n1\r\n", OptionFileValue::Clear},
+        {"7\r\n", OptionFileValue::Unchanged},
+        {"-1\r\n", OptionFileValue::Unchanged},
+        {"abc\r\n", OptionFileValue::Unchanged},
+        {"", Unreadable},
+        {"\r\n", Unreadable},
+        {std::nullopt, Unreadable},
+    };
+    test::SettingsFolder folder;
+    for (const Case& k : cases)
+        EXPECT_EQ(readOptionFile(folder.put("option.htm", k.content)), k.value)
+            << (k.content ? k.content->toStdString() : "no file");
+}
+
+TEST(OptionFileTest, ClickWritesTheNumberAndCrLf)
+{
+    test::SettingsFolder folder;
+    const QString path = folder.put("option.htm", QByteArray("0\r\n"));
+    EXPECT_TRUE(writeOptionFile(path, true));
+    EXPECT_EQ(folder.contentOf("option.htm"), "1\r\n");
+    EXPECT_EQ(readOptionFile(path), OptionFileValue::Ticked);
+    EXPECT_TRUE(writeOptionFile(path, false));
+    EXPECT_EQ(folder.contentOf("option.htm"), "0\r\n");
+}
+
+TEST(InitialSettingsTest, OptionFileThenStartupEntry)
+{
+    struct Case {
+        Bytes option, loginsys;
+        OptionFileValue note;
+        std::optional<int> item;
+    };
+    const std::vector<Case> cases = {
+        {"1\r\n", "1\r\n", OptionFileValue::Ticked, 1},
+        {"0\r\n", "7\r\n", OptionFileValue::Clear, 7},
+        {"5\r\n", "3", OptionFileValue::Unchanged, 3},
+        {"1\r\n", "2\r\n5\r\n", OptionFileValue::Ticked, 2},
+        {"1\r\n", "9\r\n", OptionFileValue::Ticked, std::nullopt},
+        {"1\r\n", "0\r\n", OptionFileValue::Ticked, std::nullopt},
+        {"1\r\n", "abc\r\n", OptionFileValue::Ticked, std::nullopt},
+        {"1\r\n", std::nullopt, OptionFileValue::Ticked, std::nullopt},
+        {std::nullopt, "1\r\n", Unreadable, std::nullopt},  // a missing option file skips the start-up entry
+        {"", "1\r\n", Unreadable, std::nullopt},
+    };
+    test::SettingsFolder folder;
+    const LibraryLayout layout(folder.path("root"));
+    QDir().mkpath(QFileInfo(layout.optionFile()).path());
+    for (const Case& k : cases) {
+        folder.put(QDir(folder.path("")).relativeFilePath(layout.optionFile()), k.option);
+        folder.put(QDir(folder.path("")).relativeFilePath(layout.loginsysFile()), k.loginsys);
+        const InitialSettings s = readInitialSettings(layout);
+        EXPECT_EQ(s.noteOption, k.note);
+        EXPECT_EQ(s.startupItem, k.item);
+    }
+}
+
+TEST(InitialSettingsTest, StartupEntryInTheLibraryCodePage)
+{
+    test::SettingsFolder folder;
+    EXPECT_EQ(readStartupItem(folder.put("loginsys.ini", QByteArray("\xd6\xd0\r\n"))), std::nullopt);  // 中
+    EXPECT_EQ(readStartupItem(folder.put("loginsys.ini", QByteArray("4,\xd6\xd0\r\n"))), 4);
+}
+
+TEST(CoolsysTest, NonEmptyTextsEachAfterCrLfAndAFinalCrLf)
+{
+    struct Case {
+        QStringList texts;
+        QByteArray content;
+    };
+    const std::vector<Case> cases = {
+        {{}, "\r\n"},
+        {{"abc", "def"}, "\r\nabc\r\ndef\r\n"},
+        {{"", "abc", ""}, "\r\nabc\r\n"},
+        {{"中文"}, "\r\n\xd6\xd0\xce\xc4\r\n"},  // the library's code page
+    };
+    test::SettingsFolder folder;
+    for (const Case& k : cases) {
+        EXPECT_TRUE(writeCoolsys(folder.put("coolsys.ini", QByteArray("\r\nold\r\n")), k.texts));
+        EXPECT_EQ(folder.contentOf("coolsys.ini"), k.content);
+    }
+    EXPECT_EQ(folder.entries(), QStringList{"coolsys.ini"});
+}
+
+TEST(SettingsWriteTest, MissingFolderFailsWithoutCreatingIt)
+{
+    test::SettingsFolder folder;
+    EXPECT_FALSE(writeOptionFile(folder.path("no/such/option.htm"), true));
+    EXPECT_FALSE(writeCoolsys(folder.path("no/coolsys.ini"), {"abc"}));
+    EXPECT_TRUE(folder.entries().isEmpty());
+}
+
+}  // namespace

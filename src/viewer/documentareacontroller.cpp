@@ -1,4 +1,4 @@
-#include "documentdisplay.h"
+#include "documentareacontroller.h"
 
 #include "documentview.h"
 #include "sidepanel.h"
@@ -16,7 +16,7 @@ constexpr int kDefaultPanelMode = 1;
 
 }  // namespace
 
-DocumentDisplay::DocumentDisplay(DocumentArea area, LibraryLayout layout, Shell& shell, QObject* parent)
+DocumentAreaController::DocumentAreaController(DocumentArea area, LibraryLayout layout, Shell& shell, QObject* parent)
     : QObject(parent),
       m_documentView(area.documentView),
       m_sourcePageView(area.sourcePageView),
@@ -26,10 +26,10 @@ DocumentDisplay::DocumentDisplay(DocumentArea area, LibraryLayout layout, Shell&
       m_extractor(layout),
       m_actions(layout, shell)
 {
-    if (m_sidePanel) connect(m_sidePanel, &SidePanel::clicked, this, &DocumentDisplay::sidePanelClicked);
+    if (m_sidePanel) connect(m_sidePanel, &SidePanel::clicked, this, &DocumentAreaController::sidePanelClicked);
 }
 
-void DocumentDisplay::fillSidePanel(const QString& cc, const QString& nycd, const QString& bb)
+void DocumentAreaController::fillSidePanel(const QString& cc, const QString& nycd, const QString& bb)
 {
     if (!m_sidePanel) return;
     const std::pair<int, const QString*> fields[] = {{kSourceButton, &cc}, {kSourceFolderButton, &nycd},
@@ -40,12 +40,12 @@ void DocumentDisplay::fillSidePanel(const QString& cc, const QString& nycd, cons
     }
 }
 
-void DocumentDisplay::setSourceButtonEnabledInDefaultMode(bool enabled)
+void DocumentAreaController::setSourceButtonEnabledInDefaultMode(bool enabled)
 {
     if (m_panelMode == kDefaultPanelMode && m_sidePanel) m_sidePanel->setButtonEnabled(kSourceButton, enabled);
 }
 
-void DocumentDisplay::visibleweb(const QString& documentPath)
+void DocumentAreaController::visibleweb(const QString& documentPath)
 {
     setSourceButtonEnabledInDefaultMode(false);
     m_sourceFlag = false;
@@ -66,7 +66,7 @@ void DocumentDisplay::visibleweb(const QString& documentPath)
     setSourceButtonEnabledInDefaultMode(true);
 }
 
-void DocumentDisplay::sidePanelClicked(int index)
+void DocumentAreaController::sidePanelClicked(int index)
 {
     switch (index) {
     case kShowDocumentButton:
@@ -86,18 +86,18 @@ void DocumentDisplay::sidePanelClicked(int index)
     }
 }
 
-void DocumentDisplay::showDocument()
+void DocumentAreaController::showDocument()
 {
     ++m_showRequest;
     if (m_documentView) m_documentView->show();
     if (m_sourceTextBox) m_sourceTextBox->hide();
 }
 
-void DocumentDisplay::showSourceText()
+void DocumentAreaController::showSourceText()
 {
     if (!m_sourcePageView || !m_sourceTextBox) return;
     const quint64 request = ++m_showRequest;
-    QPointer<DocumentDisplay> self(this);
+    QPointer<DocumentAreaController> self(this);
     // The source page may still be loading right after an extraction.
     m_sourcePageView->whenLoaded([self, request] {
         if (!self || !self->m_sourcePageView) return;

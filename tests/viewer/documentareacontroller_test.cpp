@@ -1,4 +1,4 @@
-#include "viewer/documentdisplay.h"
+#include "viewer/documentareacontroller.h"
 
 #include "pagewait.h"
 #include "recordingshell.h"
@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kDeadlineMs = 30000;
 
-class DocumentDisplayTest : public ::testing::Test {
+class DocumentAreaControllerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -64,17 +64,17 @@ protected:
     QPlainTextEdit* m_sourceText = new QPlainTextEdit(&m_window);
     SidePanel* m_panel = new SidePanel(&m_window);
     test::RecordingShell m_shell;
-    DocumentDisplay m_display{{m_documentView, m_sourcePageView, m_sourceText, m_panel}, layout(), m_shell};
+    DocumentAreaController m_display{{m_documentView, m_sourcePageView, m_sourceText, m_panel}, layout(), m_shell};
 };
 
-TEST_F(DocumentDisplayTest, sourceButtonShowsTheSourceTextOverTheDocumentAndButtonZeroReturns)
+TEST_F(DocumentAreaControllerTest, sourceButtonShowsTheSourceTextOverTheDocumentAndButtonZeroReturns)
 {
     QSignalSpy sourceLoaded(m_sourcePageView, &DocumentView::documentComplete);
     open(writeDocument("a.htm", "<html><body><p>讲解</p>\r\n<p class=a2>int total = 0;</p>\r\n"
                                 "<p class=a3>for (;;)\r\n{ total++; } // 说</p>\r\n</body></html>\r\n"));
 
     EXPECT_TRUE(m_display.sourceFlag());
-    EXPECT_TRUE(m_panel->isButtonEnabled(DocumentDisplay::kSourceButton));
+    EXPECT_TRUE(m_panel->isButtonEnabled(DocumentAreaController::kSourceButton));
     ASSERT_TRUE(sourceLoaded.wait(kDeadlineMs));
     EXPECT_EQ(m_sourcePageView->location(), QUrl::fromLocalFile(layout().sourcePage()));
     EXPECT_TRUE(m_sourcePageView->isHidden());
@@ -95,7 +95,7 @@ TEST_F(DocumentDisplayTest, sourceButtonShowsTheSourceTextOverTheDocumentAndButt
     EXPECT_TRUE(m_sourceText->isHidden());
 }
 
-TEST_F(DocumentDisplayTest, documentWithoutSourceOffersNoSourceText)
+TEST_F(DocumentAreaControllerTest, documentWithoutSourceOffersNoSourceText)
 {
     QSignalSpy sourceLoaded(m_sourcePageView, &DocumentView::documentComplete);
     open(writeDocument("a.htm", "<p class=a2>int a;</p>\r\n"));
@@ -106,7 +106,7 @@ TEST_F(DocumentDisplayTest, documentWithoutSourceOffersNoSourceText)
     // The next document has no source: the box is hidden and stays hidden.
     open(writeDocument("b.htm", "<p>nothing to copy</p>\r\n"));
     EXPECT_FALSE(m_display.sourceFlag());
-    EXPECT_FALSE(m_panel->isButtonEnabled(DocumentDisplay::kSourceButton));
+    EXPECT_FALSE(m_panel->isButtonEnabled(DocumentAreaController::kSourceButton));
     EXPECT_TRUE(m_sourceText->isHidden());
     click(0);
     m_panel->button(1)->setEnabled(true);  // even a click that gets through does nothing
@@ -115,7 +115,7 @@ TEST_F(DocumentDisplayTest, documentWithoutSourceOffersNoSourceText)
     EXPECT_TRUE(m_documentView->isVisible());
 }
 
-TEST_F(DocumentDisplayTest, missingDocumentShowsThePlaceholderPicture)
+TEST_F(DocumentAreaControllerTest, missingDocumentShowsThePlaceholderPicture)
 {
     QSignalSpy complete(m_documentView, &DocumentView::documentComplete);
     m_display.visibleweb(layout().libraryFolder() + "/docs/missing.htm");
@@ -124,7 +124,7 @@ TEST_F(DocumentDisplayTest, missingDocumentShowsThePlaceholderPicture)
     EXPECT_EQ(m_documentView->location(), QUrl::fromLocalFile(layout().placeholderPicture()));
 }
 
-TEST_F(DocumentDisplayTest, sourceButtonFollowsTheExtractionOnlyInTheDefaultPanelMode)
+TEST_F(DocumentAreaControllerTest, sourceButtonFollowsTheExtractionOnlyInTheDefaultPanelMode)
 {
     const QString withSource = writeDocument("c.htm", "<p class=a2>x</p>");
     const QString without = writeDocument("d.htm", "<p>y</p>");
@@ -151,7 +151,7 @@ TEST_F(DocumentDisplayTest, sourceButtonFollowsTheExtractionOnlyInTheDefaultPane
     EXPECT_FALSE(m_display.sourceFlag());
 }
 
-TEST_F(DocumentDisplayTest, recordFieldsBecomeTagsAndTheButtonsActOnThem)
+TEST_F(DocumentAreaControllerTest, recordFieldsBecomeTagsAndTheButtonsActOnThem)
 {
     QDir().mkpath(layout().libraryFolder() + "/4629056127/demo");
     test::writeFixture(layout().libraryFolder() + "/1367490231/lesson.exe", "");

@@ -28,13 +28,13 @@ struct DocumentArea {
 
 // Document display: the source extraction of the opened document and the
 // side panel's buttons.
-class DocumentDisplay : public QObject {
+class DocumentAreaController : public QObject {
     Q_OBJECT
 public:
     // Side-panel button that shows the document's source text.
     static constexpr int kSourceButton = 1;
 
-    DocumentDisplay(DocumentArea area, LibraryLayout layout, Shell& shell, QObject* parent = nullptr);
+    DocumentAreaController(DocumentArea area, LibraryLayout layout, Shell& shell, QObject* parent = nullptr);
 
     // 1 default, 2 video centre, 3 interface centre; set by the centre switch.
     void setPanelMode(int mode) { m_panelMode = mode; }

@@ -24,9 +24,10 @@ public:
     {
         questions << prompt;
         if (inputAnswers.empty()) return std::nullopt;
-        auto a = inputAnswers.front();
+        const bool answered = inputAnswers.front().has_value();
+        const QString text = answered ? *inputAnswers.front() : QString();
         inputAnswers.pop_front();
-        return a;
+        return answered ? std::optional<QString>(text) : std::nullopt;
     }
 
     QStringList messages;

@@ -1,0 +1,348 @@
+#include "centreswitch.h"
+
+#include "resultlistmodel.h"
+
+#include "catalogue/cataloguemodel.h"
+#include "catalogue/treequeries.h"
+#include "library/sharedconnection.h"
+#include "search/titlelist.h"
+
+#include <stdexcept>
+
+namespace kelvor {
+
+namespace {
+
+// Ends a switch at the step that failed; caught in Label1_Click.
+class SwitchFailed : public std::runtime_error {
+public:
+    explicit SwitchFailed(const QString& detail) : std::runtime_error(detail.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+constexpr int kTabsTop = 200;
+constexpr int kVideoItem = 2;
+constexpr int kInterfaceItem = 6;
+
+const QString kQueryCentreTitle = QStringLiteral("查询中心");
+
+}  // namespace
+
+CentreSwitch::CentreSwitch(SharedConnection& connection, WindowSession& session, CatalogueModel& catalogue,
+                           ResultListModel& results, CentreSwitchView& view)
+    : m_connection(connection), m_session(session), m_catalogue(catalogue), m_results(results), m_view(view)
+{
+}
+
+QStringList CentreSwitch::sidePanelCaptions(int panelMode)
+{
+    switch (panelMode) {
+    case 2:
+        return {QStringLiteral("视频简介"), QStringLiteral("观看视频对应文档"), QStringLiteral("打开源代码文件夹"),
+                QStringLiteral("最新升级视频"), QStringLiteral("视频论坛")};
+    case 3:
+        return {QStringLiteral("下载界面"), QStringLiteral("查看对应PSD文件"), QStringLiteral("界面设计视频学习"),
+                QStringLiteral("在线学习设计"), QStringLiteral("界面论坛")};
+    default:
+        return {QStringLiteral("显示文档"), QStringLiteral("显现文档中的源程序"), QStringLiteral("打开源代码文件夹"),
+                QStringLiteral("观看学习视频"), QStringLiteral("学习论坛")};
+    }
+}
+
+int CentreSwitch::panelModeOf(int centreItem)
+{
+    if (centreItem == kVideoItem) return 2;
+    if (centreItem == kInterfaceItem) return 3;
+    return 1;
+}
+
+void CentreSwitch::Label1_Click(int item)
+{
+    beginSwitch(item);
+    try {
+        switch (m_session.group) {
+        case NavigationGroup::Centre: switchCentreGroup(item); break;
+        case NavigationGroup::Learning: switchLearningGroup(item); break;
+        case NavigationGroup::Query: switchQueryGroup(item); break;
+        }
+    } catch (const SwitchFailed& e) {
+        m_view.reportFailure(e.message());
+    } catch (const std::exception& e) {
+        m_view.reportFailure(QString::fromLocal8Bit(e.what()));
+    }
+    m_view.setWindowEnabled(true);
+}
+
+void CentreSwitch::beginSwitch(int item)
+{
+    m_view.setWindowEnabled(false);
+    m_session.highlighterArmed = true;
+    m_session.firstHighlightTerm.clear();
+    m_view.setControlEnabled(Control::SearchButton, true);
+    m_view.setControlEnabled(Control::AdvancedButton, true);
+    m_session.currentItem = item;
+
+    m_view.setControlVisible(Control::TabCatalogue, true);
+    m_view.setControlVisible(Control::TabList, true);
+    m_view.setControlVisible(Control::TabHistory, true);
+    m_view.setControlVisible(Control::AutoRun, true);
+
+    m_view.placeDocumentAreaBesideSplitter();
+    m_view.setControlVisible(Control::Splitter, true);
+    m_view.setControlVisible(Control::LeftPane, true);
+
+    m_view.stopReadingTimer();
+    m_view.setControlCaption(Control::AutoRun, QStringLiteral("自动执行"));
+    resetWindow();
+}
+
+void CentreSwitch::resetWindow()
+{
+    m_view.placeOptionBoxes();
+    for (Control hidden : {Control::ThumbnailShow, Control::ThumbnailRestore, Control::HistoryList,
+                           Control::AdvancedPanel, Control::AdvancedInResults, Control::AdvancedAllData,
+                           Control::AdvancedClose, Control::QueryCentrePanel, Control::BackToQuery})
+        m_view.setControlVisible(hidden, false);
+    m_view.setControlVisible(Control::Splitter, true);
+    m_view.setControlVisible(Control::DocumentArea, true);
+    m_view.setControlVisible(Control::LeftPaneFrame, true);
+
+    switch (m_session.group) {
+    case NavigationGroup::Centre:
+        m_view.placeTabsAtTop(kTabsTop);
+        m_view.setControlEnabled(Control::SearchButton, true);
+        m_view.setControlEnabled(Control::AdvancedButton, true);
+        m_view.setControlEnabled(Control::TabCatalogue, true);
+        m_view.setControlEnabled(Control::TabList, true);
+        m_view.setControlEnabled(Control::TabHistory, true);
+        m_view.setControlCaption(Control::TabHistory, QStringLiteral("历史"));
+        break;
+    case NavigationGroup::Learning:
+        m_view.placeTabsAtTop(kTabsTop);
+        m_view.setControlEnabled(Control::AutoRun, true);
+        m_view.setControlEnabled(Control::TabSettings, true);
+        m_view.setControlEnabled(Control::TabList, false);
+        m_view.setControlEnabled(Control::TabHistory, false);
+        break;
+    case NavigationGroup::Query:
+        m_view.setControlVisible(Control::SearchBox, false);
+        m_view.setControlVisible(Control::AdvancedButton, false);
+        break;
+    }
+}
+
+void CentreSwitch::switchCentreGroup(int item)
+{
+    const QString caption = barItemName(NavigationGroup::Centre, item);
+    const Centre* centre = centreByCaption(caption);
+    if (caption.isEmpty() || !centre) return;  // a slot without a centre switches nothing
+
+    openContentDatabase();
+    const LibraryLayout& layout = m_connection.layout();
+    const CentreQueries queries = centreQueries(*centre, layout, m_connection.contentTable(centre->table));
+    storeQueries(queries);
+    setCentreTitle(caption);
+
+    if (item == kInterfaceItem) {
+        m_view.placeThumbnailButtonAtSettingsTab();
+        m_view.setControlVisible(Control::ThumbnailShow, true);
+    }
+    if (item == 1) m_view.showInDocumentView(layout.placeholderPicture());
+    if (item == kVideoItem || item == kInterfaceItem) m_view.showInDocumentView(layout.placeholderPictureWide());
+
+    if (installTree(buildCentreTree(m_connection, queries.treeQuery), false)) {
+        m_session.centreMainPage = layout.centreMainPage();
+        m_view.refreshLayout();
+        m_view.setControlVisible(Control::Tree, true);
+        m_view.setControlVisible(Control::ResultList, false);
+        m_view.setControlVisible(Control::ResultScrollBar, false);
+    }
+
+    if (caption != kQueryCentreTitle) m_view.setControlCaption(Control::RangeOptionCentre, caption);
+    m_view.setActiveTab(Control::TabCatalogue);
+    m_session.viewMode = 1;
+
+    m_session.panelMode = panelModeOf(item);
+    m_view.setSidePanel(m_session.panelMode, sidePanelCaptions(m_session.panelMode));
+}
+
+void CentreSwitch::switchLearningGroup(int item)
+{
+    const QString caption = barItemName(NavigationGroup::Learning, item);
+    setCentreTitle(caption);
+    const Centre* centre = item <= 1 ? centreByCaption(caption) : nullptr;
+    if (centre) {
+        openContentDatabase();
+        const LibraryLayout& layout = m_connection.layout();
+        const CentreQueries queries = learningQueries(*centre, layout, m_connection.contentTable(centre->table));
+        storeQueries(queries);
+        m_view.showInDocumentView(item == 0 ? layout.placeholderPictureWide() : layout.placeholderPicture());
+
+        // The course is shown only when its root record is there.
+        const bool hasRoot = !m_connection.db().query(queries.treeQuery.sql, queries.treeQuery.params).empty();
+        if (hasRoot) {
+            m_view.setControlVisible(Control::ResultList, false);
+            installTree(buildLearningTree(m_connection, centre->table, centre->codePrefix), true);
+            m_view.setControlVisible(Control::Tree, true);
+        } else {
+            clearTree();
+        }
+    }
+    m_view.setSidePanel(m_session.panelMode, sidePanelCaptions(1));
+}
+
+void CentreSwitch::switchQueryGroup(int item)
+{
+    switch (item) {
+    case 0: showCatalogueCentre(item); break;
+    case 1: showQueryCentre(); break;
+    case 2: showSearchPage(); break;
+    case 3:
+    case 6: showCatalogueCentre(item); break;
+    default: break;  // slots without a page
+    }
+    finishQueryGroup();
+}
+
+void CentreSwitch::showCatalogueCentre(int item)
+{
+    const QString caption = barItemName(NavigationGroup::Query, item);
+    const LibraryLayout& layout = m_connection.layout();
+    if (item == 0) {
+        m_view.setControlVisible(Control::ResultList, false);
+        openContentDatabase();
+        m_session.treeQuery = queryGroupTreeQuery([this](const QString& t) { return m_connection.contentTable(t); });
+        if (installTree(buildCentreTree(m_connection, m_session.treeQuery), false)) {
+            m_session.centreMainPage = layout.centreMainPage();
+            m_view.showInDocumentView(layout.placeholderPicture());
+            m_view.refreshLayout();
+            m_view.setControlEnabled(Control::TabCatalogue, false);
+            m_view.setControlEnabled(Control::TabList, false);
+            m_view.setControlEnabled(Control::TabHistory, false);
+            m_view.setControlEnabled(Control::TabSettings, true);
+            m_view.setControlEnabled(Control::AutoRun, true);
+            m_view.setControlVisible(Control::SearchButton, false);
+            m_view.setControlVisible(Control::AdvancedButton, false);
+            m_view.setControlVisible(Control::ResultScrollBar, false);
+        }
+        setCentreTitle(caption);
+        m_view.setControlVisible(Control::Tree, true);
+        return;
+    }
+
+    // The source and tool catalogues.
+    const Centre* centre = centreByCaption(caption);
+    if (!centre) return;
+    openContentDatabase();
+    const CentreQueries queries = centreQueries(*centre, layout, m_connection.contentTable(centre->table));
+    m_session.currentTable = queries.currentTable;
+    m_session.treeQuery = queries.treeQuery;
+    setCentreTitle(caption);
+    if (installTree(buildCentreTree(m_connection, queries.treeQuery), false)) {
+        m_session.centreMainPage = layout.centreMainPage();
+        m_view.refreshLayout();
+        m_view.setControlVisible(Control::ResultList, false);
+        m_view.setControlVisible(Control::Tree, true);
+    }
+}
+
+void CentreSwitch::showQueryCentre()
+{
+    setCentreTitle(barItemName(NavigationGroup::Query, 1));
+    m_view.setControlVisible(Control::QueryCentrePanel, true);
+    m_view.setControlVisible(Control::ResultList, false);
+    m_view.setControlEnabled(Control::TabHistory, false);
+    m_view.refreshLayout();
+    m_view.setControlVisible(Control::ResultScrollBar, false);
+    for (Control tab : {Control::TabCatalogue, Control::TabList, Control::TabHistory, Control::TabSettings})
+        m_view.setControlVisible(tab, false);
+    m_view.setControlVisible(Control::AutoRun, false);
+    showCentreMainPage();
+}
+
+void CentreSwitch::showSearchPage()
+{
+    m_session.treeQuery = searchPageQuery([this](const QString& t) { return m_connection.contentTable(t); });
+    setCentreTitle(barItemName(NavigationGroup::Query, 2));
+    m_view.setControlVisible(Control::Tree, false);
+    openContentDatabase();
+    const TitleList titles = allTitles(m_connection, searchPageTables(), [this] { m_view.letEventsRun(); });
+    // Nothing found leaves the list as it was.
+    if (!titles.empty()) m_results.show(titles);
+    showCentreMainPage();
+    m_view.refreshLayout();
+    for (Control shown : {Control::ResultList, Control::SearchBox, Control::SearchButton, Control::AdvancedButton,
+                          Control::ResultScrollBar})
+        m_view.setControlVisible(shown, true);
+    setTabsEnabled(false);
+    m_view.setControlEnabled(Control::AutoRun, false);
+    m_view.setControlEnabled(Control::SearchButton, false);
+    m_view.setControlEnabled(Control::AdvancedButton, false);
+}
+
+void CentreSwitch::finishQueryGroup()
+{
+    if (m_view.isControlVisible(Control::Tree)) {
+        m_view.setControlVisible(Control::TitleOnlyOption, true);
+        m_view.setControlVisible(Control::ShowPositionOption, true);
+        return;
+    }
+    for (Control hidden : {Control::TitleOnlyOption, Control::ShowPositionOption, Control::ClickRunsOption,
+                           Control::ManualExpandOption})
+        m_view.setControlVisible(hidden, false);
+}
+
+void CentreSwitch::openContentDatabase()
+{
+    // Stored queries name the content tables plainly, so they must run on
+    // the content database whichever database the last operation left open.
+    m_connection.open(DatabaseRole::Content);
+}
+
+void CentreSwitch::storeQueries(const CentreQueries& queries)
+{
+    m_session.currentTable = queries.currentTable;
+    m_session.listTable = queries.listTable;
+    m_session.treeQuery = queries.treeQuery;
+    m_session.listQuery = queries.listQuery;
+}
+
+void CentreSwitch::setCentreTitle(const QString& title)
+{
+    m_session.centreTitle = title;
+    m_view.setCentreTitle(title);
+}
+
+void CentreSwitch::showCentreMainPage()
+{
+    m_session.centreMainPage = m_connection.layout().centreMainPage();
+    m_view.showInDocumentView(m_session.centreMainPage);
+}
+
+bool CentreSwitch::installTree(BuildResult result, bool expandAll)
+{
+    if (result.ok() && result.tree.isEmpty()) {
+        clearTree();
+        return false;
+    }
+    if (result.failure == BuildFailure::QueryFailed && result.tree.isEmpty()) throw SwitchFailed(result.message);
+    const int selected = result.selectedNode;
+    m_catalogue.reset(std::move(result.tree));
+    m_view.catalogueRebuilt(selected, expandAll);
+    if (!result.ok()) throw SwitchFailed(result.message);
+    return true;
+}
+
+void CentreSwitch::clearTree()
+{
+    m_catalogue.clear();
+    m_view.catalogueRebuilt(-1, false);
+}
+
+void CentreSwitch::setTabsEnabled(bool enabled)
+{
+    for (Control tab : {Control::TabCatalogue, Control::TabList, Control::TabHistory, Control::TabSettings})
+        m_view.setControlEnabled(tab, enabled);
+}
+
+}  // namespace kelvor

@@ -1,0 +1,238 @@
+#include "leftpane.h"
+
+#include "bitmaps.h"
+#include "clicklabel.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeView>
+
+namespace kelvor {
+
+namespace {
+
+constexpr int kFrameLeft = 10;
+constexpr int kFrameTop = 50;
+constexpr int kInset = 60;
+constexpr int kTabWidth = 900;
+constexpr int kTabPitch = 930;
+constexpr int kRowHeight = 390;
+constexpr int kThumbnailButtonWidth = 1350;
+constexpr int kTitleHeight = 420;
+constexpr int kSearchHeight = 360;
+constexpr int kSearchButtonWidth = 780;
+constexpr int kGap = 45;
+constexpr int kOptionHeight = 300;
+constexpr int kScrollBarHeight = 255;
+constexpr int kBackToQueryTop = 90;
+
+const QString kTabStyle = QStringLiteral(
+    "QPushButton { background: palette(button); border: 1px solid #b4c2d0; border-bottom-color: #8fa3b8;"
+    " border-top-left-radius: 5px; border-top-right-radius: 5px; padding: 2px 6px; }"
+    "QPushButton:hover { background: #e4eef8; }"
+    "QPushButton:disabled { color: #9aa6b2; }");
+// The active tab's colour is RGB(52, 149, 191).
+const QString kActiveTabStyle = QStringLiteral(
+    "QPushButton { background: rgb(52, 149, 191); color: white; font-weight: bold; border: 1px solid rgb(40, 120, 156);"
+    " border-top-left-radius: 5px; border-top-right-radius: 5px; padding: 2px 6px; }"
+    "QPushButton:disabled { color: #dbe9f0; }");
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(TwipsRect{left, top, std::max(0, width), std::max(0, height)}.toPixels());
+}
+
+}  // namespace
+
+LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture2"));
+    setAccessibleName(QStringLiteral("左侧面板"));
+    setMouseTracking(true);
+
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("Frame5"));
+    m_frame->setAccessibleName(QStringLiteral("目录与查询"));
+
+    m_backToQuery = makeButton(QStringLiteral("Command25"), QStringLiteral("返回查询界面"));
+    m_backToQuery->hide();
+
+    const std::array<const char*, 4> tabNames = {"Command4", "Command8", "Command9", "Command10"};
+    const std::array<const char*, 4> tabCaptions = {"目录", "查询", "历史", "设置"};
+    const std::array<const char*, 4> tabTips = {
+        "根据技术分类，形成循序渐进的技术目录树，适合学习和查询定位",
+        "根据技术分类，形成循序渐进的技术列表，适合学习和查询",
+        "按技术的字母顺序对技术进行列表显示，适合快速检索",
+        "由技术专家对开发技术中的关键技术进行专题讲座,很精彩",
+    };
+    for (size_t i = 0; i < m_tabs.size(); ++i) {
+        m_tabs[i] = makeButton(QString::fromLatin1(tabNames[i]), QString::fromUtf8(tabCaptions[i]));
+        m_tabs[i]->setToolTip(QString::fromUtf8(tabTips[i]));
+        m_tabs[i]->setStyleSheet(kTabStyle);
+    }
+    m_tabs[2]->setEnabled(false);
+    m_tabs[3]->hide();
+
+    m_thumbnails = makeButton(QStringLiteral("Command48"), QStringLiteral("缩略图显示"));
+    m_thumbnails->setStyleSheet(kTabStyle);
+    m_thumbnails->hide();
+
+    m_title = new ClickLabel(m_frame);
+    m_title->setObjectName(QStringLiteral("Label5"));
+    m_title->setFont(Bitmaps::captionFont(16, true));
+    m_title->setStyleSheet(QStringLiteral("QLabel { color: #1f5f8f; border-bottom: 2px solid #9cc3dd; padding-left: 4px; }"));
+    m_title->setCursor(Qt::PointingHandCursor);
+    setCentreTitle(QString());
+
+    m_searchBox = new QComboBox(m_frame);
+    m_searchBox->setObjectName(QStringLiteral("Combo2"));
+    m_searchBox->setAccessibleName(QStringLiteral("搜索框"));
+    m_searchBox->setEditable(true);
+    m_searchBox->setInsertPolicy(QComboBox::NoInsert);
+    m_searchBox->setToolTip(QStringLiteral("在输入框输入查询内容，回车或单击“搜索”按纽，即可进行查询。"));
+    m_searchBox->lineEdit()->setPlaceholderText(QStringLiteral("输入要查询的标题"));
+    m_search = makeButton(QStringLiteral("Command3"), QStringLiteral("搜索"));
+    m_advanced = makeButton(QStringLiteral("Command11"), QStringLiteral("高级"));
+
+    m_tree = new QTreeView(m_frame);
+    m_tree->setObjectName(QStringLiteral("TreeView1"));
+    m_tree->setAccessibleName(QStringLiteral("目录树"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setMouseTracking(true);
+    m_tree->viewport()->setMouseTracking(true);
+
+    m_results = new QListView(m_frame);
+    m_results->setObjectName(QStringLiteral("datalist2"));
+    m_results->setAccessibleName(QStringLiteral("结果列表"));
+    // A million equal lines are laid out without measuring each one.
+    m_results->setUniformItemSizes(true);
+    m_results->setLayoutMode(QListView::Batched);
+    m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_results->setMouseTracking(true);
+    m_results->viewport()->setMouseTracking(true);
+    m_results->hide();
+
+    m_scrollBar = new QScrollBar(Qt::Horizontal, m_frame);
+    m_scrollBar->setObjectName(QStringLiteral("HScroll1"));
+    m_scrollBar->setAccessibleName(QStringLiteral("结果列表滚动条"));
+    m_scrollBar->setRange(0, 1000);
+    m_scrollBar->setPageStep(200);
+    m_scrollBar->setSingleStep(100);
+    m_scrollBar->hide();
+
+    m_clickRuns = makeOption(QStringLiteral("Check2(0)"), QStringLiteral("单击执行 "));
+    m_clickRuns->setChecked(true);
+    m_clickRuns->setEnabled(false);
+    m_manualExpand = makeOption(QStringLiteral("Check3(0)"), QStringLiteral("手动展开 "));
+    m_manualExpand->setEnabled(false);
+    m_titleOnly = makeOption(QStringLiteral("titleOnlyOption"), QStringLiteral("只查询标题 "));
+    m_showPosition = makeOption(QStringLiteral("showPositionOption"), QStringLiteral("显示记录位置"));
+
+    // The query centre's controls are built into this panel by their own part of the window.
+    m_queryCentre = new QFrame(m_frame);
+    m_queryCentre->setObjectName(QStringLiteral("queryCentrePanel"));
+    m_queryCentre->setAccessibleName(QStringLiteral("查询中心"));
+    m_queryCentre->setAutoFillBackground(true);
+    m_queryCentre->hide();
+
+    setActiveTab(m_tabs[0]);
+}
+
+QPushButton* LeftPane::makeButton(const QString& objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, m_frame);
+    button->setObjectName(objectName);
+    button->setAccessibleName(caption.trimmed());
+    return button;
+}
+
+QCheckBox* LeftPane::makeOption(const QString& objectName, const QString& caption)
+{
+    auto* option = new QCheckBox(caption, m_frame);
+    option->setObjectName(objectName);
+    option->setAccessibleName(caption.trimmed());
+    return option;
+}
+
+void LeftPane::setCentreTitle(const QString& title)
+{
+    m_title->setText(title);
+    m_title->setAccessibleName(title.trimmed().isEmpty() ? QStringLiteral("中心名称") : title.trimmed());
+}
+
+void LeftPane::setTabsTop(int top)
+{
+    m_tabsTop = top;
+    placeControls();
+}
+
+void LeftPane::placeThumbnailButtonAtSettingsTab()
+{
+    m_thumbnailAtSettings = true;
+    placeControls();
+}
+
+void LeftPane::setActiveTab(QPushButton* active)
+{
+    for (QPushButton* tab : m_tabs) tab->setStyleSheet(tab == active ? kActiveTabStyle : kTabStyle);
+}
+
+void LeftPane::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeControls();
+}
+
+void LeftPane::placeControls()
+{
+    const int paneWidth = twips::fromPixels(width());
+    const int paneHeight = twips::fromPixels(height());
+    place(m_frame, kFrameLeft, kFrameTop, paneWidth - 2 * kFrameLeft, paneHeight - kFrameTop);
+    const int w = twips::fromPixels(m_frame->width());
+    const int h = twips::fromPixels(m_frame->height());
+
+    place(m_backToQuery, kInset, kBackToQueryTop, 1800, kRowHeight);
+    for (size_t i = 0; i < m_tabs.size(); ++i)
+        place(m_tabs[i], kInset + int(i) * kTabPitch, m_tabsTop, kTabWidth, kRowHeight);
+    if (m_thumbnailAtSettings)
+        place(m_thumbnails, kInset + 3 * kTabPitch, m_tabsTop, kThumbnailButtonWidth, kRowHeight);
+
+    const int titleTop = m_tabsTop + kRowHeight + 90;
+    place(m_title, kInset, titleTop, w - 2 * kInset, kTitleHeight);
+
+    const int searchTop = titleTop + kTitleHeight + kInset;
+    const int searchWidth = w - 2 * kInset - 2 * (kSearchButtonWidth + kGap);
+    place(m_searchBox, kInset, searchTop, searchWidth, kSearchHeight);
+    place(m_search, kInset + searchWidth + kGap, searchTop, kSearchButtonWidth, kSearchHeight);
+    place(m_advanced, kInset + searchWidth + 2 * kGap + kSearchButtonWidth, searchTop, kSearchButtonWidth,
+          kSearchHeight);
+
+    const int bodyTop = searchTop + kSearchHeight + kInset;
+    const int treeHeight = h - bodyTop - 30 - 2 * kOptionHeight - 60;
+    place(m_tree, 10, bodyTop, w - 20, treeHeight);
+    const int optionsTop = bodyTop + std::max(0, treeHeight) + 30;
+    place(m_clickRuns, kInset, optionsTop, w / 2 - kInset, kOptionHeight);
+    place(m_manualExpand, w / 2, optionsTop, w / 2 - kInset, kOptionHeight);
+    place(m_titleOnly, kInset, optionsTop + kOptionHeight, w / 2 - kInset, kOptionHeight);
+    place(m_showPosition, w / 2, optionsTop + kOptionHeight, w / 2 - kInset, kOptionHeight);
+
+    const int listTop = searchTop + kSearchHeight + 20;
+    const int listHeight = h - listTop - kScrollBarHeight - 60;
+    place(m_results, 20, listTop, w - 40, listHeight);
+    place(m_scrollBar, 0, listTop + std::max(0, listHeight) - 10, w, kScrollBarHeight);
+
+    place(m_queryCentre, 0, m_tabsTop, w, h - m_tabsTop);
+    m_queryCentre->raise();
+}
+
+}  // namespace kelvor

@@ -1,0 +1,310 @@
+#include "mainwindow.h"
+
+#include "centreswitch.h"
+#include "documentarea.h"
+#include "leftpane.h"
+#include "navigationcontroller.h"
+#include "navigationregion.h"
+#include "resultlistmodel.h"
+#include "statusstrip.h"
+#include "treepicturemodel.h"
+#include "widgetswitchview.h"
+
+#include "catalogue/cataloguemodel.h"
+#include "library/sharedconnection.h"
+#include "viewer/documentview.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QEvent>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTreeView>
+
+#include <cmath>
+
+namespace kelvor {
+
+namespace {
+
+constexpr QSize kDesignedSize(1200, 780);
+constexpr std::array<int, 5> kTimerIntervals = {300, 1500, 300, 300, 2000};
+constexpr int kStatusStripInset = 60;  // twips between the working frame and the strip below it
+
+int pixelsCovering(int twipsValue) { return (twipsValue + twips::kPerPixel - 1) / twips::kPerPixel; }
+
+}  // namespace
+
+MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_connection(connection), m_layout(std::move(layout)), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("澄溪宸笺"));
+    setAccessibleName(QStringLiteral("澄溪宸笺"));
+
+    m_catalogue = std::make_unique<CatalogueModel>();
+    m_treePictures = std::make_unique<TreePictureModel>();
+    m_treePictures->setSourceModel(m_catalogue.get());
+    m_results = std::make_unique<ResultListModel>();
+
+    buildRegions();
+    buildTimers();
+
+    WidgetSwitchView::Parts parts;
+    parts.window = this;
+    parts.leftPane = m_leftPane;
+    parts.documentArea = m_documentArea;
+    parts.catalogue = m_catalogue.get();
+    parts.treePictures = m_treePictures.get();
+    parts.readingTimer = timer(2);
+    parts.prompter = &m_prompter;
+    parts.placeDocumentAreaBesideSplitter = [this] {
+        layoutrules::placeDocumentAreaBesideSplitter(m_geometry);
+        applyGeometry();
+    };
+    parts.refreshLayout = [this] { startform(); };
+    parts.panelModeChanged = [this](int mode) { emit panelModeChanged(mode); };
+    m_switchView = std::make_unique<WidgetSwitchView>(std::move(parts));
+    m_switch = std::make_unique<CentreSwitch>(m_connection, m_session, *m_catalogue, *m_results, *m_switchView);
+    m_navigation = std::make_unique<NavigationController>(m_session, *m_switch, *m_navigationRegion);
+    m_navigationRegion->connectTo(*m_navigation);
+
+    resize(kDesignedSize);
+    m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
+                                       twips::fromPixels(kDesignedSize.height()));
+    applyGeometry();
+
+    create();
+    load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildRegions()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmmainClient"));
+    client->setAccessibleName(QStringLiteral("澄溪宸笺"));
+    client->setStyleSheet(QStringLiteral(
+        "#frmmainClient { background: #eef2f6; }"
+        "#Picture2 { background: #f8fafc; border: 1px solid #c9d4df; border-radius: 4px; }"
+        "#Frame5 { background: transparent; }"
+        "#Picture1 { background: #ffffff; border: 1px solid #c9d4df; border-radius: 4px; }"
+        "#image1 { background: #d6e0ea; border: none; border-radius: 2px; }"
+        "#image1:hover { background: #9fbad3; }"
+        "#documentToolbar { background: #f4f7fa; border-bottom: 1px solid #dde5ec; }"
+        "#statusStrip { background: transparent; }"));
+    setCentralWidget(client);
+
+    m_navigationRegion = new NavigationRegion(client);
+
+    m_workingFrame = new QFrame(client);
+    m_workingFrame->setObjectName(QStringLiteral("usekz"));
+    m_workingFrame->setAccessibleName(QStringLiteral("工作区"));
+    m_workingFrame->setMouseTracking(true);
+    m_workingFrame->installEventFilter(this);
+
+    m_leftPane = new LeftPane(m_workingFrame);
+    m_leftPane->tree()->setModel(m_treePictures.get());
+    m_leftPane->resultList()->setModel(m_results.get());
+    m_leftPane->tree()->viewport()->installEventFilter(this);
+    m_leftPane->resultList()->viewport()->installEventFilter(this);
+
+    m_splitter = new QPushButton(m_workingFrame);
+    m_splitter->setObjectName(QStringLiteral("image1"));
+    m_splitter->setAccessibleName(QStringLiteral("分隔条"));
+    m_splitter->setToolTip(QStringLiteral("拖动可调整左侧面板的宽度"));
+    m_splitter->setCursor(Qt::SplitHCursor);
+    m_splitter->setFocusPolicy(Qt::NoFocus);
+    connect(m_splitter, &QPushButton::pressed, this, [this] { m_drag.press(QCursor::pos().x()); });
+    connect(m_splitter, &QPushButton::released, this, [this] { m_drag.release(); });
+
+    m_documentArea = new DocumentAreaWidget(m_workingFrame);
+    m_documentArea->installEventFilter(this);
+
+    m_statusStrip = new StatusStrip(m_highlight, client);
+
+    // The dictionary drawer; its part of the window fills and opens it.
+    m_sideDrawer = new QFrame(client);
+    m_sideDrawer->setObjectName(QStringLiteral("Frame1"));
+    m_sideDrawer->setAccessibleName(QStringLiteral("工具抽屉"));
+    m_sideDrawer->hide();
+}
+
+void MainWindow::buildTimers()
+{
+    for (size_t i = 0; i < m_timers.size(); ++i) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
+        t->setInterval(kTimerIntervals[i]);
+        m_timers[i] = t;
+    }
+    connect(timer(1), &QTimer::timeout, this, &MainWindow::splitterTick);
+}
+
+QTimer* MainWindow::timer(int number) const
+{
+    return number >= 1 && number <= int(m_timers.size()) ? m_timers[size_t(number - 1)] : nullptr;
+}
+
+QTreeView* MainWindow::catalogueTree() const { return m_leftPane->tree(); }
+QListView* MainWindow::resultList() const { return m_leftPane->resultList(); }
+const DocumentSlots& MainWindow::documentViews() const { return m_documentArea->views(); }
+QPlainTextEdit* MainWindow::sourceTextBox() const { return m_documentArea->sourceTextBox(); }
+SidePanel* MainWindow::sidePanel() const { return m_documentArea->sidePanel(); }
+QLineEdit* MainWindow::recordCodeBox() const { return m_documentArea->recordCodeBox(); }
+QLineEdit* MainWindow::exampleKeywordBox() const { return m_documentArea->exampleKeywordBox(); }
+QLineEdit* MainWindow::descriptionBox() const { return m_statusStrip->descriptionBox(); }
+QWidget* MainWindow::documentToolbarArea() const { return m_documentArea->toolbarArea(); }
+QWidget* MainWindow::queryCentrePanel() const { return m_leftPane->queryCentrePanel(); }
+ClickLabel* MainWindow::centreTitleLabel() const { return m_leftPane->centreTitle(); }
+QComboBox* MainWindow::searchBox() const { return m_leftPane->searchBox(); }
+
+QString MainWindow::productDescription()
+{
+    return QString(60, QLatin1Char(' ')) +
+           QStringLiteral("澄溪宸笺：为程序员准备的参考资料库，技术文章、实例、项目、方案、界面设计与视频课程，"
+                          "随查随用，源程序一键取出。");
+}
+
+void MainWindow::Label1_Click(int item) { m_switch->Label1_Click(item); }
+
+void MainWindow::startform()
+{
+    layoutrules::startform(m_geometry);
+    applyGeometry();
+}
+
+void MainWindow::create()
+{
+    m_navigationRegion->showBannerPicture(tabStripPicture(NavigationGroup::Learning));
+    m_navigationRegion->showOverlay(m_navigation->bar().overlay());
+    m_session.group = NavigationGroup::Learning;
+    m_navigation->bar().setSelectedItem(0);
+    // The window opens on the learning course "从零开始".
+    m_switch->Label1_Click(0);
+    initialSettings();
+    m_navigation->bar().setSelectedItem(1);
+    m_navigationRegion->showBarBackground(barBackgroundPicture(NavigationGroup::Centre), NavigationGroup::Centre);
+    m_session.readingMode = 1;
+    m_session.currentTable.clear();
+    if (DocumentView* second = documentViews().secondView()) second->navigate(m_layout.placeholderPictureWide());
+    m_session.currentItem = 1;
+}
+
+void MainWindow::initialSettings()
+{
+    if (m_initialSettingsDone) return;
+    m_drag.release();
+    m_geometry.leftMargin = 0;
+    m_navigation->bar().setLastHovered(1);
+    m_leftPane->setTabsTop(200);
+    fitResultScrollBar();
+    m_statusStrip->descriptionBox()->setText(productDescription());
+    m_leftPane->searchBox()->clear();
+    timer(5)->stop();
+    layoutrules::startform11(m_geometry);
+    const QSize client = size();
+    m_geometry.width = twips::fromPixels(client.width());
+    m_geometry.height = twips::fromPixels(client.height());
+    layoutrules::resized(m_geometry);
+    applyGeometry();
+    m_initialSettingsDone = true;
+    m_workingFrame->show();
+}
+
+void MainWindow::load()
+{
+    if (DocumentView* view = documentViews().documentView()) {
+        view->show();
+        view->navigate(m_layout.placeholderPicture());
+    }
+    m_session.group = NavigationGroup::Centre;
+    // The tab strip shows the group that the bar now serves.
+    m_navigationRegion->showBannerPicture(tabStripPicture(m_session.group));
+}
+
+void MainWindow::display()
+{
+    m_leftPane->show();
+    timer(1)->start();
+    timer(3)->start();
+    m_leftPane->setActiveTab(m_leftPane->tab(0));
+
+    // Once shown, the window works on the technology centre whatever page the start-up chose.
+    if (const Centre* technology = centreByTable(QStringLiteral("jszx"))) {
+        const CentreQueries queries =
+            centreQueries(*technology, m_layout, m_connection.contentTable(technology->table));
+        m_session.currentTable = queries.currentTable;
+        m_session.listTable = queries.listTable;
+        m_session.treeQuery = queries.treeQuery;
+        m_session.listQuery = queries.listQuery;
+    }
+    m_navigation->bar().setMenuState(QStringLiteral("no"));
+    m_session.centreTitle = QStringLiteral("从零开始");
+    m_leftPane->setCentreTitle(m_session.centreTitle);
+}
+
+void MainWindow::fitResultScrollBar()
+{
+    const double width = twips::fromPixels(m_leftPane->resultList()->width());
+    QScrollBar* bar = m_leftPane->resultScrollBar();
+    bar->setValue(0);
+    bar->setRange(0, int(std::lround(width / 3)));
+    bar->setSingleStep(int(std::lround(width / 20)));
+    bar->setPageStep(int(std::lround(width / 10)));
+}
+
+void MainWindow::applyGeometry()
+{
+    const WindowGeometry& g = m_geometry;
+    m_navigationRegion->place(g);
+    m_workingFrame->setGeometry(g.workingFrame.toPixels());
+    m_leftPane->setGeometry(g.leftPane.toPixels());
+    m_splitter->setGeometry(g.splitter.toPixels());
+    m_splitter->setVisible(g.splitterVisible);
+    m_documentArea->setGeometry(g.documentArea.toPixels());
+    m_sideDrawer->setGeometry(g.sideDrawer.toPixels());
+    const TwipsRect strip{g.workingFrame.left, g.workingFrame.bottom() + kStatusStripInset, g.workingFrame.width,
+                          layoutrules::kBottomReserve - 2 * kStatusStripInset};
+    m_statusStrip->setGeometry(strip.toPixels());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    m_geometry.width = twips::fromPixels(width());
+    m_geometry.height = twips::fromPixels(height());
+    if (layoutrules::resized(m_geometry))
+        resize(pixelsCovering(m_geometry.width), pixelsCovering(m_geometry.height));
+    applyGeometry();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_displayed) return;
+    m_displayed = true;
+    display();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && m_navigation) m_navigation->pointerLeftItems();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::splitterTick()
+{
+    if (!m_drag.isDragging()) return;
+    const QPoint pointer = QCursor::pos();
+    const int inFrame = twips::fromPixels(m_workingFrame->mapFromGlobal(pointer).x());
+    if (m_drag.tick(pointer.x(), inFrame, m_geometry)) applyGeometry();
+}
+
+}  // namespace kelvor

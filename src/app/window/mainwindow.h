@@ -1,0 +1,136 @@
+#pragma once
+
+#include "highlightoptions.h"
+#include "splitterdrag.h"
+#include "windowlayout.h"
+#include "windowsession.h"
+
+#include "library/layout.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class QTreeView;
+
+namespace kelvor {
+
+class CatalogueModel;
+class CentreSwitch;
+class ClickLabel;
+class DocumentAreaWidget;
+class LeftPane;
+class NavigationController;
+class NavigationRegion;
+class Prompter;
+class ResultListModel;
+class SharedConnection;
+class SidePanel;
+class StatusStrip;
+class TreePictureModel;
+class WidgetSwitchView;
+struct DocumentSlots;
+
+// The main window `frmmain`: the banner with the group tabs, the navigation
+// bar, and the working frame with the left pane, the splitter and the
+// document area. Constructing it runs the window's creation (the learning
+// course "从零开始" in the tree); showing it the first time runs the display
+// steps. The connection and the prompter must outlive the window.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    WindowSession& session() { return m_session; }
+    const WindowSession& session() const { return m_session; }
+
+    // Seams for the other parts of the window.
+    CatalogueModel& catalogueModel() { return *m_catalogue; }
+    QTreeView* catalogueTree() const;
+    ResultListModel& resultListModel() { return *m_results; }
+    QListView* resultList() const;
+    const DocumentSlots& documentViews() const;
+    QPlainTextEdit* sourceTextBox() const;
+    SidePanel* sidePanel() const;
+    QLineEdit* recordCodeBox() const;
+    QLineEdit* exampleKeywordBox() const;
+    QLineEdit* descriptionBox() const;
+    QWidget* documentToolbarArea() const;
+    QWidget* queryCentrePanel() const;
+    // `Label5`, whose click starts the centre title search.
+    ClickLabel* centreTitleLabel() const;
+    QComboBox* searchBox() const;
+    // Timer1 … Timer5 by number; nullptr outside 1–5.
+    QTimer* timer(int number) const;
+    HighlightOptions& highlightOptions() { return m_highlight; }
+    NavigationController& navigation() { return *m_navigation; }
+    const WindowGeometry& regions() const { return m_geometry; }
+
+    // `Label1_Click`: the centre switch for bar item `item` in the current group.
+    void Label1_Click(int item);
+    // `startform`: the working frame and its panes fitted to the window's height.
+    void startform();
+
+    // The product description that `Text2` shows and scrolls through.
+    static QString productDescription();
+
+signals:
+    // The side-panel captions changed to those of panel mode 1, 2 or 3.
+    void panelModeChanged(int mode);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildRegions();
+    void buildTimers();
+    void create();
+    void initialSettings();
+    void load();
+    void display();
+    void applyGeometry();
+    void fitResultScrollBar();
+    void splitterTick();
+
+    SharedConnection& m_connection;
+    LibraryLayout m_layout;
+    Prompter& m_prompter;
+
+    WindowSession m_session;
+    WindowGeometry m_geometry;
+    SplitterDrag m_drag;
+    HighlightOptions m_highlight;
+
+    std::unique_ptr<CatalogueModel> m_catalogue;
+    std::unique_ptr<TreePictureModel> m_treePictures;
+    std::unique_ptr<ResultListModel> m_results;
+
+    NavigationRegion* m_navigationRegion = nullptr;
+    QFrame* m_workingFrame = nullptr;
+    LeftPane* m_leftPane = nullptr;
+    QPushButton* m_splitter = nullptr;
+    DocumentAreaWidget* m_documentArea = nullptr;
+    StatusStrip* m_statusStrip = nullptr;
+    QFrame* m_sideDrawer = nullptr;
+    std::array<QTimer*, 5> m_timers{};
+
+    std::unique_ptr<WidgetSwitchView> m_switchView;
+    std::unique_ptr<CentreSwitch> m_switch;
+    std::unique_ptr<NavigationController> m_navigation;
+
+    bool m_initialSettingsDone = false;
+    bool m_displayed = false;
+};
+
+}  // namespace kelvor

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "centreswitchview.h"
+
+#include <functional>
+
+class QTimer;
+class QTreeView;
+class QWidget;
+
+namespace kelvor {
+
+class CatalogueModel;
+class DocumentAreaWidget;
+class LeftPane;
+class Prompter;
+class TreePictureModel;
+
+// The centre switch's view over the window's widgets. Controls are found by
+// their objectName under the window, so a control that a later part of the
+// window adds is reached without changes here.
+class WidgetSwitchView : public CentreSwitchView {
+public:
+    struct Parts {
+        QWidget* window = nullptr;
+        LeftPane* leftPane = nullptr;
+        DocumentAreaWidget* documentArea = nullptr;
+        CatalogueModel* catalogue = nullptr;
+        TreePictureModel* treePictures = nullptr;
+        QTimer* readingTimer = nullptr;  // Timer2
+        Prompter* prompter = nullptr;
+        std::function<void()> placeDocumentAreaBesideSplitter;
+        std::function<void()> refreshLayout;       // startform
+        std::function<void(int)> panelModeChanged;
+    };
+
+    explicit WidgetSwitchView(Parts parts);
+
+    void setWindowEnabled(bool enabled) override;
+    void setControlVisible(Control control, bool visible) override;
+    void setControlEnabled(Control control, bool enabled) override;
+    bool isControlVisible(Control control) const override;
+    void setControlCaption(Control control, const QString& caption) override;
+    void setActiveTab(Control tab) override;
+    void placeTabsAtTop(int top) override;
+    void placeThumbnailButtonAtSettingsTab() override;
+    void placeOptionBoxes() override;
+    void placeDocumentAreaBesideSplitter() override;
+    void refreshLayout() override;
+    void setCentreTitle(const QString& title) override;
+    void showInDocumentView(const QString& path) override;
+    void setSidePanel(int panelMode, const QStringList& captions) override;
+    void catalogueRebuilt(int selectedNode, bool expandAll) override;
+    void stopReadingTimer() override;
+    void letEventsRun() override;
+    void reportFailure(const QString& message) override;
+
+private:
+    QWidget* find(Control control) const;
+
+    Parts m_parts;
+};
+
+}  // namespace kelvor

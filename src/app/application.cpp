@@ -18,10 +18,17 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace kelvor {
 
 int runApplication(int argc, char* argv[])
 {
+    // The document views share one GL context; it must be chosen before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The browser's sandbox refuses to start as root; a root session reads local files only.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvor"));
 

@@ -1,22 +1,16 @@
 #include "mainwindowfactory.h"
 
-namespace kelvor {
+#include "window/mainwindow.h"
 
-namespace {
-// An empty `frmmain` until the regions of the main window are built in.
-std::unique_ptr<QMainWindow> createEmptyMainWindow(const MainWindowServices&)
-{
-    auto window = std::make_unique<QMainWindow>();
-    window->setObjectName(QStringLiteral("frmmain"));
-    window->setWindowTitle(QStringLiteral("澄溪宸笺"));
-    window->resize(1024, 700);
-    return window;
-}
-}  // namespace
+#include "library/sharedconnection.h"
+
+namespace kelvor {
 
 MainWindowFactory defaultMainWindowFactory()
 {
-    return createEmptyMainWindow;
+    return [](const MainWindowServices& services) -> std::unique_ptr<QMainWindow> {
+        return std::make_unique<MainWindow>(services.connection, services.connection.layout(), services.prompter);
+    };
 }
 
 }  // namespace kelvor

@@ -5,6 +5,7 @@
 #include "leftpane.h"
 #include "navigationcontroller.h"
 #include "navigationregion.h"
+#include "recordbrowsing.h"
 #include "resultlistmodel.h"
 #include "statusstrip.h"
 #include "treepicturemodel.h"
@@ -13,6 +14,7 @@
 #include "catalogue/cataloguemodel.h"
 #include "library/sharedconnection.h"
 #include "viewer/documentview.h"
+#include "viewer/qtshell.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -73,6 +75,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     m_switch = std::make_unique<CentreSwitch>(m_connection, m_session, *m_catalogue, *m_results, *m_switchView);
     m_navigation = std::make_unique<NavigationController>(m_session, *m_switch, *m_navigationRegion);
     m_navigationRegion->connectTo(*m_navigation);
+    buildRecordBrowsing();
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -134,6 +137,32 @@ void MainWindow::buildRegions()
     m_sideDrawer->setObjectName(QStringLiteral("Frame1"));
     m_sideDrawer->setAccessibleName(QStringLiteral("工具抽屉"));
     m_sideDrawer->hide();
+}
+
+void MainWindow::buildRecordBrowsing()
+{
+    RecordBrowsing::Parts parts;
+    parts.tree = m_leftPane->tree();
+    parts.treeProxy = m_treePictures.get();
+    parts.catalogue = m_catalogue.get();
+    parts.views = documentViews();
+    parts.sourceTextBox = sourceTextBox();
+    parts.sidePanel = sidePanel();
+    parts.recordCodeBox = recordCodeBox();
+    parts.exampleKeywordBox = exampleKeywordBox();
+    parts.descriptionBox = descriptionBox();
+    parts.centreTitleLabel = centreTitleLabel();
+    parts.searchBox = searchBox();
+    parts.readingTimer = timer(2);
+    parts.highlightTimer = timer(3);
+    parts.housekeepingTimer = timer(4);
+    parts.highlight = &m_highlight;
+    parts.productDescription = productDescription();
+    parts.setCentreTitle = [this](const QString& title) { m_leftPane->setCentreTitle(title); };
+    parts.refreshLayout = [this] { startform(); };
+    m_browsing = std::make_unique<RecordBrowsing>(m_connection, m_layout, m_session, std::move(parts),
+                                                  std::make_unique<QtShell>());
+    connect(this, &MainWindow::panelModeChanged, this, [this](int mode) { m_browsing->setPanelMode(mode); });
 }
 
 void MainWindow::buildTimers()

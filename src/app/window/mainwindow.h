@@ -31,6 +31,7 @@ class LeftPane;
 class NavigationController;
 class NavigationRegion;
 class Prompter;
+class RecordBrowsing;
 class ResultListModel;
 class SharedConnection;
 class SidePanel;
@@ -73,6 +74,8 @@ public:
     QTimer* timer(int number) const;
     HighlightOptions& highlightOptions() { return m_highlight; }
     NavigationController& navigation() { return *m_navigation; }
+    // The record opener `gototree` and the document area it shows records in.
+    RecordBrowsing& browsing() { return *m_browsing; }
     const WindowGeometry& regions() const { return m_geometry; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
@@ -95,6 +98,7 @@ protected:
 private:
     void buildRegions();
     void buildTimers();
+    void buildRecordBrowsing();
     void create();
     void initialSettings();
     void load();
@@ -128,6 +132,7 @@ private:
     std::unique_ptr<WidgetSwitchView> m_switchView;
     std::unique_ptr<CentreSwitch> m_switch;
     std::unique_ptr<NavigationController> m_navigation;
+    std::unique_ptr<RecordBrowsing> m_browsing;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

@@ -1,0 +1,194 @@
+#include "recordbrowsing.h"
+
+#include "clicklabel.h"
+#include "highlightoptions.h"
+
+#include "catalogue/cataloguemodel.h"
+#include "catalogue/centretitlesearch.h"
+#include "library/sharedconnection.h"
+#include "viewer/documentareacontroller.h"
+#include "viewer/documentview.h"
+#include "viewer/shell.h"
+#include "viewer/sidepanel.h"
+
+#include <QAbstractProxyModel>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QTreeView>
+
+namespace kelvor {
+
+RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layout, WindowSession& session, Parts parts,
+                               std::unique_ptr<Shell> shell, QObject* parent)
+    : QObject(parent),
+      m_connection(connection),
+      m_layout(std::move(layout)),
+      m_session(session),
+      m_parts(std::move(parts)),
+      m_shell(std::move(shell)),
+      m_housekeeping(static_cast<HousekeepingHost&>(*this))
+{
+    DocumentArea area;
+    area.documentView = m_parts.views.documentView();
+    area.sourcePageView = m_parts.views.sourcePageView();
+    area.sourceTextBox = m_parts.sourceTextBox;
+    area.sidePanel = m_parts.sidePanel;
+    m_area = std::make_unique<DocumentAreaController>(area, m_layout, *m_shell);
+    m_opener = std::make_unique<RecordOpener>(m_connection, static_cast<DocumentDisplay&>(*this));
+
+    QTreeView* tree = m_parts.tree;
+    // A single click toggles a node; expanding by double click would undo it.
+    tree->setExpandsOnDoubleClick(false);
+    connect(tree, &QTreeView::pressed, this, [this] { treeMouseDown(); });
+    connect(tree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        nodeClicked(index);
+        treeClicked();
+    });
+    if (m_parts.centreTitleLabel)
+        connect(m_parts.centreTitleLabel, &ClickLabel::clicked, this, [this] { centreTitleSearch(); });
+
+    // The housekeeping tick runs from the first completed load of the document view.
+    if (DocumentView* view = m_parts.views.documentView()) {
+        connect(view, &DocumentView::documentComplete, this, [this] {
+            if (m_parts.housekeepingTimer && !m_parts.housekeepingTimer->isActive()) m_parts.housekeepingTimer->start();
+        });
+    }
+    if (m_parts.housekeepingTimer)
+        connect(m_parts.housekeepingTimer, &QTimer::timeout, this, [this] { m_housekeeping.tick(); });
+}
+
+RecordBrowsing::~RecordBrowsing() = default;
+
+OpenOutcome RecordBrowsing::gototree(const QString& code)
+{
+    const OpenOutcome outcome = m_opener->gototree(code);
+    syncSession();
+    return outcome;
+}
+
+void RecordBrowsing::setPanelMode(int mode) { m_area->setPanelMode(mode); }
+
+void RecordBrowsing::syncSession()
+{
+    m_session.currentCode = m_opener->currentCode();
+    m_session.currentDocumentPath = m_opener->currentDocumentPath();
+}
+
+int RecordBrowsing::nodeOfViewIndex(const QModelIndex& viewIndex) const
+{
+    const QModelIndex source = m_parts.treeProxy ? m_parts.treeProxy->mapToSource(viewIndex) : viewIndex;
+    return m_parts.catalogue->nodeOf(source);
+}
+
+void RecordBrowsing::treeMouseDown()
+{
+    // The keyword labels of a previous record are cleared by the keyword index once it exists.
+}
+
+void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)
+{
+    const int node = nodeOfViewIndex(viewIndex);
+    if (node < 0) return;
+    if (m_parts.readingTimer) m_parts.readingTimer->stop();
+    QTreeView* tree = m_parts.tree;
+    const bool expand = !tree->isExpanded(viewIndex);
+    tree->setExpanded(viewIndex, expand);
+    m_parts.catalogue->setExpanded(node, expand);
+
+    const CatalogueNode& n = m_parts.catalogue->node(node);
+    if (m_opener->openNode(n)) {
+        syncSession();
+        if (m_parts.highlight && m_parts.highlight->isChosen(0)) {
+            if (DocumentView* view = m_parts.views.documentView()) view->show();
+        }
+    }
+}
+
+void RecordBrowsing::treeClicked()
+{
+    m_session.highlighterArmed = true;
+    if (m_parts.readingTimer) m_parts.readingTimer->stop();
+    if (m_parts.sourceTextBox && m_parts.views.documentView() && m_parts.sourceTextBox->isVisible()) {
+        // A tree click always returns to the document itself.
+        m_area->sidePanelClicked(0);
+    }
+}
+
+void RecordBrowsing::centreTitleSearch()
+{
+    const QString text = m_parts.searchBox ? m_parts.searchBox->currentText() : QString();
+    const CentreTitleSearch search = kelvor::centreTitleSearch(m_connection, text);
+    m_session.currentTable = search.currentTable;
+    m_session.centreTitle = search.centreTitle;
+    m_session.treeQuery = search.treeQuery;
+    m_session.listQuery = search.listQuery;
+    if (m_parts.setCentreTitle) m_parts.setCentreTitle(search.centreTitle);
+    // A failed build keeps the nodes built so far, as the search tree always has.
+    BuildResult result = runCentreTitleSearch(m_connection, search, m_session.group == NavigationGroup::Query);
+    m_parts.catalogue->reset(std::move(result.tree));
+    loadDocument(m_layout.placeholderPictureWide());
+    if (m_parts.refreshLayout) m_parts.refreshLayout();
+}
+
+// ------------------------------------------------------------ DocumentDisplay
+
+void RecordBrowsing::setRecordCode(const QString& code)
+{
+    if (m_parts.recordCodeBox) m_parts.recordCodeBox->setText(code);
+}
+
+void RecordBrowsing::setSidePanel(const SidePanelTags& tags)
+{
+    m_area->fillSidePanel(tags.sourceCode, tags.sourceFolder, tags.videoPlayer);
+}
+
+void RecordBrowsing::setExampleKeyword(const QString& keyword)
+{
+    if (m_parts.exampleKeywordBox) m_parts.exampleKeywordBox->setText(keyword);
+}
+
+void RecordBrowsing::showNote(const QString&)
+{
+    // The notes panel shows the record's note once it is part of the window.
+}
+
+void RecordBrowsing::loadDocument(const QString& path)
+{
+    if (DocumentView* view = m_parts.views.documentView()) view->navigate(path);
+}
+
+void RecordBrowsing::startPlayer(const QString& path)
+{
+    // The path was formed inside the library folder by the record opener;
+    // a missing player starts nothing.
+    if (QFileInfo(path).isFile()) m_shell->startProgram(path);
+}
+
+void RecordBrowsing::runSourceExtraction(const QString& documentPath) { m_area->visibleweb(documentPath); }
+
+void RecordBrowsing::openingFinished()
+{
+    if (m_session.readingMode == 0 && m_parts.readingTimer) m_parts.readingTimer->start();
+    if (m_parts.highlightTimer) m_parts.highlightTimer->start();
+}
+
+// ------------------------------------------------------------ HousekeepingHost
+
+QString RecordBrowsing::descriptionBoxText() const
+{
+    return m_parts.descriptionBox ? m_parts.descriptionBox->text() : QString();
+}
+
+void RecordBrowsing::setDescriptionBoxText(const QString& text)
+{
+    if (m_parts.descriptionBox) m_parts.descriptionBox->setText(text);
+}
+
+QString RecordBrowsing::productDescription() const { return m_parts.productDescription; }
+QString RecordBrowsing::currentTable() const { return m_session.currentTable; }
+void RecordBrowsing::setCurrentTable(const QString& table) { m_session.currentTable = table; }
+
+}  // namespace kelvor

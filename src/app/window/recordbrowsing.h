@@ -1,0 +1,112 @@
+#pragma once
+
+#include "documentslots.h"
+#include "windowsession.h"
+
+#include "catalogue/documentdisplay.h"
+#include "catalogue/recordopener.h"
+#include "library/layout.h"
+#include "viewer/housekeeping.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QModelIndex;
+class QPlainTextEdit;
+class QTimer;
+class QTreeView;
+class QAbstractProxyModel;
+
+namespace kelvor {
+
+class CatalogueModel;
+class ClickLabel;
+class DocumentAreaController;
+class HighlightOptions;
+class Shell;
+class SharedConnection;
+class SidePanel;
+
+// Opening records from the catalogue tree: the tree's clicks, the record
+// opener `gototree` and what it shows in the document area (the document,
+// the side panel, the record-code and keyword boxes, the source extraction),
+// the housekeeping tick, and the search from the centre title label.
+class RecordBrowsing : public QObject, private DocumentDisplay, private HousekeepingHost {
+    Q_OBJECT
+public:
+    struct Parts {
+        QTreeView* tree = nullptr;
+        QAbstractProxyModel* treeProxy = nullptr;  // the tree's view model over the catalogue
+        CatalogueModel* catalogue = nullptr;
+        DocumentSlots views;
+        QPlainTextEdit* sourceTextBox = nullptr;
+        SidePanel* sidePanel = nullptr;
+        QLineEdit* recordCodeBox = nullptr;
+        QLineEdit* exampleKeywordBox = nullptr;
+        QLineEdit* descriptionBox = nullptr;
+        ClickLabel* centreTitleLabel = nullptr;
+        QComboBox* searchBox = nullptr;
+        QTimer* readingTimer = nullptr;       // Timer2
+        QTimer* highlightTimer = nullptr;     // Timer3
+        QTimer* housekeepingTimer = nullptr;  // Timer4
+        HighlightOptions* highlight = nullptr;
+        QString productDescription;
+        std::function<void(const QString&)> setCentreTitle;
+        std::function<void()> refreshLayout;
+    };
+
+    RecordBrowsing(SharedConnection& connection, LibraryLayout layout, WindowSession& session, Parts parts,
+                   std::unique_ptr<Shell> shell, QObject* parent = nullptr);
+    ~RecordBrowsing() override;
+
+    RecordOpener& opener() { return *m_opener; }
+    DocumentAreaController& documentArea() { return *m_area; }
+
+    // `gototree` for every caller of the window.
+    OpenOutcome gototree(const QString& code);
+    void setPanelMode(int mode);
+
+    // The tree's events, in the order the tree sends them.
+    void treeMouseDown();
+    void nodeClicked(const QModelIndex& viewIndex);
+    void treeClicked();
+    // A click on the centre title label: the technology centre's folders and
+    // every record whose title or body holds the search box's text.
+    void centreTitleSearch();
+
+private:
+    // DocumentDisplay
+    void setRecordCode(const QString& code) override;
+    void setSidePanel(const SidePanelTags& tags) override;
+    void setExampleKeyword(const QString& keyword) override;
+    void showNote(const QString& storedNote) override;
+    void loadDocument(const QString& path) override;
+    void startPlayer(const QString& path) override;
+    void runSourceExtraction(const QString& documentPath) override;
+    void openingFinished() override;
+
+    // HousekeepingHost
+    QString descriptionBoxText() const override;
+    void setDescriptionBoxText(const QString& text) override;
+    QString productDescription() const override;
+    QString currentTable() const override;
+    void setCurrentTable(const QString& table) override;
+
+    int nodeOfViewIndex(const QModelIndex& viewIndex) const;
+    void syncSession();
+
+    SharedConnection& m_connection;
+    LibraryLayout m_layout;
+    WindowSession& m_session;
+    Parts m_parts;
+    std::unique_ptr<Shell> m_shell;
+    std::unique_ptr<DocumentAreaController> m_area;
+    std::unique_ptr<RecordOpener> m_opener;
+    Housekeeping m_housekeeping;
+};
+
+}  // namespace kelvor

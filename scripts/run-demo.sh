@@ -14,6 +14,7 @@ if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/src/app/kelvor" --data-root "$library"
 fi
+export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.webenginecontext.debug=false}"
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
 xvfb-run -a -s "-screen 0 1400x900x24" "$build/src/app/kelvor" --data-root "$library" --screenshot "$shot"
 echo "No display: the window was shown under Xvfb and saved to $shot"

@@ -1,5 +1,9 @@
 #include "startupcontroller.h"
 
+#include "library/schema.h"
+
+#include <QCoreApplication>
+
 #include "exitcode.h"
 #include "instancelock.h"
 #include "mainwindowhost.h"
@@ -67,6 +71,7 @@ void StartupController::tick()
     emit progressChanged(m_progress);
 
     if (m_ticks == 1) {
+        prepareTitleIndexes();
         try {
             m_mainWindow.load();
         } catch (const std::exception& error) {
@@ -79,6 +84,20 @@ void StartupController::tick()
         m_stage = Stage::Done;
         m_mainWindow.show();
         emit mainWindowShown();
+    }
+}
+
+void StartupController::prepareTitleIndexes()
+{
+    try {
+        schema::ensureLibraryTitleColumns(m_connection.db(), [this](qint64 done, qint64 total) {
+            if (total <= 0) return;
+            emit progressChanged(QStringLiteral("整理标题 %1%").arg(done * 100 / total));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    } catch (const std::exception& error) {
+        // A read-only library keeps working; its titles then list unsorted.
+        emit diagnostic(QString::fromUtf8(error.what()));
     }
 }
 

@@ -48,6 +48,9 @@ signals:
     void diagnostic(const QString& detail);
 
 private:
+    // Libraries from older tools lack the title helper columns the searches
+    // run on; they are added once, with progress on the splash.
+    void prepareTitleIndexes();
     void fail(int exitCode);
 
     enum class Stage { Idle, Ticking, Done };

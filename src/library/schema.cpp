@@ -121,6 +121,17 @@ bool ensureTitleColumns(Database& db, const QString& table, const std::function<
     return true;
 }
 
+bool ensureLibraryTitleColumns(Database& contentDb, const std::function<void(qint64, qint64)>& progress)
+{
+    bool changed = false;
+    for (const QString& table : databaseInfo(DatabaseRole::Content).tables) {
+        if (table == QLatin1String("ymzx") || table == QLatin1String("gjzx")) continue;
+        if (!contentDb.hasTable(table)) continue;
+        changed = ensureTitleColumns(contentDb, table, progress) || changed;
+    }
+    return changed;
+}
+
 }  // namespace schema
 
 CentreRecordWriter::CentreRecordWriter(Database& db, const QString& table)

@@ -37,6 +37,10 @@ void createCatalogueTable(Database& db, const QString& table);  // ymzx, gjzx: x
 bool ensureTitleColumns(Database& db, const QString& table,
                         const std::function<void(qint64, qint64)>& progress = {});
 
+// The same for every centre table of the content database; a library written
+// by an older tool gets its title helpers once, on first opening.
+bool ensureLibraryTitleColumns(Database& contentDb, const std::function<void(qint64, qint64)>& progress = {});
+
 }  // namespace schema
 
 // Inserts centre records with a prepared statement, helper columns filled.

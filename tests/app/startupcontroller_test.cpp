@@ -197,6 +197,27 @@ TEST_F(StartupControllerTest, BuildsTheMainWindowOnTickOneAndShowsItOnTickTwo)
     EXPECT_EQ(progress.at(1).at(0).toString(), "....");
 }
 
+TEST_F(StartupControllerTest, AnOlderLibraryGetsItsTitleHelpersBeforeTheMainWindow)
+{
+    TestLibrary library;
+    {
+        // A centre table as an older tool wrote it: no folded title, no sort key.
+        auto db = library.open(DatabaseRole::Content);
+        db->executeScript("drop table slzx; create table slzx (xxbh text, name text, link text, eee text);"
+                          "insert into slzx values ('10122135', 'Beta', '', null), ('10122136', 'alpha', '', null);");
+    }
+    Startup startup(library.dataRoot(), lockPath());
+    bool helpersReadyForFactory = false;
+    startup.factory.check = [&](const MainWindowServices& services) {
+        helpersReadyForFactory =
+            services.connection.db().columnsOf("slzx").contains("namekey") &&
+            services.connection.db().scalar("select name from slzx order by namekey").toString() == "alpha";
+    };
+    startup.controller.start();
+    startup.controller.tick();
+    EXPECT_TRUE(helpersReadyForFactory);
+}
+
 TEST_F(StartupControllerTest, TimerDrivesStartUpToTheShownWindow)
 {
     TestLibrary library;

@@ -1,13 +1,15 @@
-// How long a centre of 100 000 records takes to become a catalogue tree:
+// How long a centre of 100 000 generated records takes to become a catalogue tree:
 // reading the tree query, building the nodes, swapping them into the model,
 // and laying the tree view out with the new model.
+
+#include "generatedlibrary.h"
 
 #include "catalogue/cataloguemodel.h"
 #include "catalogue/treebuilder.h"
 #include "catalogue/treequeries.h"
 
 #include "library/centres.h"
-#include "testlibrary.h"
+#include "library/sharedconnection.h"
 
 #include <QApplication>
 #include <QTreeView>
@@ -21,29 +23,12 @@ namespace {
 
 using namespace kelvor;
 
+// 600 000 generated records over six centres: 100 000 in the technology centre.
+constexpr qint64 kLibraryRecords = 600000;
+
 struct GeneratedRow {
     QString name, code, link;
 };
-
-// 20 subjects x 50 chapters x 99 documents, in code order: 100 020 rows.
-std::vector<GeneratedRow> generateCentreRows()
-{
-    std::vector<GeneratedRow> rows;
-    rows.reserve(100020);
-    for (int subject = 10; subject < 30; ++subject) {
-        const QString level1 = QStringLiteral("101210%1").arg(subject);
-        rows.push_back({QStringLiteral("主题 %1").arg(subject), level1, {}});
-        for (int chapter = 1; chapter <= 50; ++chapter) {
-            const QString level2 = level1 + QStringLiteral("%1").arg(chapter, 4, 10, QLatin1Char('0'));
-            rows.push_back({QStringLiteral("章节 %1").arg(chapter), level2, {}});
-            for (int doc = 1; doc <= 99; ++doc)
-                rows.push_back({QStringLiteral("文档 %1 Java 集合与线程").arg(doc),
-                                level2 + QStringLiteral("%1").arg(doc, 4, 10, QLatin1Char('0')),
-                                QStringLiteral("docs%1").arg(subject * 100 + chapter, 6, 10, QLatin1Char('0'))});
-        }
-    }
-    return rows;
-}
 
 CatalogueTree buildFromRows(const std::vector<GeneratedRow>& rows)
 {
@@ -53,32 +38,30 @@ CatalogueTree buildFromRows(const std::vector<GeneratedRow>& rows)
     return builder.finish().tree;
 }
 
-// A temporary library whose technology centre holds the generated rows.
+// The technology centre of the generated library, with its tree query.
 class CentreLibrary {
 public:
-    explicit CentreLibrary(const std::vector<GeneratedRow>& rows)
+    explicit CentreLibrary(const bench::GeneratedLibrary& library) : m_connection(library.layout())
     {
-        std::vector<CentreRecord> records;
-        records.reserve(rows.size());
-        for (const auto& row : rows) {
-            CentreRecord r;
-            r.xxbh = row.code;
-            r.name = row.name;
-            r.link = row.link;
-            r.eee = row.link.isEmpty() ? QString() : QStringLiteral("1");
-            records.push_back(r);
-        }
-        m_library.addRecords("jszx", records);
         m_connection.open(DatabaseRole::Content);
         const Centre& jszx = *centreByTable(u"jszx");
-        m_treeQuery = centreQueries(jszx, m_library.layout(), m_connection.contentTable(jszx.table)).treeQuery;
+        m_treeQuery = centreQueries(jszx, library.layout(), m_connection.contentTable(jszx.table)).treeQuery;
     }
 
     BuildResult buildTree() { return buildCentreTree(m_connection, m_treeQuery); }
 
+    // The rows of the tree query, read once for the benchmarks that start from rows.
+    std::vector<GeneratedRow> rows()
+    {
+        std::vector<GeneratedRow> rows;
+        for (const Row& row : m_connection.db().query(m_treeQuery.sql, m_treeQuery.params))
+            rows.push_back({row.text(QStringLiteral("name")), row.text(QStringLiteral("xxbh")),
+                            row.text(QStringLiteral("link"))});
+        return rows;
+    }
+
 private:
-    test::TestLibrary m_library;
-    SharedConnection m_connection{m_library.layout()};
+    SharedConnection m_connection;
     Query m_treeQuery;
 };
 
@@ -151,8 +134,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
-    const std::vector<GeneratedRow> rows = generateCentreRows();
-    CentreLibrary library(rows);
+    const bench::GeneratedLibrary generated(kLibraryRecords);
+    CentreLibrary library(generated);
+    const std::vector<GeneratedRow> rows = library.rows();
     benchmark::RegisterBenchmark("BuildCentreTreeFromRows", buildFromRowsBenchmark, std::cref(rows))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("QueryAndBuildCentreTree", queryAndBuildBenchmark, std::ref(library))

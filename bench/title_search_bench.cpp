@@ -28,7 +28,9 @@ void typeText(benchmark::State& state, const QString& text)
 int main(int argc, char** argv)
 {
     // Words typed a key at a time; every prefix is one benchmark.
-    const QStringList words = {"数据库设计", "Python", "JavaScript", "机器学习多线程", "SQL 1", "MySQL数据库 12"};
+    const QStringList words = {"数据库设计", "Python", "JavaScript", "机器学习多线程", "SQL 1", "MySQL数据库 12",
+                               // titles the generator writes ("深入理解 Java 多线程", "用 Python 实现聊天室")
+                               "深入理解 Java 多线程", "用 Python 实现"};
     for (const QString& word : words)
         for (qsizetype n = 1; n <= word.size(); ++n) {
             const QString prefix = word.left(n);

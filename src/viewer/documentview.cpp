@@ -1,8 +1,10 @@
 #include "documentview.h"
 
 #include "pageencoding.h"
+#include "picturepage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -92,7 +94,13 @@ void DocumentView::navigate(const QString& pathOrAddress)
     m_loading = true;
     m_location = url;
     if (url.isLocalFile()) {
-        if (const auto page = undeclaredGbkPage(url.toLocalFile())) {
+        const QString file = url.toLocalFile();
+        if (isPictureFile(file) && QFileInfo(file).isFile()) {
+            // Shown on a page of ours whose address is the picture's own.
+            m_view->setHtml(picturePage(url), url);
+            return;
+        }
+        if (const auto page = undeclaredGbkPage(file)) {
             // Handed over with its encoding named; the file's own address stays
             // its base, so its pictures and links resolve as before.
             m_view->setContent(*page, QStringLiteral("text/html;charset=GBK"), url);

@@ -30,6 +30,7 @@ public:
     ~DocumentView() override;
 
     // A local file (.htm page, .jpg picture) by its full path, or a web address.
+    // A picture is shown centred on a white page; location() still names it.
     void navigate(const QString& pathOrAddress);
     // What was last navigated to (or the link followed since).
     QUrl location() const;

@@ -21,8 +21,6 @@ public:
     bool playLearningVideo(const QString& bb);
 
 private:
-    bool insideLibrary(const QString& path) const;
-
     LibraryLayout m_layout;
     Shell& m_shell;
 };

@@ -290,6 +290,10 @@ TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
     m_view.navigate(m_dir.path() + "/missing.htm");
     ASSERT_TRUE(complete.wait(30000));
     EXPECT_FALSE(complete.takeFirst().at(0).toBool());
+
+    m_view.navigate(m_dir.path() + "/missing.jpg");
+    ASSERT_TRUE(complete.wait(30000));
+    EXPECT_FALSE(complete.takeFirst().at(0).toBool()) << "a missing picture fails like any missing file";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "viewer/documentview.h"
 #include "viewer/sidepanel.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,6 +51,8 @@ DocumentAreaWidget::DocumentAreaWidget(QWidget* parent) : QWidget(parent)
     m_sourceText->setAccessibleName(QStringLiteral("源程序"));
     m_sourceText->setReadOnly(true);
     m_sourceText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Source code keeps its columns only in a fixed-pitch font.
+    m_sourceText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_sourceText->hide();
 
     m_sidePanel = new SidePanel(this);

@@ -5,9 +5,12 @@
 
 #include "catalogue/cataloguemodel.h"
 #include "catalogue/centretitlesearch.h"
+#include "catalogue/recordpicture.h"
+#include "catalogue/treenavigation.h"
 #include "library/sharedconnection.h"
 #include "viewer/documentareacontroller.h"
 #include "viewer/documentview.h"
+#include "viewer/insidelibrary.h"
 #include "viewer/shell.h"
 #include "viewer/sidepanel.h"
 
@@ -15,6 +18,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QTreeView>
@@ -42,11 +47,12 @@ RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layou
     QTreeView* tree = m_parts.tree;
     // A single click toggles a node; expanding by double click would undo it.
     tree->setExpandsOnDoubleClick(false);
-    connect(tree, &QTreeView::pressed, this, [this] { treeMouseDown(); });
     connect(tree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         nodeClicked(index);
         treeClicked();
     });
+    // Presses anywhere and clicks beside the nodes reach the tree's own handlers too.
+    tree->viewport()->installEventFilter(this);
     if (m_parts.centreTitleLabel)
         connect(m_parts.centreTitleLabel, &ClickLabel::clicked, this, [this] { centreTitleSearch(); });
 
@@ -83,6 +89,25 @@ int RecordBrowsing::nodeOfViewIndex(const QModelIndex& viewIndex) const
     return m_parts.catalogue->nodeOf(source);
 }
 
+bool RecordBrowsing::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_parts.tree->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            treeMouseDown();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!m_parts.tree->indexAt(mouse->position().toPoint()).isValid()) treeClicked();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int RecordBrowsing::selectedNode() const
+{
+    const QModelIndex current = m_parts.tree->currentIndex();
+    return current.isValid() ? nodeOfViewIndex(current) : -1;
+}
+
 void RecordBrowsing::treeMouseDown()
 {
     // The keyword labels of a previous record are cleared by the keyword index once it exists.
@@ -111,10 +136,39 @@ void RecordBrowsing::treeClicked()
 {
     m_session.highlighterArmed = true;
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
+    if (m_parts.autoRunButton) m_parts.autoRunButton->setText(QStringLiteral("自动执行"));
     if (m_parts.sourceTextBox && m_parts.views.documentView() && m_parts.sourceTextBox->isVisible()) {
-        // A tree click always returns to the document itself.
+        // Hiding the source text alone would leave a blank area where the
+        // document was: a tree click returns to the document itself.
         m_area->sidePanelClicked(0);
     }
+    if (selectedNode() < 0) {
+        if (m_parts.thumbnailButton) m_parts.thumbnailButton->setEnabled(false);
+        return;
+    }
+    if (m_parts.resetBarWhenDue) m_parts.resetBarWhenDue();
+    if (m_parts.thumbnailButton) m_parts.thumbnailButton->setEnabled(false);
+}
+
+bool RecordBrowsing::selectNextNodeAfterAncestor(int k)
+{
+    const auto next = nextNodeAfterAncestor(m_parts.catalogue->tree(), selectedNode(), k);
+    if (!next) return false;
+    QModelIndex index = m_parts.catalogue->indexOfNode(*next);
+    if (m_parts.treeProxy) index = m_parts.treeProxy->mapFromSource(index);
+    if (!index.isValid()) return false;
+    m_parts.tree->setCurrentIndex(index);
+    m_parts.tree->scrollTo(index);
+    return true;
+}
+
+std::optional<QString> RecordBrowsing::recordPictureLookup(const QString& code)
+{
+    const auto picture = findRecordPicture(m_connection, m_session.listTable, code);
+    if (!picture) return std::nullopt;
+    m_thumbnailPath = *picture;
+    if (DocumentView* view = m_parts.views.documentView()) view->hide();
+    return picture;
 }
 
 void RecordBrowsing::centreTitleSearch()
@@ -162,9 +216,10 @@ void RecordBrowsing::loadDocument(const QString& path)
 
 void RecordBrowsing::startPlayer(const QString& path)
 {
-    // The path was formed inside the library folder by the record opener;
-    // a missing player starts nothing.
-    if (QFileInfo(path).isFile()) m_shell->startProgram(path);
+    // The record's link may name a folder that leads out of the library
+    // through a link of the file system; such a player, or a missing one,
+    // starts nothing.
+    if (QFileInfo(path).isFile() && liesInsideLibrary(m_layout, path)) m_shell->startProgram(path);
 }
 
 void RecordBrowsing::runSourceExtraction(const QString& documentPath) { m_area->visibleweb(documentPath); }

@@ -12,11 +12,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
 class QModelIndex;
 class QPlainTextEdit;
+class QPushButton;
 class QTimer;
 class QTreeView;
 class QAbstractProxyModel;
@@ -50,6 +52,8 @@ public:
         QLineEdit* descriptionBox = nullptr;
         ClickLabel* centreTitleLabel = nullptr;
         QComboBox* searchBox = nullptr;
+        QPushButton* thumbnailButton = nullptr;  // Command48 "缩略图显示"
+        QPushButton* autoRunButton = nullptr;    // Command91 "自动执行"
         QTimer* readingTimer = nullptr;       // Timer2
         QTimer* highlightTimer = nullptr;     // Timer3
         QTimer* housekeepingTimer = nullptr;  // Timer4
@@ -57,6 +61,8 @@ public:
         QString productDescription;
         std::function<void(const QString&)> setCentreTitle;
         std::function<void()> refreshLayout;
+        // The bar reset `buttonstate`, run only while the menu state is "no".
+        std::function<void()> resetBarWhenDue;
     };
 
     RecordBrowsing(SharedConnection& connection, LibraryLayout layout, WindowSession& session, Parts parts,
@@ -70,10 +76,23 @@ public:
     OpenOutcome gototree(const QString& code);
     void setPanelMode(int mode);
 
-    // The tree's events, in the order the tree sends them.
+    // The tree's events, in the order the tree sends them. A click on a node
+    // gives nodeClicked and then treeClicked; a click beside the nodes only
+    // treeClicked.
     void treeMouseDown();
     void nodeClicked(const QModelIndex& viewIndex);
     void treeClicked();
+
+    // Selects the node that follows the (k+1)-th ancestor of the selected
+    // node among its siblings, for automatic execution to go on behind a
+    // finished branch. False, with nothing changed, when k is outside 0–7 or
+    // a node on the way does not exist.
+    bool selectNextNodeAfterAncestor(int k);
+    // The picture of record `code` of the list table for the thumbnails:
+    // when the record has a link its picture path is kept and the document
+    // view is hidden so that the thumbnails under it show.
+    std::optional<QString> recordPictureLookup(const QString& code);
+    QString thumbnailPath() const { return m_thumbnailPath; }
     // A click on the centre title label: the technology centre's folders and
     // every record whose title or body holds the search box's text.
     void centreTitleSearch();
@@ -96,7 +115,9 @@ private:
     QString currentTable() const override;
     void setCurrentTable(const QString& table) override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
     int nodeOfViewIndex(const QModelIndex& viewIndex) const;
+    int selectedNode() const;
     void syncSession();
 
     SharedConnection& m_connection;
@@ -107,6 +128,7 @@ private:
     std::unique_ptr<DocumentAreaController> m_area;
     std::unique_ptr<RecordOpener> m_opener;
     Housekeeping m_housekeeping;
+    QString m_thumbnailPath;
 };
 
 }  // namespace kelvor

@@ -269,6 +269,8 @@ void CentreSwitch::showSearchPage()
     const TitleList titles = allTitles(m_connection, searchPageTables(), [this] { m_view.letEventsRun(); });
     // Nothing found leaves the list as it was.
     if (!titles.empty()) m_results.show(titles);
+    // Handing a million lines over to the list takes a moment of its own.
+    m_view.letEventsRun();
     showCentreMainPage();
     m_view.refreshLayout();
     for (Control shown : {Control::ResultList, Control::SearchBox, Control::SearchButton, Control::AdvancedButton,

@@ -1,11 +1,14 @@
 #include "leftpane.h"
 
+#include "advancedpanel.h"
 #include "bitmaps.h"
 #include "clicklabel.h"
+#include "multikeywordframe.h"
 #include "twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 namespace kelvor {
 
@@ -33,6 +37,8 @@ constexpr int kGap = 45;
 constexpr int kOptionHeight = 300;
 constexpr int kScrollBarHeight = 255;
 constexpr int kBackToQueryTop = 90;
+constexpr int kBelowAdvancedPanel = 30;
+constexpr int kListBelowSearchBox = 20;
 
 const QString kTabStyle = QStringLiteral(
     "QPushButton { background: palette(button); border: 1px solid #b4c2d0; border-bottom-color: #8fa3b8;"
@@ -129,6 +135,9 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     m_scrollBar->setPageStep(200);
     m_scrollBar->setSingleStep(100);
     m_scrollBar->hide();
+    // The bar slides the list to the left under the frame's edge, widening it
+    // by as much, so the end of a long title comes into view.
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &LeftPane::placeControls);
 
     m_clickRuns = makeOption(QStringLiteral("Check2(0)"), QStringLiteral("单击执行 "));
     m_clickRuns->setChecked(true);
@@ -144,6 +153,22 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     m_queryCentre->setAccessibleName(QStringLiteral("查询中心"));
     m_queryCentre->setAutoFillBackground(true);
     m_queryCentre->hide();
+    // The query centre opens on the multi-keyword query; its tools join below.
+    auto* queryCentreColumn = new QVBoxLayout(m_queryCentre);
+    queryCentreColumn->setContentsMargins(4, 4, 4, 4);
+    m_multiKeyword = new MultiKeywordFrame(m_queryCentre);
+    queryCentreColumn->addWidget(m_multiKeyword);
+    m_viewResults = new QPushButton(QStringLiteral("查看结果"), m_queryCentre);
+    m_viewResults->setObjectName(QStringLiteral("Command21"));
+    m_viewResults->setAccessibleName(QStringLiteral("查看结果"));
+    queryCentreColumn->addWidget(m_viewResults, 0, Qt::AlignLeft);
+    queryCentreColumn->addStretch();
+
+    m_advancedPanel = new AdvancedPanel(m_frame);
+    // Opening and closing the panel, showing and hiding the search box move
+    // the tree and the result list: re-place on each.
+    m_advancedPanel->installEventFilter(this);
+    m_searchBox->installEventFilter(this);
 
     setActiveTab(m_tabs[0]);
 }
@@ -184,7 +209,16 @@ void LeftPane::placeThumbnailButtonAtSettingsTab()
 
 void LeftPane::setActiveTab(QPushButton* active)
 {
+    m_activeTab = active;
     for (QPushButton* tab : m_tabs) tab->setStyleSheet(tab == active ? kActiveTabStyle : kTabStyle);
+}
+
+bool LeftPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == m_advancedPanel || watched == m_searchBox) &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        placeControls();
+    return QWidget::eventFilter(watched, event);
 }
 
 void LeftPane::resizeEvent(QResizeEvent* event)
@@ -217,7 +251,14 @@ void LeftPane::placeControls()
     place(m_advanced, kInset + searchWidth + 2 * kGap + kSearchButtonWidth, searchTop, kSearchButtonWidth,
           kSearchHeight);
 
-    const int bodyTop = searchTop + kSearchHeight + kInset;
+    // The advanced panel hides the search box and takes its row, below the centre title.
+    const bool advancedOpen = !m_advancedPanel->isHidden();
+    const int advancedTop = searchTop;
+    const int advancedHeight = twips::fromPixels(m_advancedPanel->sizeHint().height());
+    place(m_advancedPanel, kInset, advancedTop, w - 2 * kInset, advancedHeight);
+
+    const bool searchRowFree = advancedOpen || m_searchBox->isHidden();
+    const int bodyTop = searchRowFree ? searchTop : searchTop + kSearchHeight + kInset;
     const int treeHeight = h - bodyTop - 30 - 2 * kOptionHeight - 60;
     place(m_tree, 10, bodyTop, w - 20, treeHeight);
     const int optionsTop = bodyTop + std::max(0, treeHeight) + 30;
@@ -226,13 +267,17 @@ void LeftPane::placeControls()
     place(m_titleOnly, kInset, optionsTop + kOptionHeight, w / 2 - kInset, kOptionHeight);
     place(m_showPosition, w / 2, optionsTop + kOptionHeight, w / 2 - kInset, kOptionHeight);
 
-    const int listTop = searchTop + kSearchHeight + 20;
+    // Below the open advanced panel, else just below the search box.
+    const int listTop = advancedOpen ? advancedTop + advancedHeight + kBelowAdvancedPanel
+                                     : searchTop + kSearchHeight + kListBelowSearchBox;
     const int listHeight = h - listTop - kScrollBarHeight - 60;
-    place(m_results, 20, listTop, w - 40, listHeight);
+    const int slide = m_scrollBar->value();
+    place(m_results, 20 - slide, listTop, w - 40 + slide, listHeight);
     place(m_scrollBar, 0, listTop + std::max(0, listHeight) - 10, w, kScrollBarHeight);
 
     place(m_queryCentre, 0, m_tabsTop, w, h - m_tabsTop);
     m_queryCentre->raise();
+    m_advancedPanel->raise();
 }
 
 }  // namespace kelvor

@@ -15,7 +15,9 @@ class QTreeView;
 
 namespace kelvor {
 
+class AdvancedPanel;
 class ClickLabel;
+class MultiKeywordFrame;
 
 // The left pane `Picture2`: the centre title, the tabs, the search box, the
 // catalogue tree and the result list, in its main frame `Frame5`. Places its
@@ -39,17 +41,30 @@ public:
     QListView* resultList() const { return m_results; }
     QScrollBar* resultScrollBar() const { return m_scrollBar; }
     QWidget* queryCentrePanel() const { return m_queryCentre; }
+    // `Frame8(0)`, opened by "高级".
+    AdvancedPanel* advancedPanel() const { return m_advancedPanel; }
+    // " 多关键字查询" and "查看结果" (`Command21`) at the head of the query centre panel.
+    MultiKeywordFrame* multiKeywordFrame() const { return m_multiKeyword; }
+    QPushButton* viewResultsButton() const { return m_viewResults; }
+    QCheckBox* clickRunsOption() const { return m_clickRuns; }
+    QCheckBox* manualExpandOption() const { return m_manualExpand; }
 
     void setCentreTitle(const QString& title);
     // The tab row's top, twips.
     void setTabsTop(int top);
     void placeThumbnailButtonAtSettingsTab();
     void setActiveTab(QPushButton* tab);
-    // Recomputes every placement from the pane's size.
+    // The tab that carries the active colour.
+    QPushButton* activeTab() const { return m_activeTab; }
+    // Recomputes every placement from the pane's size. While the search box
+    // is hidden the tree takes its row; the open advanced panel takes it too,
+    // and the result list follows 30 twips below the panel, else 20 twips
+    // below the search box.
     void placeControls();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPushButton* makeButton(const QString& objectName, const QString& caption);
@@ -71,6 +86,10 @@ private:
     QCheckBox* m_titleOnly = nullptr;
     QCheckBox* m_showPosition = nullptr;
     QWidget* m_queryCentre = nullptr;
+    AdvancedPanel* m_advancedPanel = nullptr;
+    MultiKeywordFrame* m_multiKeyword = nullptr;
+    QPushButton* m_viewResults = nullptr;
+    QPushButton* m_activeTab = nullptr;
     int m_tabsTop = 200;
     bool m_thumbnailAtSettings = false;
 };

@@ -5,18 +5,26 @@
 #include "leftpane.h"
 #include "navigationcontroller.h"
 #include "navigationregion.h"
+#include "notespanel.h"
+#include "querypanel.h"
 #include "recordbrowsing.h"
+#include "resultlistcontroller.h"
 #include "resultlistmodel.h"
+#include "searchboxcontroller.h"
 #include "statusstrip.h"
 #include "treepicturemodel.h"
+#include "viewoptionsgroup.h"
 #include "widgetswitchview.h"
+#include "windowsettings.h"
 
 #include "catalogue/cataloguemodel.h"
 #include "library/sharedconnection.h"
 #include "viewer/documentview.h"
 #include "viewer/qtshell.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QFrame>
@@ -42,7 +50,8 @@ int pixelsCovering(int twipsValue) { return (twipsValue + twips::kPerPixel - 1) 
 
 }  // namespace
 
-MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, QWidget* parent)
+MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, QWidget* parent,
+                       QString viewSettingsPath, std::unique_ptr<Shell> shell)
     : QMainWindow(parent), m_connection(connection), m_layout(std::move(layout)), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmmain"));
@@ -75,7 +84,8 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     m_switch = std::make_unique<CentreSwitch>(m_connection, m_session, *m_catalogue, *m_results, *m_switchView);
     m_navigation = std::make_unique<NavigationController>(m_session, *m_switch, *m_navigationRegion);
     m_navigationRegion->connectTo(*m_navigation);
-    buildRecordBrowsing();
+    buildRecordBrowsing(shell ? std::move(shell) : std::make_unique<QtShell>());
+    buildSearch(viewSettingsPath);
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -139,7 +149,7 @@ void MainWindow::buildRegions()
     m_sideDrawer->hide();
 }
 
-void MainWindow::buildRecordBrowsing()
+void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
 {
     RecordBrowsing::Parts parts;
     parts.tree = m_leftPane->tree();
@@ -153,6 +163,8 @@ void MainWindow::buildRecordBrowsing()
     parts.descriptionBox = descriptionBox();
     parts.centreTitleLabel = centreTitleLabel();
     parts.searchBox = searchBox();
+    parts.thumbnailButton = m_leftPane->thumbnailButton();
+    parts.autoRunButton = m_documentArea->autoRunButton();
     parts.readingTimer = timer(2);
     parts.highlightTimer = timer(3);
     parts.housekeepingTimer = timer(4);
@@ -160,9 +172,37 @@ void MainWindow::buildRecordBrowsing()
     parts.productDescription = productDescription();
     parts.setCentreTitle = [this](const QString& title) { m_leftPane->setCentreTitle(title); };
     parts.refreshLayout = [this] { startform(); };
+    parts.resetBarWhenDue = [this] { m_navigation->pointerLeftItems(); };
     m_browsing = std::make_unique<RecordBrowsing>(m_connection, m_layout, m_session, std::move(parts),
-                                                  std::make_unique<QtShell>());
+                                                  std::move(shell));
     connect(this, &MainWindow::panelModeChanged, this, [this](int mode) { m_browsing->setPanelMode(mode); });
+}
+
+void MainWindow::buildSearch(const QString& viewSettingsPath)
+{
+    QueryPanel::Parts query;
+    query.pane = m_leftPane;
+    query.documentView = documentViews().documentView();
+    query.readingTimer = timer(2);
+    query.window = this;
+    m_queryPanel = std::make_unique<QueryPanel>(m_connection, m_session, *m_results, m_prompter, query);
+
+    SearchBoxController::Parts box;
+    box.searchBox = m_leftPane->searchBox();
+    box.resultList = m_leftPane->resultList();
+    box.letEventsRun = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    m_searchBox = std::make_unique<SearchBoxController>(m_connection, m_session, *m_results, *m_queryPanel,
+                                                        m_prompter, std::move(box));
+
+    m_resultListController = std::make_unique<ResultListController>(
+        m_connection, m_session, *m_results, *m_browsing, m_leftPane->resultList(), documentViews().documentView());
+
+    m_viewOptions = std::make_unique<ViewOptionsGroup>(
+        ViewSettingsFile(viewSettingsPath.isEmpty() ? ViewSettingsFile::defaultPath() : viewSettingsPath),
+        *m_leftPane->advancedPanel());
+
+    m_notesPanel = new NotesPanel(m_documentArea);
+    m_windowSettings = std::make_unique<WindowSettings>(m_layout, m_notesPanel->showNotesOption());
 }
 
 void MainWindow::buildTimers()
@@ -232,6 +272,8 @@ void MainWindow::initialSettings()
     m_drag.release();
     m_geometry.leftMargin = 0;
     m_navigation->bar().setLastHovered(1);
+    // The option file, then the start-up entry, which opens its page of the group the window starts in.
+    if (const auto startupItem = m_windowSettings->readStartupFiles()) m_switch->Label1_Click(*startupItem);
     m_leftPane->setTabsTop(200);
     fitResultScrollBar();
     m_statusStrip->descriptionBox()->setText(productDescription());
@@ -253,6 +295,7 @@ void MainWindow::load()
         view->show();
         view->navigate(m_layout.placeholderPicture());
     }
+    m_viewOptions->load();
     m_session.group = NavigationGroup::Centre;
     // The tab strip shows the group that the bar now serves.
     m_navigationRegion->showBannerPicture(tabStripPicture(m_session.group));
@@ -320,6 +363,13 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_displayed) return;
     m_displayed = true;
     display();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The program ends with the window whether or not the file could be written.
+    m_windowSettings->writeOnClose(*m_leftPane->searchBox());
+    QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 #include "windowsession.h"
 
 #include "library/layout.h"
+#include "viewer/shell.h"
 
 #include <QMainWindow>
 
@@ -30,14 +31,20 @@ class DocumentAreaWidget;
 class LeftPane;
 class NavigationController;
 class NavigationRegion;
+class NotesPanel;
 class Prompter;
+class QueryPanel;
 class RecordBrowsing;
+class ResultListController;
 class ResultListModel;
+class SearchBoxController;
 class SharedConnection;
 class SidePanel;
 class StatusStrip;
 class TreePictureModel;
+class ViewOptionsGroup;
 class WidgetSwitchView;
+class WindowSettings;
 struct DocumentSlots;
 
 // The main window `frmmain`: the banner with the group tabs, the navigation
@@ -45,10 +52,14 @@ struct DocumentSlots;
 // document area. Constructing it runs the window's creation (the learning
 // course "从零开始" in the tree); showing it the first time runs the display
 // steps. The connection and the prompter must outlive the window.
+// `viewSettingsPath` is the result-list view settings file `rcontrolmt.ini`;
+// empty means the one in the user's configuration folder. `shell` starts
+// players and opens source folders; empty means the desktop's own.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, QWidget* parent = nullptr);
+    MainWindow(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, QWidget* parent = nullptr,
+               QString viewSettingsPath = {}, std::unique_ptr<Shell> shell = {});
     ~MainWindow() override;
 
     WindowSession& session() { return m_session; }
@@ -77,6 +88,13 @@ public:
     // The record opener `gototree` and the document area it shows records in.
     RecordBrowsing& browsing() { return *m_browsing; }
     const WindowGeometry& regions() const { return m_geometry; }
+    // The search box, the query panel with its tabs and advanced panel, the
+    // result list's picks and view options, the settings files.
+    QueryPanel& queryPanel() { return *m_queryPanel; }
+    SearchBoxController& searchBoxController() { return *m_searchBox; }
+    ResultListController& resultListController() { return *m_resultListController; }
+    ViewOptionsGroup& viewOptions() { return *m_viewOptions; }
+    NotesPanel* notesPanel() const { return m_notesPanel; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
     void Label1_Click(int item);
@@ -93,12 +111,14 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildRegions();
     void buildTimers();
-    void buildRecordBrowsing();
+    void buildRecordBrowsing(std::unique_ptr<Shell> shell);
+    void buildSearch(const QString& viewSettingsPath);
     void create();
     void initialSettings();
     void load();
@@ -133,6 +153,12 @@ private:
     std::unique_ptr<CentreSwitch> m_switch;
     std::unique_ptr<NavigationController> m_navigation;
     std::unique_ptr<RecordBrowsing> m_browsing;
+    NotesPanel* m_notesPanel = nullptr;
+    std::unique_ptr<QueryPanel> m_queryPanel;
+    std::unique_ptr<SearchBoxController> m_searchBox;
+    std::unique_ptr<ResultListController> m_resultListController;
+    std::unique_ptr<ViewOptionsGroup> m_viewOptions;
+    std::unique_ptr<WindowSettings> m_windowSettings;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

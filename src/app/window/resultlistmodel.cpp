@@ -27,8 +27,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.model() != this || index.row() >= rowCount()) return {};
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole: return m_list.lines()[size_t(index.row())];
+    // No tip per line: the list's own tip tells how to open a line.
+    case Qt::DisplayRole: return m_list.lines()[size_t(index.row())];
     case CodeRole: return m_list.codeAt(index.row());
     default: return {};
     }

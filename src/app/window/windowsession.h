@@ -29,6 +29,10 @@ struct WindowSession {
     QString firstHighlightTerm;
     bool highlighterArmed = false;
 
+    // Keyword connection flag: the search box and the tree set it, the keyword
+    // operations read it to know whether their connection must be re-opened.
+    qint16 keywordConnectionFlag = 0;
+
     // Reading aids: 0 automatic scrolling, 1 automatic execution.
     int readingMode = 1;
 

@@ -1,5 +1,6 @@
-// Renders the main window on a small test library into PNG files, so that
-// its look can be checked by eye: window_preview DIR
+// Renders the main window on a small test library, or on the library under
+// DATA_ROOT, into PNG files, so that its look can be checked by eye:
+// window_preview DIR [DATA_ROOT]
 #include "windowtestlibrary.h"
 
 #include "app/window/bitmaps.h"
@@ -10,6 +11,8 @@
 #include "support/scriptedprompter.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -100,12 +103,17 @@ int main(int argc, char** argv)
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
 
     kelvor::test::TestLibrary library;
-    kelvor::test::addWindowRecords(library);
-    addLibraryPages(library.layout());
-    kelvor::SharedConnection connection(library.layout());
+    const bool ownLibrary = argc > 2;
+    const kelvor::LibraryLayout layout = ownLibrary ? kelvor::LibraryLayout(QString::fromLocal8Bit(argv[2])) : library.layout();
+    if (!ownLibrary) {
+        kelvor::test::addWindowRecords(library);
+        addLibraryPages(layout);
+    }
+    kelvor::SharedConnection connection(layout);
     connection.open(kelvor::DatabaseRole::Content);
     kelvor::test::ScriptedPrompter prompter;
-    kelvor::MainWindow window(connection, library.layout(), prompter);
+    // Its view settings stay beside the pictures, away from the user's own.
+    kelvor::MainWindow window(connection, layout, prompter, nullptr, dir + "/rcontrolmt.ini");
     window.show();
     settle(800);
     save(&window, dir + "/kelvor-window-start.png");
@@ -125,6 +133,24 @@ int main(int argc, char** argv)
     hover(window.findChild<QWidget*>("Label1(2)"));
     settle(300);
     save(&window, dir + "/kelvor-window-query.png");
+
+    QTest::mouseClick(window.findChild<QWidget*>("Label1(1)"), Qt::LeftButton);
+    settle(300);
+    save(&window, dir + "/kelvor-window-query-centre.png");
+    QTest::mouseClick(window.findChild<QWidget*>("Label1(2)"), Qt::LeftButton);
+
+    // The search page narrowed by two letters, then the technology centre's list tab and advanced panel.
+    auto* searchBox = window.findChild<QComboBox*>("Combo2");
+    QTest::keyClicks(searchBox->lineEdit(), "ja");
+    settle(300);
+    save(&window, dir + "/kelvor-window-search.png");
+    window.navigation().chooseGroup(kelvor::NavigationGroup::Centre);
+    QTest::mouseClick(window.findChild<QWidget*>("Command8"), Qt::LeftButton);
+    settle(300);
+    save(&window, dir + "/kelvor-window-list.png");
+    QTest::mouseClick(window.findChild<QWidget*>("Command11"), Qt::LeftButton);
+    settle(300);
+    save(&window, dir + "/kelvor-window-advanced.png");
 
     const bool ok = bitmapSheet().save(dir + "/kelvor-bitmaps.png");
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(dir + "/kelvor-bitmaps.png"));

@@ -1,0 +1,223 @@
+#include "searchwindow.h"
+
+#include "app/window/recordbrowsing.h"
+#include "app/window/resultlistcontroller.h"
+#include "app/window/viewoptionsgroup.h"
+
+#include "viewer/documentview.h"
+
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+namespace kelvor {
+namespace {
+
+using test::SearchWindowTest;
+
+class ResultListTest : public SearchWindowTest {
+protected:
+    int rowOf(const QString& line) const
+    {
+        const auto& all = lines();
+        const auto it = std::find(all.begin(), all.end(), line);
+        return it == all.end() ? -1 : int(it - all.begin());
+    }
+
+    // scrollTo() also lays the lines out, which the list otherwise does later.
+    QPoint centreOfRow(int row) const
+    {
+        const QModelIndex index = window->resultListModel().index(row);
+        resultList()->scrollTo(index);
+        return resultList()->visualRect(index).center();
+    }
+
+    const RecordHistory& history() { return window->browsing().opener().history(); }
+    QString lastOpenedCode() { return history().code(history().size()); }
+    QString lastOpenedTitle() { return history().title(history().size()); }
+    QString recordCodeBox() const { return window->recordCodeBox()->text(); }
+    QString shownDocument() const { return window->documentViews().documentView()->location().toLocalFile(); }
+};
+
+TEST_F(ResultListTest, SingleClickOpensTheRecordOfEveryCentreByItsCode)
+{
+    showSearchPage();
+    struct Case {
+        QString line, code;
+    };
+    // The interface centre's record is found too: its centre follows from its code.
+    const std::vector<Case> cases = {
+        {"字符串处理", "101210350002"},
+        {"登录窗口", "220121010001"},
+        {"Login 窗口", test::kLoginCode},
+        {"局域网聊天", "101251010001"},
+    };
+    for (const Case& k : cases) {
+        // The same title in two centres: take the line whose code is the one wanted.
+        int row = -1;
+        for (int r = 0; r < window->resultListModel().rowCount(); ++r)
+            if (window->resultListModel().code(r) == k.code) row = r;
+        ASSERT_GE(row, 0) << k.code.toStdString();
+        window->resultListController().lineClicked(row);
+        EXPECT_EQ(recordCodeBox(), k.code);
+        EXPECT_EQ(lastOpenedCode(), k.code);
+        EXPECT_EQ(lastOpenedTitle(), k.line);
+        EXPECT_EQ(resultList()->toolTip(), "双击列表选项,查看选定内容");
+    }
+    EXPECT_EQ(shownDocument(), *library->layout().documentPath("docs01", "101251010001", ".htm"));
+}
+
+TEST_F(ResultListTest, SingleClickOnACodeThatIsNotThereOpensNothing)
+{
+    showSearchPage();
+    type("Lo");
+    const int before = history().size();
+    auto db = library->open(DatabaseRole::Content);
+    db->execute(QStringLiteral("update jszx set xxbh = '101210350009' where xxbh = '101210350003'"));
+    window->resultListController().lineClicked(1);  // "Loop 循环", now under another code
+    db->execute(QStringLiteral("update jszx set xxbh = '101210350003' where xxbh = '101210350009'"));
+    EXPECT_EQ(history().size(), before);
+    EXPECT_EQ(resultList()->toolTip(), "双击列表选项,查看选定内容");
+    window->resultListController().lineClicked(99);  // no such line
+    EXPECT_EQ(history().size(), before);
+}
+
+TEST_F(ResultListTest, DoubleClickOpensTheLineScrollsTheDocumentAndShowsIt)
+{
+    showTechnologyCentre();
+    click("Command8");
+    QSignalSpy scrolled(&window->resultListController(), &ResultListController::documentScrolledToEndAndBack);
+    window->documentViews().documentView()->hide();
+    const int row = rowOf("字符串处理");
+    // A user's double click: a click, then the second press that arrives as a double click.
+    QTest::mouseClick(resultList()->viewport(), Qt::LeftButton, {}, centreOfRow(row));
+    const int afterClick = history().size();
+    QTest::mouseDClick(resultList()->viewport(), Qt::LeftButton, {}, centreOfRow(row));
+    EXPECT_EQ(history().size(), afterClick + 1);
+    EXPECT_EQ(lastOpenedCode(), "101210350002");
+    EXPECT_EQ(lastOpenedTitle(), "字符串处理");
+    EXPECT_EQ(shownDocument(), *library->layout().documentPath("docs01", "101210350002", ".htm"));
+    EXPECT_TRUE(scrolled.wait(30000));
+    EXPECT_FALSE(window->documentViews().documentView()->isHidden());
+}
+
+TEST_F(ResultListTest, DoubleClickOnAnEmptyListDoesNothing)
+{
+    showTechnologyCentre();
+    searchBox()->setEditText(QStringLiteral("没有这个标题"));
+    click("Command3");
+    ASSERT_TRUE(lines().empty());
+    const int before = history().size();
+    window->resultListController().lineDoubleClicked(0);
+    EXPECT_EQ(history().size(), before);
+}
+
+TEST_F(ResultListTest, MovingOverTheListResetsTheBarOnce)
+{
+    showSearchPage();
+    auto move = [](QWidget* widget) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+    };
+    move(child("Label1(3)"));
+    ASSERT_EQ(window->navigation().bar().menuState(), "no");
+    move(resultList()->viewport());
+    EXPECT_EQ(window->navigation().bar().menuState(), "ok");
+    // The overlay is back on the page on show (10 twips wider outside the centre group).
+    EXPECT_NEAR(child("Image3")->x(), child("Label1(2)")->x(), 1);
+}
+
+TEST_F(ResultListTest, TheScrollBarBelowSlidesTheListToTheEndOfLongTitles)
+{
+    showTechnologyCentre();
+    click("Command8");
+    auto* bar = child<QScrollBar>("HScroll1");
+    const QRect before = resultList()->geometry();
+    ASSERT_GT(bar->maximum(), 300);
+    bar->setValue(300);
+    // The list reaches under the frame's left edge by 300 twips; its right edge and scroll bar stay.
+    EXPECT_EQ(resultList()->x(), before.x() - 20);
+    EXPECT_EQ(resultList()->geometry().right(), before.right());
+    bar->setValue(0);
+    EXPECT_EQ(resultList()->geometry(), before);
+}
+
+class ViewOptionsWindowTest : public SearchWindowTest {
+protected:
+    void SetUp() override { connection.open(DatabaseRole::Content); }
+
+    void startWith(const std::optional<QByteArray>& content)
+    {
+        QFile::remove(viewSettingsPath());
+        if (content) {
+            QFile file(viewSettingsPath());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*content);
+        }
+        makeWindow();
+        window->show();
+    }
+
+    std::optional<QByteArray> file() const
+    {
+        QFile f(viewSettingsPath());
+        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+        return f.readAll();
+    }
+
+    std::vector<QString> selected() const
+    {
+        std::vector<QString> names;
+        for (const char* name : {"Option1", "Option2", "Option8", "Option9", "Option4(0)", "Option4(1)"})
+            if (child<QRadioButton>(name)->isChecked()) names.push_back(QString::fromLatin1(name));
+        return names;
+    }
+
+    void clickOption(const char* name)
+    {
+        click("Command11");  // the options lie in the advanced panel
+        click(QString::fromLatin1(name));
+        click("Command19");
+    }
+};
+
+TEST_F(ViewOptionsWindowTest, TheFileSelectsTheOptionsAtLoadAndEachClickRewritesItsLine)
+{
+    startWith("1\r\n0\r\n0\r\n");
+    EXPECT_EQ(selected(), (std::vector<QString>{"Option1", "Option9", "Option4(0)"}));
+    EXPECT_EQ(window->viewOptions().options().fieldSetting(), "m");
+    EXPECT_EQ(file(), "1\r\n0\r\n0\r\n");  // reading writes nothing
+
+    clickOption("Option2");
+    EXPECT_EQ(file(), "1\r\n1\r\n0\r\n");
+    EXPECT_EQ(window->viewOptions().options().positionSetting(), "n");
+    clickOption("Option8");
+    EXPECT_EQ(file(), "0\r\n1\r\n0\r\n");
+
+    // The next start selects what was clicked.
+    makeWindow();
+    EXPECT_EQ(selected(), (std::vector<QString>{"Option2", "Option8", "Option4(0)"}));
+}
+
+TEST_F(ViewOptionsWindowTest, WithoutAFileTheStartingSelectionStaysAndTheFirstClickCreatesIt)
+{
+    startWith(std::nullopt);
+    EXPECT_EQ(selected(), (std::vector<QString>{"Option1", "Option9", "Option4(1)"}));
+    EXPECT_EQ(window->viewOptions().options().rangeSetting(), "");
+    EXPECT_EQ(file(), std::nullopt);
+    clickOption("Option9");
+    EXPECT_EQ(file(), "1\r\n\r\n\r\n");
+}
+
+TEST_F(ViewOptionsWindowTest, LinesAfterTheThirdAreDroppedOnTheNextClick)
+{
+    startWith("x\r\n\r\n1\r\n1\r\n0\r\n");
+    EXPECT_EQ(selected(), (std::vector<QString>{"Option2", "Option8", "Option4(1)"}));
+    clickOption("Option4(0)");
+    EXPECT_EQ(file(), "x\r\n\r\n0\r\n");
+}
+
+}  // namespace
+}  // namespace kelvor

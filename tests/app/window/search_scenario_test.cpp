@@ -1,0 +1,85 @@
+// A user on the search page: types two letters, sees the titles narrow,
+// clicks a title of the interface centre and sees its picture. With
+// KELVOR_SCENARIO_SHOTS=DIR the window is saved as PNG files into DIR at
+// each step (run under `xvfb-run -a` with QT_QPA_PLATFORM=xcb so that the
+// document view renders into them).
+#include "searchwindow.h"
+
+#include "viewer/documentview.h"
+
+#include <QDeadlineTimer>
+#include <QSignalSpy>
+
+namespace kelvor {
+namespace {
+
+using test::SearchWindowTest;
+
+class SearchScenarioTest : public SearchWindowTest {
+protected:
+    void shot(const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("KELVOR_SCENARIO_SHOTS");
+        if (folder.isEmpty()) return;
+        // Let the views paint what they loaded before the grab.
+        const QDeadlineTimer settle(600);
+        while (!settle.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QDir().mkpath(folder);
+        EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name + ".png"))) << name.toStdString();
+    }
+
+    QPoint centreOfLine(const QString& line) const
+    {
+        const auto all = lines();
+        const auto it = std::find(all.begin(), all.end(), line);
+        if (it == all.end()) return {};
+        const QModelIndex index = window->resultListModel().index(int(it - all.begin()));
+        resultList()->scrollTo(index);
+        return resultList()->visualRect(index).center();
+    }
+};
+
+TEST_F(SearchScenarioTest, TypeTwoLettersThenOpenAnInterfacePicture)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->navigation().chooseGroup(NavigationGroup::Query);
+    QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
+    ASSERT_EQ(title(), " 检索 ");
+    const size_t everyTitle = lines().size();
+    shot("1-search-page");
+
+    QTest::keyClicks(searchBox()->lineEdit(), QStringLiteral("L"));
+    EXPECT_EQ(lines(), (std::vector<QString>{"Linux 基础", "Login 窗口", "Loop 循环"}));
+    EXPECT_LT(lines().size(), everyTitle);
+    QTest::keyClicks(searchBox()->lineEdit(), QStringLiteral("o"));
+    EXPECT_EQ(searchBox()->currentText(), "Lo");
+    EXPECT_EQ(lines(), (std::vector<QString>{"Login 窗口", "Loop 循环"}));
+    shot("2-typed-lo");
+
+    DocumentView* view = window->documentViews().documentView();
+    QSignalSpy loaded(view, &DocumentView::documentComplete);
+    const QPoint line = centreOfLine(QStringLiteral("Login 窗口"));
+    ASSERT_FALSE(line.isNull());
+    QTest::mouseClick(resultList()->viewport(), Qt::LeftButton, {}, line);
+
+    const QString picture = *library->layout().documentPath("docs01", test::kLoginCode, ".jpg");
+    EXPECT_EQ(window->recordCodeBox()->text(), test::kLoginCode);
+    EXPECT_EQ(view->location().toLocalFile(), picture);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && view->location().toLocalFile() == picture && !view->isLoading(),
+                             30000);
+    EXPECT_FALSE(view->isHidden());
+    EXPECT_EQ(resultList()->toolTip(), "双击列表选项,查看选定内容");
+    shot("3-interface-picture");
+
+    // The technology centre's list tab and the advanced panel, for a look.
+    window->navigation().chooseGroup(NavigationGroup::Centre);
+    click("Command8");
+    shot("4-list-tab");
+    click("Command11");
+    shot("5-advanced-panel");
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+}
+
+}  // namespace
+}  // namespace kelvor

@@ -1,0 +1,131 @@
+#include "searchwindow.h"
+
+#include "app/window/notespanel.h"
+
+#include "catalogue/cataloguemodel.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+
+namespace kelvor {
+namespace {
+
+using test::SearchWindowTest;
+using Content = std::optional<QByteArray>;
+
+// The settings files of the library are written before each window starts.
+class WindowSettingsTest : public SearchWindowTest {
+protected:
+    void SetUp() override { connection.open(DatabaseRole::Content); }
+    void TearDown() override
+    {
+        window.reset();
+        put(library->layout().optionFile(), std::nullopt);
+        put(library->layout().loginsysFile(), std::nullopt);
+        put(library->layout().coolsysFile(), std::nullopt);
+    }
+
+    static void put(const QString& path, const Content& content)
+    {
+        QFile::remove(path);
+        if (!content) return;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write settings file");
+        file.write(*content);
+    }
+
+    static Content read(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+        return file.readAll();
+    }
+
+    QCheckBox* showNotesOption() const { return child<QCheckBox>(QStringLiteral("option7")); }
+    QString treeRoot() const
+    {
+        return window->catalogueModel().nodeCount() ? window->catalogueModel().node(0).text : QString();
+    }
+};
+
+TEST_F(WindowSettingsTest, OptionFileAndStartupEntryChooseTheStartingState)
+{
+    struct Case {
+        Content option, loginsys;
+        bool ticked;
+        QString tree;
+    };
+    const std::vector<Case> cases = {
+        {"1\r\n", "1\r\n", true, "入门训练"},
+        {"0\r\n", "1\r\n", false, "入门训练"},
+        {"1\r\n", "9\r\n", true, "从零开始"},
+        {"1\r\n", "abc\r\n", true, "从零开始"},
+        {"1\r\n", std::nullopt, true, "从零开始"},
+        {"5\r\n", "1\r\n", false, "入门训练"},         // another number leaves the box as it is
+        {std::nullopt, "1\r\n", false, "从零开始"},  // no option file: the start-up entry is not read
+    };
+    for (const Case& k : cases) {
+        put(library->layout().optionFile(), k.option);
+        put(library->layout().loginsysFile(), k.loginsys);
+        makeWindow();
+        const std::string label = k.option.value_or("none").toStdString() + " / " + k.loginsys.value_or("none").toStdString();
+        EXPECT_EQ(showNotesOption()->isChecked(), k.ticked) << label;
+        EXPECT_EQ(treeRoot(), k.tree) << label;
+        // Once shown, the window works on the technology centre whatever the start chose.
+        window->show();
+        EXPECT_EQ(window->session().currentTable, tableExpression(*centreByTable(u"jszx"), library->layout())) << label;
+        EXPECT_EQ(title(), "从零开始") << label;
+        EXPECT_TRUE(prompter.messages.isEmpty()) << label;
+    }
+}
+
+TEST_F(WindowSettingsTest, TheNotesOptionIsKeptAcrossRestarts)
+{
+    put(library->layout().optionFile(), "0\r\n");
+    makeWindow();
+    auto* option = showNotesOption();
+    ASSERT_TRUE(option);
+    EXPECT_EQ(option->text(), "查询时是否显示心得查看按钮");
+    EXPECT_EQ(option->parentWidget(), window->notesPanel());
+    EXPECT_TRUE(window->notesPanel()->isHidden());
+
+    option->click();
+    EXPECT_EQ(read(library->layout().optionFile()), "1\r\n");
+    makeWindow();
+    EXPECT_TRUE(showNotesOption()->isChecked());
+    showNotesOption()->click();
+    EXPECT_EQ(read(library->layout().optionFile()), "0\r\n");
+}
+
+TEST_F(WindowSettingsTest, ClosingReplacesCoolsysWithTheSearchBoxList)
+{
+    put(library->layout().coolsysFile(), "\r\nold entry\r\n");
+    makeWindow();
+    window->show();
+    searchBox()->setEditText(QStringLiteral("typed text"));  // the edit text is not part of the list
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(read(library->layout().coolsysFile()), "\r\n");
+
+    // Were the list to hold entries, each would follow a line end.
+    makeWindow();
+    window->show();
+    searchBox()->addItems({"abc", "def"});
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(read(library->layout().coolsysFile()), "\r\nabc\r\ndef\r\n");
+    EXPECT_EQ(QDir(library->layout().libraryFolder()).entryList({"coolsys*"}, QDir::Files), QStringList{"coolsys.ini"});
+}
+
+TEST_F(WindowSettingsTest, StartupItemsBeyondTheTwoCoursesOnlyNameThePage)
+{
+    put(library->layout().optionFile(), "1\r\n");
+    put(library->layout().loginsysFile(), "3\r\n");
+    makeWindow();
+    EXPECT_EQ(title(), "提高训练");
+    EXPECT_EQ(treeRoot(), "从零开始");
+    window->show();
+    EXPECT_EQ(title(), "从零开始");
+}
+
+}  // namespace
+}  // namespace kelvor

@@ -2,11 +2,11 @@
 
 #include "authoringerror.h"
 
+#include "library/atomicfile.h"
 #include "library/gbk.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kelvor::authoring {
 
@@ -48,9 +48,7 @@ void writeLibraryFile(const QString& dataRoot, const LibraryFile& file)
     const QString path = dataRoot + QLatin1Char('/') + file.relativePath;
     if (!QDir().mkpath(QFileInfo(path).path()))
         throw AuthoringError(QStringLiteral("cannot create the folder of %1").arg(path));
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit())
-        throw AuthoringError(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
+    if (!replaceFile(path, file.bytes)) throw AuthoringError(QStringLiteral("cannot write %1").arg(path));
     if (file.executable) {
         const auto perms = QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
                            QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ReadOther;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/atomicfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,10 +9,8 @@
 
 namespace kelvor::settings {
 
-// Makes `bytes` the whole content of `path`: written to a temporary file
-// beside it and renamed over the old one only once complete, so a crash or a
-// full disk leaves the old file as it was. False when anything failed.
-bool replaceFile(const QString& path, const QByteArray& bytes);
+// Settings files are replaced whole, never deleted first.
+using kelvor::replaceFile;
 
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<QByteArray> readFile(const QString& path);

@@ -1,11 +1,11 @@
 #include "sourceextractor.h"
 
+#include "library/atomicfile.h"
 #include "library/gbk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kelvor {
 
@@ -23,14 +23,7 @@ bool opensSourceParagraph(const QString& line)
 bool writeSourcePage(const QString& path, const QString& text)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = gbk::encode(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, gbk::encode(text));
 }
 
 }  // namespace

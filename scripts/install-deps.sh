@@ -11,6 +11,7 @@ packages=(
   libsqlcipher-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
+  ccache
 )
 
 missing=()

@@ -20,9 +20,10 @@ public:
         confirmAnswers.pop_front();
         return a;
     }
-    std::optional<QString> input(const QString& prompt, const QString&, const QString&) override
+    std::optional<QString> input(const QString& prompt, const QString& initial, const QString&) override
     {
         questions << prompt;
+        inputDefaults << initial;
         if (inputAnswers.empty()) return std::nullopt;
         const bool answered = inputAnswers.front().has_value();
         const QString text = answered ? *inputAnswers.front() : QString();
@@ -32,6 +33,7 @@ public:
 
     QStringList messages;
     QStringList questions;
+    QStringList inputDefaults;  // the text each input box offered
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> inputAnswers;
 };

@@ -4,6 +4,7 @@
 #include "demolibrary.h"
 #include "syntheticcatalogue.h"
 #include "syntheticlibrary.h"
+#include "import/importcommand.h"
 
 #include "library/database.h"
 
@@ -27,6 +28,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: kelvor-library demo DIR [--records N]\n"
+        "       kelvor-library import LIBRARY SOURCE [--centre CODE-OR-CAPTION] [--title TEXT]\n"
         "\n"
         "Writes a content library under DIR: DIR/kelvor, DIR/9098787891 and DIR/loginsys.ini.\n"
         "\n"
@@ -34,6 +36,8 @@ QString usageText()
         "                        with documents, pictures, players and source folders\n"
         "  demo DIR --records N  N made-up records spread over the six centres of the\n"
         "                        search page, for benchmarks (no document files)\n"
+        "  import LIBRARY SOURCE adds an HTML folder or a docset to a library\n"
+        "                        (kelvor-library import --help tells more)\n"
         "  -h, --help            show this help\n"
         "\n"
         "A library that an earlier run wrote in DIR is replaced once the new one is\n"
@@ -77,6 +81,8 @@ ParsedCommand parseCommandLine(const QStringList& arguments)
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    if (!arguments.isEmpty() && arguments.front() == QLatin1String("import"))
+        return runImportCommand(arguments.mid(1), out, err);
     const ParsedCommand parsed = parseCommandLine(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         err << "kelvor-library: " << error->message << "\n\n" << usageText();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the demo need.
 # Safe to run again: it does nothing when everything is already there.
+# With --bench it also installs the documentation the import benchmark reads.
 set -euo pipefail
 
 packages=(
@@ -12,7 +13,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
   ccache
+  libgumbo-dev
 )
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(cppreference-doc-en-html)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,7 +13,7 @@
 #include "library/sharedconnection.h"
 #include "search/titlesearch.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -148,7 +148,7 @@ void TitleSearchFloor(benchmark::State& state, const QString& text)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);  // the demo library draws its pictures
     if (!QFileInfo(kSource + QStringLiteral("/en/cpp/container/vector.html")).isFile()) {
         std::printf("import_bench: %s is missing; run scripts/install-deps.sh --bench first\n",
                     qPrintable(kSource));

@@ -1,5 +1,6 @@
 #include "pageconverter.h"
 
+#include <QList>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -37,13 +38,24 @@ const GumboAttribute* attribute(const GumboElement& e, const char* name)
     return gumbo_get_attribute(&e.attributes, name);
 }
 
-QStringList classTokens(const GumboElement& e)
+// The words of an element's class and id ("t-navbar" -> "t", "navbar").
+QList<QByteArray> classTokens(const GumboElement& e)
 {
-    QStringList tokens;
+    QList<QByteArray> tokens;
     for (const char* name : {"class", "id"}) {
-        if (const GumboAttribute* a = attribute(e, name))
-            tokens << QString::fromUtf8(a->value).toLower().split(QRegularExpression(QStringLiteral("[\\s_-]+")),
-                                                                 Qt::SkipEmptyParts);
+        const GumboAttribute* a = attribute(e, name);
+        if (!a) continue;
+        QByteArray word;
+        for (const char* p = a->value; ; ++p) {
+            const char c = *p;
+            if (c == ' ' || c == '\t' || c == '\n' || c == '-' || c == '_' || c == '\0') {
+                if (!word.isEmpty()) tokens << word.toLower();
+                word.clear();
+                if (c == '\0') break;
+            } else {
+                word += c;
+            }
+        }
     }
     return tokens;
 }
@@ -56,15 +68,13 @@ bool isBoilerplate(const GumboElement& e)
         const QByteArray r = QByteArray(role->value).toLower();
         if (r == "navigation" || r == "banner" || r == "contentinfo") return true;
     }
-    static const QSet<QString> chrome = {
-        QStringLiteral("nav"),        QStringLiteral("navbar"),    QStringLiteral("navigation"),
-        QStringLiteral("sidebar"),    QStringLiteral("footer"),    QStringLiteral("breadcrumb"),
-        QStringLiteral("breadcrumbs"), QStringLiteral("menu"),     QStringLiteral("toc"),
-        QStringLiteral("catlinks"),   QStringLiteral("printfooter"), QStringLiteral("editsection"),
-        QStringLiteral("sphinxsidebar"), QStringLiteral("related"), QStringLiteral("navheader"),
-        QStringLiteral("navfooter"),
+    static const QSet<QByteArray> chrome = {
+        "nav",      "navbar",      "navigation",  "sidebar", "footer",        "breadcrumb", "breadcrumbs",
+        "menu",     "toc",         "catlinks",    "printfooter", "editsection", "sphinxsidebar", "related",
+        "navheader", "navfooter",
     };
-    for (const QString& token : classTokens(e))
+    if (!attribute(e, "class") && !attribute(e, "id")) return false;
+    for (const QByteArray& token : classTokens(e))
         if (chrome.contains(token)) return true;
     return false;
 }
@@ -100,24 +110,24 @@ bool isHeading(GumboTag tag)
     return tag >= GUMBO_TAG_H1 && tag <= GUMBO_TAG_H6;
 }
 
-// The attributes of an element that hold an address.
-std::vector<const char*> addressAttributes(GumboTag tag)
+// Whether `name` is an attribute of an element of `tag` that holds an address.
+bool isAddressAttribute(GumboTag tag, const char* name)
 {
     switch (tag) {
     case GUMBO_TAG_A: case GUMBO_TAG_AREA: case GUMBO_TAG_LINK:
-        return {"href"};
+        return qstrcmp(name, "href") == 0;
     case GUMBO_TAG_IMG: case GUMBO_TAG_SCRIPT: case GUMBO_TAG_IFRAME: case GUMBO_TAG_FRAME:
     case GUMBO_TAG_EMBED: case GUMBO_TAG_SOURCE: case GUMBO_TAG_TRACK: case GUMBO_TAG_AUDIO:
     case GUMBO_TAG_INPUT:
-        return {"src"};
+        return qstrcmp(name, "src") == 0;
     case GUMBO_TAG_VIDEO:
-        return {"src", "poster"};
+        return qstrcmp(name, "src") == 0 || qstrcmp(name, "poster") == 0;
     case GUMBO_TAG_OBJECT:
-        return {"data"};
+        return qstrcmp(name, "data") == 0;
     case GUMBO_TAG_BODY: case GUMBO_TAG_TABLE: case GUMBO_TAG_TD: case GUMBO_TAG_TH:
-        return {"background"};
+        return qstrcmp(name, "background") == 0;
     default:
-        return {};
+        return false;
     }
 }
 
@@ -202,7 +212,7 @@ private:
                 if (e.tag != GUMBO_TAG_IMG) m_current += closeTag(e);
                 return;
             }
-            m_open.push_back(&e);
+            m_open.push_back({open, closeTag(e)});
             element(node, false);
             m_open.pop_back();
             m_current += closeTag(e);
@@ -259,7 +269,7 @@ private:
         m_lines << m_current + closeTags();
         m_hasContent.push_back(m_currentHasContent);
         m_current.clear();
-        for (const GumboElement* e : m_open) m_current += openTag(*e);
+        for (const auto& [open, close] : m_open) m_current += open;
         m_currentHasContent = false;
         m_column = 0;
         m_previousBlank = false;
@@ -284,7 +294,7 @@ private:
     QString closeTags() const
     {
         QString out;
-        for (auto it = m_open.rbegin(); it != m_open.rend(); ++it) out += closeTag(**it);
+        for (auto it = m_open.rbegin(); it != m_open.rend(); ++it) out += it->second;
         return out;
     }
 
@@ -299,7 +309,7 @@ private:
     }
 
     std::function<QString(const GumboElement&, const GumboAttribute&)> m_attributeValue;
-    std::vector<const GumboElement*> m_open;
+    std::vector<std::pair<QString, QString>> m_open;  // tags open at this point: how to reopen and close them
     QStringList m_lines;
     std::vector<bool> m_hasContent;
     QString m_current;
@@ -376,10 +386,7 @@ private:
     {
         const QString value = QString::fromUtf8(a.value);
         if (qstrcmp(a.name, "style") == 0) return rewriteCss(value);
-        bool isAddress = false;
-        for (const char* name : addressAttributes(e.tag))
-            if (qstrcmp(a.name, name) == 0) isAddress = true;
-        if (!isAddress) return value;
+        if (!isAddressAttribute(e.tag, a.name)) return value;
         const LinkRewrite r = m_rewriter(value.trimmed());
         switch (r.kind) {
         case LinkRewrite::Keep: return value;
@@ -416,6 +423,7 @@ private:
             const auto* a = static_cast<const GumboAttribute*>(e.attributes.data[i]);
             const qsizetype start = offsetOf(a->original_value.data);
             if (start < 0 || a->original_value.length == 0) continue;
+            if (qstrcmp(a->name, "style") != 0 && !isAddressAttribute(e.tag, a->name)) continue;
             const QString value = QString::fromUtf8(a->value);
             const QString rewritten = attributeValue(e, *a);
             if (rewritten == value) continue;
@@ -493,7 +501,7 @@ private:
         rewriteAttributes(e);
         if (e.tag == GUMBO_TAG_STYLE) rewriteStyleElement(e);
 
-        const bool showsText = visible && !isHidden(e.tag) && !isBoilerplate(e);
+        const bool showsText = visible && !isHidden(e.tag) && !isBoilerplate(e);  // chrome is looked for only in what shows
         const bool block = isBlock(e.tag);
         if (showsText && block) separate();
         for (unsigned i = 0; i < e.children.length; ++i)

@@ -74,7 +74,9 @@ TEST_F(ImportTest, HtmlFolderBecomesRecordsInTheCentresScheme)
     const QString c = QStringLiteral("10121012");  // the first level-1 code after the ones in use
     ASSERT_EQ(s.code, c);
     EXPECT_EQ(s.pages, 6);
-    EXPECT_EQ(s.skipped, (std::map<QString, int>{{QStringLiteral("not an HTML page"), 1}}));
+    EXPECT_EQ(s.skipped, (std::map<QString, int>{{QStringLiteral("not an HTML page"), 1},
+                                                  {QStringLiteral("over 20 MB"), 1},
+                                                  {QStringLiteral("link pointing outside SOURCE"), 1}}));
     EXPECT_EQ(s.sourceParagraphs, 1);
     EXPECT_EQ(s.filesCopied, 2);
     EXPECT_EQ(s.missingLinks, 1);
@@ -153,6 +155,9 @@ TEST_F(ImportTest, PagesKeepWorkingLinksCodeAndFilesInTheLibrary)
     EXPECT_FALSE(page.contains("<pre"));
     EXPECT_TRUE(page.contains("href=\"" + s.code.toUtf8() + "0001.htm\""));  // ../index.html
     EXPECT_TRUE(page.contains("href=\"#\">gone"));                            // a page that does not exist
+    // A link to a linked name of a page leads to that page's record.
+    EXPECT_TRUE(document(folder, s.code + QStringLiteral("000300010001"))
+                    .contains("href=\"" + s.code.toUtf8() + "0001.htm\">home"));
 
     const QString root = library.dataRoot() + QLatin1Char('/') + folder;
     EXPECT_TRUE(QFileInfo(root + QStringLiteral("/files/img/logo.png")).isFile());

@@ -61,7 +61,8 @@ int main() {
 </body></html>
 )");
     write(QStringLiteral("guide/deep/a/b/c.html"),
-          "<html><head><title>C page - Example Site</title></head><body><p>Deep text</p></body></html>\n");
+          "<html><head><title>C page - Example Site</title></head><body><p>Deep text "
+          "<a href=\"../../../../alias.html\">home</a></p></body></html>\n");
     write(QStringLiteral("中文/页面 一.html"), R"(<html><head><meta http-equiv="Content-Type" content="text/html; charset=utf-8">
 <title>中文页面 - Example Site</title></head><body><p>你好，世界</p></body></html>
 )");
@@ -72,6 +73,13 @@ int main() {
           "<html><title>Broken - Example Site</title><body><p>unclosed <b>bold <div>text <a href='guide/intro.html'>x");
     write(QStringLiteral("binary.html"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     write(QStringLiteral("css/site.css"), "body { background: url(../img/logo.png); }\n");
+    // Links: one to a page of the folder, one to a file outside it.
+    QFile::link(path() + QStringLiteral("/index.html"), path() + QStringLiteral("/alias.html"));
+    write(QStringLiteral("../secret.html"), "<html><title>Secret</title></html>");
+    QFile::link(path() + QStringLiteral("/../secret.html"), path() + QStringLiteral("/outside.html"));
+    // A page too large to take in.
+    QFile huge(path() + QStringLiteral("/huge.html"));
+    if (!huge.open(QIODevice::WriteOnly) || !huge.resize(21 * 1024 * 1024)) throw std::runtime_error("cannot size");
     write(QStringLiteral("img/logo.png"), pngPicture());
 }
 

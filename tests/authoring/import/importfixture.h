@@ -10,7 +10,8 @@ namespace kelvor::test {
 
 // A small documentation folder: nested folders, a code block, relative and
 // anchor links, a style sheet and a picture, a Chinese UTF-8 page, a GBK page
-// without a declared encoding, a broken page and a file that is no page.
+// without a declared encoding, a broken page, a file that is no page, a page
+// over 20 MB, and links to a page inside and to a file outside the folder.
 class FixtureHtmlFolder {
 public:
     FixtureHtmlFolder();

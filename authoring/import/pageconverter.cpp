@@ -64,6 +64,9 @@ QList<QByteArray> classTokens(const GumboElement& e)
 bool isBoilerplate(const GumboElement& e)
 {
     if (e.tag == GUMBO_TAG_NAV || e.tag == GUMBO_TAG_FOOTER) return true;
+    // Sites style whole pages by classes of the body ("cpp-navbar"): those say nothing about chrome.
+    if (e.tag == GUMBO_TAG_HTML || e.tag == GUMBO_TAG_BODY || e.tag == GUMBO_TAG_MAIN || e.tag == GUMBO_TAG_ARTICLE)
+        return false;
     if (const GumboAttribute* role = attribute(e, "role")) {
         const QByteArray r = QByteArray(role->value).toLower();
         if (r == "navigation" || r == "banner" || r == "contentinfo") return true;
@@ -71,7 +74,7 @@ bool isBoilerplate(const GumboElement& e)
     static const QSet<QByteArray> chrome = {
         "nav",      "navbar",      "navigation",  "sidebar", "footer",        "breadcrumb", "breadcrumbs",
         "menu",     "toc",         "catlinks",    "printfooter", "editsection", "sphinxsidebar", "related",
-        "navheader", "navfooter",
+        "navheader", "navfooter", "sitesub", "contentsub",
     };
     if (!attribute(e, "class") && !attribute(e, "id")) return false;
     for (const QByteArray& token : classTokens(e))

@@ -123,6 +123,7 @@ TEST_F(ImportTest, HtmlFolderBecomesRecordsInTheCentresScheme)
     const QString indexMark = rows[1].mark;
     EXPECT_TRUE(indexMark.contains(QStringLiteral("Read the introduction and its setup")));
     EXPECT_FALSE(indexMark.contains(QStringLiteral("NAVTEXT")));
+    EXPECT_FALSE(indexMark.contains(QStringLiteral("BARTEXT")));
     EXPECT_FALSE(indexMark.contains(QStringLiteral("SCRIPTTEXT")));
     EXPECT_TRUE(rows[6].mark.contains(QStringLiteral("return 0; // 中 <end>")));
     EXPECT_TRUE(rows[7].mark.contains(QStringLiteral("简体中文页面")));  // GBK without a declaration

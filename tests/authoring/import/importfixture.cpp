@@ -43,7 +43,7 @@ FixtureHtmlFolder::FixtureHtmlFolder()
     write(QStringLiteral("index.html"), R"(<!DOCTYPE html>
 <html><head><meta charset="utf-8"><title>Fixture Docs - Example Site</title>
 <link rel="stylesheet" href="css/site.css"><script>var hidden = "SCRIPTTEXT";</script></head>
-<body><nav>NAVTEXT <a href="index.html">Home</a></nav>
+<body class="site-navbar"><nav>NAVTEXT <a href="index.html">Home</a></nav><div class="t-navbar">BARTEXT</div>
 <h1>Welcome</h1>
 <p>Read the <a href="guide/intro.html">introduction</a> and its <a href="guide/intro.html#setup">setup</a>,
 or the <a href="https://example.org/docs">web site</a> or <a href="#top">top</a>.</p>

@@ -8,6 +8,8 @@
 //     painted, with the longest time the window went without handling its
 //     events during the fill.
 
+#include "viewer/libraryscheme.h"
+
 #include "generatedlibrary.h"
 
 #include "app/window/mainwindow.h"
@@ -171,6 +173,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
     // The window's web views refuse to start as root with their sandbox on.
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The library scheme exists only if registered before the application.
+    kelvor::prepareLibraryBrowsing();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

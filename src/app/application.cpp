@@ -12,6 +12,7 @@
 
 #include "library/layout.h"
 #include "library/sharedconnection.h"
+#include "viewer/libraryscheme.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,6 +30,8 @@ int runApplication(int argc, char* argv[])
     // The browser's sandbox refuses to start as root; a root session reads local files only.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The library scheme exists only if registered before the application.
+    kelvor::prepareLibraryBrowsing();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvor"));
 

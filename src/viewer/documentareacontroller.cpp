@@ -1,6 +1,7 @@
 #include "documentareacontroller.h"
 
 #include "documentview.h"
+#include "shell.h"
 #include "sidepanel.h"
 
 #include <QPlainTextEdit>
@@ -27,6 +28,9 @@ DocumentAreaController::DocumentAreaController(DocumentArea area, LibraryLayout 
       m_actions(layout, shell)
 {
     if (m_sidePanel) connect(m_sidePanel, &SidePanel::clicked, this, &DocumentAreaController::sidePanelClicked);
+    // Web addresses never load in the view; the desktop's browser shows them.
+    if (m_documentView)
+        connect(m_documentView, &DocumentView::webAddressRequested, this, [&shell](const QUrl& url) { shell.openAddress(url); });
 }
 
 void DocumentAreaController::fillSidePanel(const QString& cc, const QString& nycd, const QString& bb)

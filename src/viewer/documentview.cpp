@@ -1,15 +1,18 @@
 #include "documentview.h"
 
-#include "pageencoding.h"
+#include "confinedpage.h"
+#include "libraryscheme.h"
+#include "libraryschemehandler.h"
 #include "picturepage.h"
 
+#include <QChildEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
@@ -23,6 +26,8 @@ namespace {
 
 // Our page operations run apart from the page's own scripts.
 constexpr quint32 kScriptWorld = QWebEngineScript::ApplicationWorld;
+// A link followed this soon after a click or key press is the user's.
+constexpr qint64 kUserActionWindowMs = 1500;
 
 QString pageScriptSource()
 {
@@ -46,36 +51,64 @@ QWebEngineScript pageScript()
 
 bool looksLikeAddress(const QString& text)
 {
-    static const QRegularExpression scheme(QStringLiteral("^(https?|file|about|data|qrc):"),
+    static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+:"),
                                            QRegularExpression::CaseInsensitiveOption);
+    // "C:/..." is a drive, not an address.
     return scheme.match(text).hasMatch();
+}
+
+void wallOff(QWebEngineSettings* settings)
+{
+    // Library documents are written in the Chinese code page and many declare no charset.
+    settings->setDefaultTextEncoding(QStringLiteral("GBK"));
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+    settings->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+    settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
 }
 
 }  // namespace
 
-DocumentView::DocumentView(QWidget* parent) : QWidget(parent), m_view(new QWebEngineView(this))
+DocumentView::DocumentView(const LibraryLayout& layout, QWidget* parent)
+    : QWidget(parent),
+      m_layout(layout),
+      m_folders(std::make_unique<ServedFolders>(layout)),
+      // A profile of the view's own, kept in memory: its scheme handler and
+      // request filter serve this library and nothing else.
+      m_profile(new QWebEngineProfile(this)),
+      m_view(new QWebEngineView(this))
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    m_profile->installUrlSchemeHandler(libraryScheme(), new LibrarySchemeHandler(*m_folders, m_profile));
+    m_profile->setUrlRequestInterceptor(new LibraryRequestFilter(m_profile));
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+
+    m_page = new ConfinedPage(m_profile, [this] { return userJustActed(); }, m_view);
+    m_view->setPage(m_page);
+
+    auto* layoutBox = new QVBoxLayout(this);
+    layoutBox->setContentsMargins(0, 0, 0, 0);
+    layoutBox->addWidget(m_view);
 
     // The program offers its own commands; the browser's menu never shows.
     setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
 
-    QWebEngineSettings* settings = m_view->settings();
-    // Library documents are written in the Chinese code page and many declare no charset.
-    settings->setDefaultTextEncoding(QStringLiteral("GBK"));
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    wallOff(m_page->settings());
+    m_page->scripts().insert(pageScript());
+    watchUserInput(m_view);
 
-    m_view->page()->scripts().insert(pageScript());
-
-    connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
-    // A link followed inside the page moves the location; handed-over
-    // content keeps the address of its file.
-    connect(m_view, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
-        if (url.scheme() != QLatin1String("data") && !url.isEmpty()) m_location = url;
+    connect(m_page, &ConfinedPage::externalLinkClicked, this, &DocumentView::webAddressRequested);
+    connect(m_page, &ConfinedPage::libraryLinkFollowed, this, [this](const QUrl& url) {
+        if (const auto path = m_folders->pathOf(url)) emit libraryPageFollowed(*path);
     });
+    connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+    connect(m_view, &QWebEngineView::urlChanged, this, &DocumentView::locationChanged);
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
         auto pending = std::exchange(m_afterLoad, {});
@@ -84,30 +117,96 @@ DocumentView::DocumentView(QWidget* parent) : QWidget(parent), m_view(new QWebEn
     });
 }
 
-DocumentView::~DocumentView() = default;
+DocumentView::~DocumentView()
+{
+    // Pages go before the profile they were made with.
+    delete m_view;
+    m_view = nullptr;
+}
+
+void DocumentView::watchUserInput(QObject* widget)
+{
+    widget->installEventFilter(this);
+    for (QObject* child : widget->children())
+        if (child->isWidgetType()) watchUserInput(child);
+}
+
+bool DocumentView::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        // The browser makes the widget that takes the input once it renders.
+        if (QObject* child = static_cast<QChildEvent*>(event)->child(); child && child->isWidgetType())
+            watchUserInput(child);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+        m_lastUserInput.start();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool DocumentView::userJustActed() const
+{
+    return m_lastUserInput.isValid() && m_lastUserInput.elapsed() < kUserActionWindowMs;
+}
 
 void DocumentView::navigate(const QString& pathOrAddress)
 {
-    const QUrl url = looksLikeAddress(pathOrAddress) ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress);
-    if (!url.isValid()) return;
-    // Waits issued from now on are for the new page, not the one still shown.
-    m_loading = true;
-    m_location = url;
+    if (!looksLikeAddress(pathOrAddress)) {
+        showFile(pathOrAddress);
+        return;
+    }
+    const QUrl url(pathOrAddress);
     if (url.isLocalFile()) {
-        const QString file = url.toLocalFile();
-        if (isPictureFile(file) && QFileInfo(file).isFile()) {
-            // Shown on a page of ours whose address is the picture's own.
-            m_view->setHtml(picturePage(url), url);
-            return;
-        }
-        if (const auto page = undeclaredGbkPage(file)) {
-            // Handed over with its encoding named; the file's own address stays
-            // its base, so its pictures and links resolve as before.
-            m_view->setContent(*page, QStringLiteral("text/html;charset=GBK"), url);
-            return;
+        showFile(url.toLocalFile());
+    } else if (const auto path = m_folders->pathOf(url)) {
+        showFile(*path);
+    } else if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
+        emit webAddressRequested(url);
+    }
+}
+
+void DocumentView::showFile(const QString& path)
+{
+    QString shown = path;
+    auto url = m_folders->urlOf(shown);
+    // A missing file, or one reached through a link that leads out of the
+    // library, shows the placeholder as a missing document does.
+    if (!url || !m_folders->servableFile(*url)) {
+        const QString placeholder = m_layout.placeholderPicture();
+        if (const auto placeholderUrl = m_folders->urlOf(placeholder); placeholderUrl && m_folders->servableFile(*placeholderUrl)) {
+            shown = placeholder;
+            url = placeholderUrl;
         }
     }
-    m_view->setUrl(url);
+    if (!url) {
+        // Outside every folder of the library, and no placeholder: the view
+        // shows its error page rather than the previous document.
+        url = QUrl(QStringLiteral("%1://nowhere/").arg(QString::fromLatin1(libraryScheme())));
+    }
+    // Waits issued from now on are for the new page, not the one still shown.
+    m_loading = true;
+    m_location = QUrl::fromLocalFile(shown);
+    if (isPictureFile(shown)) url->setQuery(LibrarySchemeHandler::picturePageQuery());
+    m_loadedUrl = *url;
+    m_view->setUrl(*url);
+}
+
+void DocumentView::locationChanged(const QUrl& url)
+{
+    // The address the program loaded keeps the path it was given; a page
+    // reached by a link is named by its library path.
+    if (url.isEmpty() || url == m_loadedUrl) return;
+    const auto path = m_folders->pathOf(url);
+    if (!path) return;
+    QUrl location = QUrl::fromLocalFile(*path);
+    location.setFragment(url.fragment());
+    m_location = location;
 }
 
 QUrl DocumentView::location() const { return m_location; }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "library/layout.h"
+
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QString>
 #include <QUrl>
@@ -7,11 +10,16 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
+class QWebEngineProfile;
 class QWebEngineView;
 
 namespace kelvor {
+
+class ConfinedPage;
+class ServedFolders;
 
 // Names a text range that lives inside the page of one DocumentView. An id
 // of an earlier page names nothing in the current one; operations on it
@@ -22,17 +30,26 @@ using TextRangeId = QString;
 // the program never sees the browser classes. Every page operation runs
 // inside the page and answers later through its callback (which may be
 // empty); a page that has not loaded yet answers with an empty text, 0 or
-// false. Pages that declare no encoding are read as GBK.
+// false.
+//
+// Library pages are untrusted content: the view shows only files of the
+// library's folders, served by the program itself, and its pages can reach
+// nothing else (no local file, no network, no other window). Pages that
+// declare no encoding are read as UTF-8 when they are valid UTF-8, else as GBK.
 class DocumentView : public QWidget {
     Q_OBJECT
 public:
-    explicit DocumentView(QWidget* parent = nullptr);
+    explicit DocumentView(const LibraryLayout& layout, QWidget* parent = nullptr);
     ~DocumentView() override;
 
     // A local file (.htm page, .jpg picture) by its full path, or a web address.
     // A picture is shown centred on a white page; location() still names it.
+    // A file that is missing or does not truly lie in the library (a link
+    // leading out) shows the placeholder picture instead. A web address is
+    // never loaded here: it is handed on through webAddressRequested.
     void navigate(const QString& pathOrAddress);
-    // What was last navigated to (or the link followed since).
+    // The local file on show, as last navigated to (or the library page a
+    // link led to since).
     QUrl location() const;
     bool isLoading() const { return m_loading; }
     // Runs `next` once the page being loaded has finished, or at once when
@@ -69,13 +86,32 @@ public:
 signals:
     // A page finished loading (ok is false for a page that could not be loaded).
     void documentComplete(bool ok);
+    // A web address to open outside the view: one the program navigated to,
+    // or a link the user clicked in a page.
+    void webAddressRequested(const QUrl& url);
+    // The page moved to another library page on its own (a link followed).
+    void libraryPageFollowed(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void watchUserInput(QObject* widget);
+    bool userJustActed() const;
+    void showFile(const QString& path);
+    void locationChanged(const QUrl& url);
+
     void call(const QString& function, const QVariantList& arguments,
               std::function<void(const QVariant&)> done) const;
 
+    LibraryLayout m_layout;
+    std::unique_ptr<ServedFolders> m_folders;
+    QWebEngineProfile* m_profile = nullptr;
     QWebEngineView* m_view = nullptr;
+    ConfinedPage* m_page = nullptr;
     QUrl m_location;
+    QUrl m_loadedUrl;
+    QElapsedTimer m_lastUserInput;
     bool m_loading = false;
     std::vector<std::function<void()>> m_afterLoad;
 };

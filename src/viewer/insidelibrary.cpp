@@ -4,11 +4,16 @@
 
 namespace kelvor {
 
+bool liesInsideFolder(const QString& folder, const QString& path)
+{
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    const QString target = QFileInfo(path).canonicalFilePath();
+    return !root.isEmpty() && target.startsWith(root + QLatin1Char('/'));
+}
+
 bool liesInsideLibrary(const LibraryLayout& layout, const QString& path)
 {
-    const QString library = QFileInfo(layout.libraryFolder()).canonicalFilePath();
-    const QString target = QFileInfo(path).canonicalFilePath();
-    return !library.isEmpty() && target.startsWith(library + QLatin1Char('/'));
+    return liesInsideFolder(layout.libraryFolder(), path);
 }
 
 }  // namespace kelvor

@@ -3,19 +3,33 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace kelvor {
 
 // True when an HTML file names its own encoding: a byte-order mark, or a
 // meta element with a charset before the body starts.
 bool declaresEncoding(const QByteArray& html);
 
-// The bytes of a local HTML page that names no encoding and so must be shown
-// as GBK (the browser would otherwise guess, and guesses wrong for pages that
-// are mostly code with a few Chinese words). Nothing for other files, for
-// pages that name their encoding, for unreadable files and for pages too
-// large to hand over whole.
-std::optional<QByteArray> undeclaredGbkPage(const QString& path);
+// What a scan of bytes as UTF-8 found.
+struct Utf8Scan {
+    // Well-formed UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
+    bool valid = true;
+    // Holds two-byte sequences (U+0080–U+07FF), which GBK pairs also form.
+    bool twoByte = false;
+    // Holds sequences of three or four bytes, as all Chinese text in UTF-8 does.
+    bool wide = false;
+};
+Utf8Scan scanUtf8(QByteArrayView bytes);
+
+// The charset a library page is served with: empty for a page that names its
+// own (the browser then follows the page); UTF-8 for one that names none and
+// reads as UTF-8 (imported documentation mostly does); else GBK, the
+// library's own code page. A valid UTF-8 page whose only non-ASCII letters
+// are two-byte ones is GBK: such pairs are common GBK characters (a page of
+// code with the one word "说" is valid UTF-8), and Chinese in UTF-8 always
+// takes three bytes. Reads the file once without holding it; any size.
+QByteArray pageCharset(const QString& path);
+
+// True for the files served as HTML pages.
+bool isHtmlPage(const QString& path);
 
 }  // namespace kelvor

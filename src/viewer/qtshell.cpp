@@ -14,4 +14,6 @@ bool QtShell::startProgram(const QString& path)
 
 bool QtShell::openFolder(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
+bool QtShell::openAddress(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
 }  // namespace kelvor

@@ -10,6 +10,7 @@ class QtShell : public Shell {
 public:
     bool startProgram(const QString& path) override;
     bool openFolder(const QString& path) override;
+    bool openAddress(const QUrl& url) override;
 };
 
 }  // namespace kelvor

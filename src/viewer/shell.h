@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace kelvor {
 
@@ -13,6 +14,8 @@ public:
     virtual bool startProgram(const QString& path) = 0;
     // True when the file manager was asked to open the folder.
     virtual bool openFolder(const QString& path) = 0;
+    // True when the desktop's browser was asked to open the web address.
+    virtual bool openAddress(const QUrl& url) = 0;
 };
 
 }  // namespace kelvor

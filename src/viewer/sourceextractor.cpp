@@ -1,8 +1,12 @@
 #include "sourceextractor.h"
 
+#include "insidelibrary.h"
+#include "libraryscheme.h"
+
 #include "library/atomicfile.h"
 #include "library/gbk.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,34 +32,60 @@ bool writeSourcePage(const QString& path, const QString& text)
 
 }  // namespace
 
+namespace {
+
+// Text lines of a file as documentLines() gives them, one at a time. GBK
+// never uses the LF byte inside a character, so each line decodes alone.
+template <typename Each>
+void forEachLine(QIODevice& device, Each&& each)
+{
+    while (!device.atEnd()) {
+        QByteArray line = device.readLine();
+        if (line.isEmpty() && device.atEnd()) break;
+        if (line.endsWith('\n')) line.chop(1);
+        if (line.endsWith('\r')) line.chop(1);
+        each(gbk::decode(line));
+    }
+}
+
+}  // namespace
+
 QStringList documentLines(const QByteArray& fileContent)
 {
-    QStringList lines = gbk::decode(fileContent).split(QLatin1Char('\n'));
-    // "a\nb\n" holds two lines, not three.
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    QByteArray content = fileContent;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    QStringList lines;
+    forEachLine(buffer, [&lines](QString line) { lines << std::move(line); });
     return lines;
+}
+
+void SourceCollector::add(const QString& line)
+{
+    if (m_inParagraph) {
+        m_collected += kLineBreak + line;
+        if (line.endsWith(kParagraphEnd)) m_inParagraph = false;
+    }
+    if (opensSourceParagraph(line)) {
+        m_collected += kLineBreak + line;
+        m_found = true;
+        m_inParagraph = !line.endsWith(kParagraphEnd);
+    }
+}
+
+CollectedSource SourceCollector::result() const
+{
+    CollectedSource result;
+    result.found = m_found;
+    if (m_found) result.pageText = m_collected + kLineBreak;
+    return result;
 }
 
 CollectedSource collectSource(const QStringList& lines)
 {
-    CollectedSource result;
-    QString collected;
-    bool inParagraph = false;
-    for (const QString& line : lines) {
-        if (inParagraph) {
-            collected += kLineBreak + line;
-            if (line.endsWith(kParagraphEnd)) inParagraph = false;
-        }
-        if (opensSourceParagraph(line)) {
-            collected += kLineBreak + line;
-            result.found = true;
-            inParagraph = !line.endsWith(kParagraphEnd);
-        }
-    }
-    if (result.found) result.pageText = collected + kLineBreak;
-    return result;
+    SourceCollector collector;
+    for (const QString& line : lines) collector.add(line);
+    return collector.result();
 }
 
 SourceExtractor::SourceExtractor(LibraryLayout layout) : m_layout(std::move(layout)) {}
@@ -66,23 +96,31 @@ SourceExtraction SourceExtractor::extract(const QString& documentPath) const
     if (!documentPath.endsWith(QLatin1String("htm"))) return result;
 
     QFile file(documentPath);
-    if (!QFileInfo(documentPath).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(documentPath).isFile() || !liesInsideLibrary(m_layout, documentPath) ||
+        !file.open(QIODevice::ReadOnly)) {
         result.failed = true;
         return result;
     }
-    const QByteArray content = file.readAll();
+    SourceCollector collector;
+    forEachLine(file, [&collector](const QString& line) { collector.add(line); });
     if (file.error() != QFileDevice::NoError) {
         result.failed = true;
         return result;
     }
     file.close();
 
-    const CollectedSource source = collectSource(documentLines(content));
+    const CollectedSource source = collector.result();
     result.sourceFound = source.found;
     if (!source.found) return result;
 
     const QString page = m_layout.sourcePage();
-    if (writeSourcePage(page, source.pageText)) result.sourcePagePath = page;
+    const QString cached = generatedPagesFolder(m_layout) + QLatin1Char('/') + QFileInfo(page).fileName();
+    for (const QString& place : {page, cached}) {
+        if (writeSourcePage(place, source.pageText)) {
+            result.sourcePagePath = place;
+            break;
+        }
+    }
     return result;
 }
 

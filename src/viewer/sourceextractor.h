@@ -32,6 +32,17 @@ QStringList documentLines(const QByteArray& fileContent);
 // Paragraphs of class a2 or a3, from their first line up to the line that
 // ends in "/p>". A line that closes one such paragraph and opens the next
 // belongs to both and is collected twice.
+class SourceCollector {
+public:
+    void add(const QString& line);
+    CollectedSource result() const;
+
+private:
+    QString m_collected;
+    bool m_found = false;
+    bool m_inParagraph = false;
+};
+
 CollectedSource collectSource(const QStringList& lines);
 
 // Collects the source paragraphs of the document on show into the library's
@@ -42,7 +53,11 @@ public:
 
     // Only .htm documents are read; any other path (empty, .jpg, .exe)
     // finds nothing and leaves the previous source page in place. The page
-    // is replaced atomically, so it is never missing or half written.
+    // is replaced atomically, so it is never missing or half written; when
+    // the library cannot be written it goes to the per-user folder of
+    // generated pages. A document reached through a link leading out of the
+    // library is not read: it counts as missing. Documents are read line by
+    // line, so a very large one never sits in memory whole.
     SourceExtraction extract(const QString& documentPath) const;
 
 private:

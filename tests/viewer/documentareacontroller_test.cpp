@@ -59,8 +59,8 @@ protected:
 
     QTemporaryDir m_root;
     QWidget m_window;
-    DocumentView* m_documentView = new DocumentView(&m_window);
-    DocumentView* m_sourcePageView = new DocumentView(&m_window);
+    DocumentView* m_documentView = new DocumentView(layout(), &m_window);
+    DocumentView* m_sourcePageView = new DocumentView(layout(), &m_window);
     QPlainTextEdit* m_sourceText = new QPlainTextEdit(&m_window);
     SidePanel* m_panel = new SidePanel(&m_window);
     test::RecordingShell m_shell;

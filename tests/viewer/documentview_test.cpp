@@ -23,6 +23,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QDir().mkpath(lib()));
         m_view.resize(400, 300);
         m_view.show();
     }
@@ -30,7 +31,7 @@ protected:
     // Writes an HTML fixture (UTF-8 unless bytes are given) and loads it.
     void load(const QString& name, const QByteArray& bytes)
     {
-        const QString path = test::writeFixture(m_dir.path() + "/" + name, bytes);
+        const QString path = test::writeFixture(lib() + "/" + name, bytes);
         ASSERT_FALSE(path.isEmpty());
         ASSERT_TRUE(loadPage(m_view, path)) << name.toStdString();
     }
@@ -101,8 +102,12 @@ protected:
         return matched;
     }
 
+    // Returns the folder the view serves its pages from.
+    QString lib() const { return m_layout.libraryFolder(); }
+
     QTemporaryDir m_dir;
-    DocumentView m_view;
+    LibraryLayout m_layout{m_dir.path()};
+    DocumentView m_view{m_layout};
     int m_pages = 0;
 };
 
@@ -242,7 +247,7 @@ TEST_F(DocumentViewTest, pageWithoutDeclaredEncodingIsReadAsGbk)
 {
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(m_dir.path() + "/pic.jpg", "JPG"));
+    ASSERT_TRUE(picture.save(lib() + "/pic.jpg", "JPG"));
     // Mostly code and one Chinese word whose GBK bytes also read as UTF-8:
     // left to guess, the browser takes it for UTF-8.
     load("gbk.htm", gbk::encode(QStringLiteral(
@@ -255,7 +260,7 @@ TEST_F(DocumentViewTest, pageWithoutDeclaredEncodingIsReadAsGbk)
     EXPECT_TRUE(text.contains(QStringLiteral("int total = 0; // 说"))) << text.toStdString();
     EXPECT_TRUE(text.contains("GBK")) << text.toStdString();
     EXPECT_TRUE(text.contains("picture shown")) << "relative files of the page still load";
-    EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(m_dir.path() + "/gbk.htm"));
+    EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + "/gbk.htm"));
 
     // A page that names its encoding keeps it.
     load("utf8.htm", QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>中文</body></html>").toUtf8());
@@ -277,7 +282,7 @@ TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
 {
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
-    const QString jpg = m_dir.path() + "/001.jpg";
+    const QString jpg = lib() + "/001.jpg";
     ASSERT_TRUE(picture.save(jpg, "JPG"));
 
     QSignalSpy complete(&m_view, &DocumentView::documentComplete);
@@ -287,11 +292,11 @@ TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
     EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(jpg));
     EXPECT_GT(elementCount(), 0);
 
-    m_view.navigate(m_dir.path() + "/missing.htm");
+    m_view.navigate(lib() + "/missing.htm");
     ASSERT_TRUE(complete.wait(30000));
     EXPECT_FALSE(complete.takeFirst().at(0).toBool());
 
-    m_view.navigate(m_dir.path() + "/missing.jpg");
+    m_view.navigate(lib() + "/missing.jpg");
     ASSERT_TRUE(complete.wait(30000));
     EXPECT_FALSE(complete.takeFirst().at(0).toBool()) << "a missing picture fails like any missing file";
 }

@@ -20,7 +20,14 @@ public:
         return true;
     }
 
+    bool openAddress(const QUrl& url) override
+    {
+        addresses << url;
+        return true;
+    }
+
     QStringList programs;
+    QList<QUrl> addresses;
     QStringList folders;
 };
 

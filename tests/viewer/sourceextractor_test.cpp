@@ -1,6 +1,7 @@
 #include "viewer/sourceextractor.h"
 
 #include "library/gbk.h"
+#include "viewer/libraryscheme.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,18 +156,41 @@ TEST_F(SourceExtractorTest, unreadableDocumentFails)
     EXPECT_EQ(readBytes(sourcePage()), QByteArray("previous"));
 }
 
-TEST_F(SourceExtractorTest, sourcePageThatCannotBeWrittenIsNotReportedAsWritten)
+TEST_F(SourceExtractorTest, sourcePageGoesToTheUserCacheWhenTheLibraryCannotTakeItAndIsNeverReportedUnwritten)
 {
-    // A folder where the page should be: the write fails, nothing is lost.
+    // A folder where the page should be: the library's write fails, nothing is lost.
     QDir().mkpath(sourcePage());
     const QString path = writeDocument("d.htm", "<p class=a2>code</p>");
+    const QString cached = generatedPagesFolder(layout()) + "/" + QFileInfo(sourcePage()).fileName();
+    QFile::remove(cached);
 
-    const SourceExtraction result = SourceExtractor(layout()).extract(path);
-
+    SourceExtraction result = SourceExtractor(layout()).extract(path);
     EXPECT_TRUE(result.sourceFound);
     EXPECT_FALSE(result.failed);
-    EXPECT_TRUE(result.sourcePagePath.isEmpty());
+    EXPECT_EQ(result.sourcePagePath, cached);
+    EXPECT_EQ(readBytes(cached), "\r\n<p class=a2>code</p>\r\n");
     EXPECT_TRUE(QFileInfo(sourcePage()).isDir());
+
+    // Neither place takes it: no page is offered.
+    QFile::remove(cached);
+    QDir().mkpath(cached);
+    result = SourceExtractor(layout()).extract(path);
+    EXPECT_TRUE(result.sourceFound);
+    EXPECT_TRUE(result.sourcePagePath.isEmpty());
+    QDir(cached).removeRecursively();
+}
+
+TEST_F(SourceExtractorTest, aDocumentReachedThroughALinkLeadingOutOfTheLibraryIsNotRead)
+{
+    QTemporaryDir outside;
+    writeBytes(outside.path() + "/secret.htm", "<p class=a2>secret</p>");
+    QDir().mkpath(layout().libraryFolder());
+    ASSERT_TRUE(QFile::link(outside.path(), layout().libraryFolder() + "/linked"));
+
+    const SourceExtraction result = SourceExtractor(layout()).extract(layout().libraryFolder() + "/linked/secret.htm");
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.sourceFound);
+    EXPECT_FALSE(QFileInfo::exists(sourcePage()));
 }
 
 TEST(DocumentLines, splitsAtLineFeedsAndDropsTheCarriageReturnBeforeThem)

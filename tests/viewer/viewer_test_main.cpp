@@ -1,4 +1,7 @@
+#include "viewer/libraryscheme.h"
+
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +24,11 @@ int main(int argc, char** argv)
     setDefault("QT_QPA_PLATFORM", "offscreen");
     setDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
     setDefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    // The library scheme exists only if registered before the application.
+    kelvor::prepareLibraryBrowsing();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Generated pages go to a cache folder of the tests, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     return RUN_ALL_TESTS();
 }

@@ -30,7 +30,7 @@ QRect pixels(int left, int top, int width, int height)
 
 }  // namespace
 
-DocumentAreaWidget::DocumentAreaWidget(QWidget* parent) : QWidget(parent)
+DocumentAreaWidget::DocumentAreaWidget(const LibraryLayout& layout, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture1"));
     setAccessibleName(QStringLiteral("文档区"));
@@ -44,7 +44,7 @@ DocumentAreaWidget::DocumentAreaWidget(QWidget* parent) : QWidget(parent)
     m_autoRun->setObjectName(QStringLiteral("Command91"));
     m_autoRun->setAccessibleName(QStringLiteral("自动执行"));
 
-    m_views = createDocumentSlots(this);
+    m_views = createDocumentSlots(layout, this);
 
     m_sourceText = new QPlainTextEdit(this);
     m_sourceText->setObjectName(QStringLiteral("Text15"));

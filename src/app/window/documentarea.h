@@ -20,7 +20,7 @@ class SidePanel;
 class DocumentAreaWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit DocumentAreaWidget(QWidget* parent = nullptr);
+    explicit DocumentAreaWidget(const LibraryLayout& layout, QWidget* parent = nullptr);
 
     const DocumentSlots& views() const { return m_views; }
     QPlainTextEdit* sourceTextBox() const { return m_sourceText; }

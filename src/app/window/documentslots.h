@@ -7,6 +7,7 @@ class QWidget;
 namespace kelvor {
 
 class DocumentView;
+class LibraryLayout;
 
 // The three browser views of the document area: `WebBrowser1` the document
 // view, `WebBrowser2` the second view, `WebBrowser3` the source page view.
@@ -20,6 +21,6 @@ struct DocumentSlots {
     DocumentView* sourcePageView() const { return views[2]; }
 };
 
-DocumentSlots createDocumentSlots(QWidget* parent);
+DocumentSlots createDocumentSlots(const LibraryLayout& layout, QWidget* parent);
 
 }  // namespace kelvor

@@ -137,7 +137,7 @@ void MainWindow::buildRegions()
     connect(m_splitter, &QPushButton::pressed, this, [this] { m_drag.press(QCursor::pos().x()); });
     connect(m_splitter, &QPushButton::released, this, [this] { m_drag.release(); });
 
-    m_documentArea = new DocumentAreaWidget(m_workingFrame);
+    m_documentArea = new DocumentAreaWidget(m_layout, m_workingFrame);
     m_documentArea->installEventFilter(this);
 
     m_statusStrip = new StatusStrip(m_highlight, client);

@@ -1,6 +1,8 @@
 // Renders the main window on a small test library, or on the library under
 // DATA_ROOT, into PNG files, so that its look can be checked by eye:
 // window_preview DIR [DATA_ROOT]
+#include "viewer/libraryscheme.h"
+
 #include "windowtestlibrary.h"
 
 #include "app/window/bitmaps.h"
@@ -98,6 +100,8 @@ QImage bitmapSheet()
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The library scheme exists only if registered before the application.
+    kelvor::prepareLibraryBrowsing();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");

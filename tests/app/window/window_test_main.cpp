@@ -1,3 +1,5 @@
+#include "viewer/libraryscheme.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -10,6 +12,8 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The library scheme exists only if registered before the application.
+    kelvor::prepareLibraryBrowsing();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // A window built without its own view settings file must not touch the user's.

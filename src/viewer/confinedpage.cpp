@@ -46,14 +46,17 @@ void LibraryRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info)
     info.block(!allowed);
 }
 
-ConfinedPage::ConfinedPage(QWebEngineProfile* profile, std::function<bool()> userJustActed, QObject* parent)
-    : QWebEnginePage(profile, parent), m_userJustActed(std::move(userJustActed))
+ConfinedPage::ConfinedPage(QWebEngineProfile* profile, std::function<bool()> userJustActed,
+                           std::function<bool(const QUrl&)> servable, QObject* parent)
+    : QWebEnginePage(profile, parent), m_userJustActed(std::move(userJustActed)), m_servable(std::move(servable))
 {
 }
 
+bool ConfinedPage::isServable(const QUrl& url) const { return isLibraryUrl(url) && m_servable && m_servable(url); }
+
 bool ConfinedPage::followLink(const QUrl& url, bool clicked)
 {
-    if (isLibraryUrl(url)) return true;
+    if (isLibraryUrl(url)) return isServable(url);
     if (clicked && isWebAddress(url) && m_userJustActed && m_userJustActed()) emit externalLinkClicked(url);
     return false;
 }
@@ -62,7 +65,7 @@ bool ConfinedPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
 {
     if (!isMainFrame) {
         // Frames of a page may show library pages and their own empty documents.
-        return isLibraryUrl(url) || url.scheme() == QLatin1String("about");
+        return isServable(url) || url.scheme() == QLatin1String("about");
     }
     // The program's own loads (navigate, reload, history) go wherever it chose.
     if (type == NavigationTypeTyped || type == NavigationTypeReload || type == NavigationTypeBackForward)
@@ -79,7 +82,7 @@ QWebEnginePage* ConfinedPage::createWindow(WebWindowType)
     return new WindowCatcher(
         profile(),
         [this](const QUrl& url) {
-            if (isLibraryUrl(url)) {
+            if (isServable(url)) {
                 emit libraryLinkFollowed(url);
                 load(url);
                 return;

@@ -27,7 +27,10 @@ class ConfinedPage : public QWebEnginePage {
 public:
     // `userJustActed` tells whether a click or key press of the user reached
     // the view a moment ago; links followed without one are a page's script.
-    ConfinedPage(QWebEngineProfile* profile, std::function<bool()> userJustActed, QObject* parent = nullptr);
+    // `servable` tells whether an address of the library scheme names a file
+    // the view may show; a link to anything else leaves the page where it is.
+    ConfinedPage(QWebEngineProfile* profile, std::function<bool()> userJustActed,
+                 std::function<bool(const QUrl&)> servable, QObject* parent = nullptr);
 
 signals:
     // The user clicked a link to a web address.
@@ -44,7 +47,10 @@ private:
     // Where a navigation that the page itself asked for may go.
     bool followLink(const QUrl& url, bool clicked);
 
+    bool isServable(const QUrl& url) const;
+
     std::function<bool()> m_userJustActed;
+    std::function<bool(const QUrl&)> m_servable;
 };
 
 }  // namespace kelvor

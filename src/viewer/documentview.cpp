@@ -88,7 +88,9 @@ DocumentView::DocumentView(const LibraryLayout& layout, QWidget* parent)
     m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
 
-    m_page = new ConfinedPage(m_profile, [this] { return userJustActed(); }, m_view);
+    m_page = new ConfinedPage(
+        m_profile, [this] { return userJustActed(); },
+        [this](const QUrl& url) { return m_folders->servableFile(url).has_value(); }, m_view);
     m_view->setPage(m_page);
 
     auto* layoutBox = new QVBoxLayout(this);

@@ -267,6 +267,35 @@ TEST_F(DocumentViewTest, pageWithoutDeclaredEncodingIsReadAsGbk)
     EXPECT_EQ(plainText(), QStringLiteral("中文"));
 }
 
+TEST_F(DocumentViewTest, largePagesWithoutDeclaredEncodingKeepTheirChineseText)
+{
+    // Past 2 MiB, where pages once fell back to the browser's guess.
+    const auto largePage = [](const QString& tail) {
+        QString html = QStringLiteral("<html><body><p>开头的中文</p><p id=cs></p>");
+        const QString line = QStringLiteral("<p>int total = 0; for (int i = 0; i < n; ++i) total += i; // 第%1行说明</p>\n");
+        for (int i = 0; html.size() < 2300 * 1024; ++i) html += line.arg(i);
+        return html + QStringLiteral("<p>%1</p><script>document.getElementById('cs').textContent = "
+                                     "document.characterSet;</script></body></html>").arg(tail);
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* charset;
+    } cases[] = {
+        {"large-gbk.htm", gbk::encode(largePage(QStringLiteral("结尾的中文 GBK"))), "GBK"},
+        {"large-utf8.htm", largePage(QStringLiteral("结尾的中文 UTF-8")).toUtf8(), "UTF-8"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_GT(c.bytes.size(), 2 * 1024 * 1024) << c.name;
+        load(QString::fromLatin1(c.name), c.bytes);
+        const QString text = plainText();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("开头的中文\r\n"))) << c.name;
+        EXPECT_TRUE(text.contains(QStringLiteral("// 第1000行说明"))) << c.name;
+        EXPECT_TRUE(text.contains(QStringLiteral("结尾的中文 ") + QString::fromLatin1(c.charset))) << c.name;
+        EXPECT_TRUE(text.contains(QStringLiteral("\r\n%1\r\n").arg(QString::fromLatin1(c.charset)))) << c.name;
+    }
+}
+
 TEST_F(DocumentViewTest, pageScriptsCanNeitherReplaceTheOperationsNorShowTheContextMenu)
 {
     loadBody("<p id=out>waiting</p><script>"

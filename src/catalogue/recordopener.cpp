@@ -76,9 +76,14 @@ OpenOutcome RecordOpener::gototree(const QString& code)
 void RecordOpener::showDocument(const QString& code, const QString& link, DocumentKind kind)
 {
     m_currentDocumentPath.clear();
-    // A link that leads outside the library folder gives no path and opens nothing.
+    // A link that leads outside the library folder gives no path and starts
+    // nothing; the view shows the placeholder as for a missing document,
+    // never the previous record's page under this record's code.
     const auto path = m_connection.layout().documentPath(link, code, documentExtension(kind));
-    if (!path) return;
+    if (!path) {
+        if (kind != DocumentKind::Player) m_display.loadDocument(m_connection.layout().placeholderPicture());
+        return;
+    }
     if (kind == DocumentKind::Player)
         m_display.startPlayer(*path);
     else

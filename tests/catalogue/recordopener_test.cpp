@@ -111,14 +111,15 @@ TEST_F(RecordOpenerTest, ShortLinkFillsThePanelButKeepsThePreviousDocument)
     EXPECT_TRUE(display.panel.isEnabled(3));
 }
 
-TEST_F(RecordOpenerTest, LinkLeadingOutsideTheLibraryOpensNothing)
+TEST_F(RecordOpenerTest, LinkLeadingOutsideTheLibraryShowsThePlaceholder)
 {
     opener.gototree("101210350001");
     display.calls.clear();
 
     EXPECT_EQ(opener.gototree("101210350003"), OpenOutcome::Opened);
-    EXPECT_TRUE(display.calls.filter(QRegularExpression("^(load|player):")).isEmpty()) << display.calls.join(
-        ", ").toStdString();
+    EXPECT_EQ(display.calls.filter(QRegularExpression("^(load|player):")),
+              QStringList{"load:" + library.layout().placeholderPicture()})
+        << display.calls.join(", ").toStdString();
     EXPECT_EQ(opener.currentDocumentPath(), QString());
     EXPECT_TRUE(display.calls.contains("extract:"));
 }

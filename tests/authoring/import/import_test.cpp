@@ -8,6 +8,7 @@
 #include "library/database.h"
 #include "library/gbk.h"
 #include "support/testlibrary.h"
+#include "viewer/sourceextractor.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,6 +155,13 @@ TEST_F(ImportTest, PagesKeepWorkingLinksCodeAndFilesInTheLibrary)
                               "}</p>\n"))
         << page.toStdString();
     EXPECT_FALSE(page.contains("<pre"));
+    // What the viewer's source extraction collects from the file: the code, whole.
+    const CollectedSource collected = collectSource(documentLines(page));
+    ASSERT_TRUE(collected.found);
+    EXPECT_EQ(collected.pageText,
+              QStringLiteral("\r\n<p class=a2>int main() {<br>"
+                             "\r\n&nbsp;&nbsp;&nbsp;&nbsp;return 0;&nbsp;&nbsp;// &#20013; &lt;end&gt;<br>"
+                             "\r\n}</p>\r\n"));
     EXPECT_TRUE(page.contains("href=\"" + s.code.toUtf8() + "0001.htm\""));  // ../index.html
     EXPECT_TRUE(page.contains("href=\"#\">gone"));                            // a page that does not exist
     // A link to a linked name of a page leads to that page's record.

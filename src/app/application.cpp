@@ -12,6 +12,9 @@
 
 #include "library/layout.h"
 #include "library/sharedconnection.h"
+#include "window/documentslots.h"
+#include "window/mainwindow.h"
+#include "viewer/documentview.h"
 #include "viewer/libraryscheme.h"
 
 #include <QApplication>
@@ -22,6 +25,23 @@
 #include <unistd.h>
 
 namespace kelvor {
+
+namespace {
+
+// The screenshot shows the document area as the user sees it: it waits for
+// the document view's page to load and paint.
+WindowScreenshot::PageWait documentShown(QWidget* window)
+{
+    const auto* main = qobject_cast<MainWindow*>(window);
+    DocumentView* view = main ? main->documentViews().documentView() : nullptr;
+    if (!view) return {};
+    QPointer<DocumentView> guarded(view);
+    return [guarded](std::function<void()> shown) {
+        if (guarded) guarded->whenPainted(std::move(shown));
+    };
+}
+
+}  // namespace
 
 int runApplication(int argc, char* argv[])
 {
@@ -79,7 +99,7 @@ int runApplication(int argc, char* argv[])
         QObject::connect(screenshot.get(), &WindowScreenshot::finished, &app,
                          [](int exitCode) { QCoreApplication::exit(exitCode); });
         QObject::connect(&startup, &StartupController::mainWindowShown, screenshot.get(),
-                         [&] { screenshot->capture(mainWindow.window()); });
+                         [&] { screenshot->capture(mainWindow.window(), documentShown(mainWindow.window())); });
     }
 
     // The sequence runs inside the event loop, so that ending the program

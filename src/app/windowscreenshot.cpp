@@ -12,6 +12,9 @@ namespace {
 // A window that never reports a paint (no compositor, hidden behind others)
 // is grabbed anyway after this long.
 constexpr int kPaintDeadlineMs = 5000;
+// A page that does not finish loading and painting (a huge one, a hidden
+// view) holds the screenshot back no longer than this.
+constexpr int kPageDeadlineMs = 8000;
 }  // namespace
 
 WindowScreenshot::WindowScreenshot(QString path, QObject* parent)
@@ -19,10 +22,16 @@ WindowScreenshot::WindowScreenshot(QString path, QObject* parent)
 {
     m_paintDeadline.setSingleShot(true);
     m_paintDeadline.setInterval(kPaintDeadlineMs);
-    connect(&m_paintDeadline, &QTimer::timeout, this, &WindowScreenshot::scheduleGrab);
+    connect(&m_paintDeadline, &QTimer::timeout, this, &WindowScreenshot::windowPainted);
+    m_pageDeadline.setSingleShot(true);
+    m_pageDeadline.setInterval(kPageDeadlineMs);
+    connect(&m_pageDeadline, &QTimer::timeout, this, [this] {
+        m_pagePending = false;
+        scheduleGrab();
+    });
 }
 
-void WindowScreenshot::capture(QWidget* window)
+void WindowScreenshot::capture(QWidget* window, PageWait pageShown)
 {
     m_window = window;
     if (!window) {
@@ -32,20 +41,37 @@ void WindowScreenshot::capture(QWidget* window)
     }
     window->installEventFilter(this);
     m_paintDeadline.start();
+    if (pageShown) {
+        m_pagePending = true;
+        m_pageDeadline.start();
+        QPointer<WindowScreenshot> self(this);
+        pageShown([self] {
+            if (!self || !self->m_pagePending) return;
+            self->m_pagePending = false;
+            self->m_pageDeadline.stop();
+            self->scheduleGrab();
+        });
+    }
 }
 
 bool WindowScreenshot::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window && event->type() == QEvent::Paint) scheduleGrab();
+    if (watched == m_window && event->type() == QEvent::Paint) windowPainted();
     return QObject::eventFilter(watched, event);
+}
+
+void WindowScreenshot::windowPainted()
+{
+    m_windowPainted = true;
+    m_paintDeadline.stop();
+    if (m_window) m_window->removeEventFilter(this);
+    scheduleGrab();
 }
 
 void WindowScreenshot::scheduleGrab()
 {
-    if (m_grabScheduled) return;
+    if (m_grabScheduled || !m_windowPainted || m_pagePending) return;
     m_grabScheduled = true;
-    m_paintDeadline.stop();
-    if (m_window) m_window->removeEventFilter(this);
     QTimer::singleShot(m_settleMs, this, &WindowScreenshot::grabNow);
 }
 

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 namespace kelvor {
 
 // Saves a shown window as a PNG file once it has been painted (`--screenshot`).
@@ -18,8 +20,12 @@ public:
     // drawing its children before it is grabbed.
     void setSettleDelay(int milliseconds) { m_settleMs = milliseconds; }
 
-    // Waits for `window`'s first paint, then grabs and saves it.
-    void capture(QWidget* window);
+    // Runs its argument once the window's page is on show.
+    using PageWait = std::function<void(std::function<void()>)>;
+
+    // Waits for `window`'s first paint and, when given, for its page to be
+    // shown (a few seconds at most), then grabs and saves it.
+    void capture(QWidget* window, PageWait pageShown = {});
 
     // Grabs `window` and writes it whole or not at all.
     static bool save(QWidget* window, const QString& path, QString* error);
@@ -32,12 +38,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void windowPainted();
     void scheduleGrab();
     void grabNow();
 
     QString m_path;
     QPointer<QWidget> m_window;
     QTimer m_paintDeadline;
+    QTimer m_pageDeadline;
+    bool m_windowPainted = false;
+    bool m_pagePending = false;
     int m_settleMs = 300;
     bool m_grabScheduled = false;
 };

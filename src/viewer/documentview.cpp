@@ -109,7 +109,10 @@ DocumentView::DocumentView(const LibraryLayout& layout, QWidget* parent)
     connect(m_page, &ConfinedPage::libraryLinkFollowed, this, [this](const QUrl& url) {
         if (const auto path = m_folders->pathOf(url)) emit libraryPageFollowed(*path);
     });
-    connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+    connect(m_view, &QWebEngineView::loadStarted, this, [this] {
+        m_loading = true;
+        m_paintedSinceLoad = false;
+    });
     connect(m_view, &QWebEngineView::urlChanged, this, &DocumentView::locationChanged);
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
@@ -140,6 +143,14 @@ bool DocumentView::eventFilter(QObject* watched, QEvent* event)
         // The browser makes the widget that takes the input once it renders.
         if (QObject* child = static_cast<QChildEvent*>(event)->child(); child && child->isWidgetType())
             watchUserInput(child);
+        break;
+    case QEvent::Paint:
+        // The browser's own widget paints each frame the page has rendered.
+        if (watched != m_view && !m_loading) {
+            m_paintedSinceLoad = true;
+            auto pending = std::exchange(m_afterPaint, {});
+            for (auto& next : pending) next();
+        }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -193,6 +204,7 @@ void DocumentView::showFile(const QString& path)
     }
     // Waits issued from now on are for the new page, not the one still shown.
     m_loading = true;
+    m_paintedSinceLoad = false;
     m_location = QUrl::fromLocalFile(shown);
     if (isPictureFile(shown)) url->setQuery(LibrarySchemeHandler::picturePageQuery());
     m_loadedUrl = *url;
@@ -220,6 +232,17 @@ void DocumentView::whenLoaded(std::function<void()> next)
         m_afterLoad.push_back(std::move(next));
     else
         next();
+}
+
+void DocumentView::whenPainted(std::function<void()> next)
+{
+    if (!next) return;
+    whenLoaded([this, next = std::move(next)]() mutable {
+        if (m_paintedSinceLoad && !m_loading)
+            next();
+        else
+            m_afterPaint.push_back(std::move(next));
+    });
 }
 
 void DocumentView::call(const QString& function, const QVariantList& arguments,

@@ -55,6 +55,10 @@ public:
     // Runs `next` once the page being loaded has finished, or at once when
     // nothing is loading.
     void whenLoaded(std::function<void()> next);
+    // Runs `next` once the page being loaded has finished and the view has
+    // painted since (at once when that has happened already). A hidden view
+    // never paints: the caller bounds its wait.
+    void whenPainted(std::function<void()> next);
 
     // The body's plain text with line breaks as CR LF; empty without a page.
     void plainText(std::function<void(QString)> done) const;
@@ -114,6 +118,8 @@ private:
     QElapsedTimer m_lastUserInput;
     bool m_loading = false;
     std::vector<std::function<void()>> m_afterLoad;
+    bool m_paintedSinceLoad = false;
+    std::vector<std::function<void()>> m_afterPaint;
 };
 
 }  // namespace kelvor

@@ -34,8 +34,9 @@ bool writeSourcePage(const QString& path, const QString& text)
 
 namespace {
 
-// Text lines of a file as documentLines() gives them, one at a time. GBK
-// never uses the LF byte inside a character, so each line decodes alone.
+// Text lines of a file as documentLines() gives them, one at a time, in the
+// file's bytes. GBK never uses the LF byte inside a character, so each line
+// decodes alone.
 template <typename Each>
 void forEachLine(QIODevice& device, Each&& each)
 {
@@ -44,7 +45,7 @@ void forEachLine(QIODevice& device, Each&& each)
         if (line.isEmpty() && device.atEnd()) break;
         if (line.endsWith('\n')) line.chop(1);
         if (line.endsWith('\r')) line.chop(1);
-        each(gbk::decode(line));
+        each(line);
     }
 }
 
@@ -56,7 +57,7 @@ QStringList documentLines(const QByteArray& fileContent)
     QBuffer buffer(&content);
     buffer.open(QIODevice::ReadOnly);
     QStringList lines;
-    forEachLine(buffer, [&lines](QString line) { lines << std::move(line); });
+    forEachLine(buffer, [&lines](const QByteArray& line) { lines << gbk::decode(line); });
     return lines;
 }
 
@@ -71,6 +72,12 @@ void SourceCollector::add(const QString& line)
         m_found = true;
         m_inParagraph = !line.endsWith(kParagraphEnd);
     }
+}
+
+bool SourceCollector::takes(QByteArrayView line) const
+{
+    // The markers are ASCII, which GBK keeps as single bytes.
+    return m_inParagraph || line.startsWith("<p class=a2") || line.startsWith("<p class=a3");
 }
 
 CollectedSource SourceCollector::result() const
@@ -102,7 +109,9 @@ SourceExtraction SourceExtractor::extract(const QString& documentPath) const
         return result;
     }
     SourceCollector collector;
-    forEachLine(file, [&collector](const QString& line) { collector.add(line); });
+    forEachLine(file, [&collector](const QByteArray& line) {
+        if (collector.takes(line)) collector.add(gbk::decode(line));
+    });
     if (file.error() != QFileDevice::NoError) {
         result.failed = true;
         return result;

@@ -35,6 +35,9 @@ QStringList documentLines(const QByteArray& fileContent);
 class SourceCollector {
 public:
     void add(const QString& line);
+    // False for a line (in the file's bytes) that add() would ignore, so a
+    // large document's other lines need no decoding.
+    bool takes(QByteArrayView line) const;
     CollectedSource result() const;
 
 private:

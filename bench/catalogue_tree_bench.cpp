@@ -102,7 +102,7 @@ void modelResetBenchmark(benchmark::State& state, const std::vector<GeneratedRow
     state.counters["roots"] = model.rowCount();
 }
 
-// The whole centre switch as the window will run it: query, build, reset,
+// The whole centre switch as the window runs it: query, build, reset,
 // and the tree view's layout and paint of the reset model (roots shown).
 void queryBuildResetAndShowBenchmark(benchmark::State& state, CentreLibrary& library)
 {

@@ -17,9 +17,8 @@ enum class OpenOutcome {
     Opened,
 };
 
-// `gototree`: opens a record by its code for every part of the window: the
-// tree, result lists, favourites, notes, thumbnails, back and forward. Owns
-// the history of openings and what the last opening left behind.
+// `gototree`: opens a record by its code, whichever control asks for it.
+// Owns the history of openings and what the last opening left behind.
 class RecordOpener {
 public:
     RecordOpener(SharedConnection& connection, DocumentDisplay& display);

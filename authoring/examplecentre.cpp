@@ -1,6 +1,7 @@
 #include "centreauthor.h"
 #include "democentres.h"
 #include "snippetpages.h"
+#include "topicwalk.h"
 
 namespace kelvor::authoring {
 
@@ -8,12 +9,12 @@ namespace {
 
 DocumentPage sectionIndex(const LanguageSection& section)
 {
-    DocumentPage page(text(section.exampleFolder) + QStringLiteral("索引"));
+    DocumentPage page(section.exampleFolder + QStringLiteral("索引"));
     page.addParagraphs(QStringLiteral("本栏目的每个实例都包含实例说明、完整代码、运行结果和分析，源文件可以在源代码文件夹中找到。"));
     for (const TopicGroup& group : section.groups) {
         QStringList titles;
-        for (const char* key : group.keys) titles << text(snippetByKey(QString::fromLatin1(key)).exampleTitle);
-        page.addHeading(text(group.name));
+        for (const QString& key : group.keys) titles << snippetByKey(key).exampleTitle;
+        page.addHeading(group.name);
         page.addList(titles);
     }
     return page;
@@ -35,35 +36,20 @@ void addExampleCentre(LibraryContent& content)
     CentreAuthor centre(content, QStringLiteral("slzx"));
     centre.page(QString(), usageNotes(), {.link = QStringLiteral("slguide")});
     for (const LanguageSection& section : languageSections()) {
-        bool placeholderAdded = false;
-        if (text(section.exampleFolder).isEmpty()) continue;
-        const QString link = text(section.exampleLink);
-        const QString sectionFolder = centre.folder(QString(), text(section.exampleFolder));
-        centre.page(sectionFolder, sectionIndex(section), {.link = link, .jbmc = text(section.language)});
-        for (const TopicGroup& group : section.groups) {
-            const QString groupFolder = centre.folder(sectionFolder, text(group.name));
-            const size_t direct = group.keys.size() >= 4 ? group.keys.size() - 2 : group.keys.size();
-            QString deeper;
-            for (size_t i = 0; i < group.keys.size(); ++i) {
-                const Snippet& s = snippetByKey(QString::fromLatin1(group.keys[i]));
-                QString parent = groupFolder;
-                if (i >= direct) {
-                    if (deeper.isEmpty()) deeper = centre.folder(groupFolder, QStringLiteral("拓展实例"));
-                    parent = deeper;
-                }
-                addSnippetSourceFolder(content, s);
-                centre.page(parent, snippetExample(s),
-                            {.link = link,
-                             .jbmc = techKeywordsOf(s).value(0),
-                             .jbnr = text(s.exampleKeyword),
-                             .nycd = text(s.key),
-                             .exampleKeywordLinks = {text(s.exampleKeyword)}});
-            }
-            if (!deeper.isEmpty() && !placeholderAdded) {
-                centre.comingSoonFolder(deeper);
-                placeholderAdded = true;
-            }
-        }
+        if (section.exampleFolder.isEmpty()) continue;
+        const QString& link = section.exampleLink;
+        const QString sectionFolder = centre.folder(QString(), section.exampleFolder);
+        centre.page(sectionFolder, sectionIndex(section), {.link = link, .jbmc = section.language});
+        fileSectionTopics(centre, section, sectionFolder, QStringLiteral("拓展实例"),
+                          [&](const QString& parent, const Snippet& s) {
+                              addSnippetSourceFolder(content, s);
+                              centre.page(parent, snippetExample(s),
+                                          {.link = link,
+                                           .jbmc = s.techKeywords.value(0),
+                                           .jbnr = s.exampleKeyword,
+                                           .nycd = s.key,
+                                           .exampleKeywordLinks = {s.exampleKeyword}});
+                          });
     }
     centre.finish();
 }

@@ -76,7 +76,7 @@ void addStudy(LibraryContent& content)
                 }
                 if (!text(lesson.snippetKey).isEmpty()) {
                     const Snippet& s = snippetByKey(text(lesson.snippetKey));
-                    fields.nycd = text(s.key);
+                    fields.nycd = s.key;
                     addSnippetSourceFolder(content, s);
                 }
                 centre.page(parent, lessonPage(lesson), fields);

@@ -49,7 +49,7 @@ DocumentPage requirementsPage(const Project& p)
     page.addList(text(p.features).split(QLatin1Char('|')));
     page.addHeading(QStringLiteral("技术选型"));
     QStringList techniques;
-    for (const char* key : p.snippetKeys) techniques << text(snippetByKey(QString::fromLatin1(key)).title);
+    for (const char* key : p.snippetKeys) techniques << snippetByKey(text(key)).title;
     page.addParagraphs(QStringLiteral("开发语言：%1。项目中用到的关键技术在技术中心有详细讲解：").arg(text(p.language)));
     page.addList(techniques);
     return page;
@@ -106,7 +106,7 @@ DocumentPage buildPage(const Project& p)
 
 DocumentPage techniquePage(const Project& p, const Snippet& s)
 {
-    DocumentPage page(text(p.name) + QStringLiteral("关键技术：") + text(s.title));
+    DocumentPage page(text(p.name) + QStringLiteral("关键技术：") + s.title);
     page.addParagraphs(QStringLiteral("%1用到了这项技术。下面先讲解技术本身，再说明它在项目中的用法。").arg(text(p.name)));
     addSnippetBody(page, s);
     page.addHeading(QStringLiteral("在本项目中的应用"));
@@ -175,9 +175,9 @@ void addProjectCentre(LibraryContent& content)
             centre.page(folder, buildPage(p), fields);
             const QString techniques = centre.folder(folder, QStringLiteral("关键技术"));
             for (const char* key : p.snippetKeys) {
-                const Snippet& s = snippetByKey(QString::fromLatin1(key));
+                const Snippet& s = snippetByKey(text(key));
                 DocumentFields technique = fields;
-                technique.jbmc = techKeywordsOf(s).value(0);
+                technique.jbmc = s.techKeywords.value(0);
                 centre.page(techniques, techniquePage(p, s), technique);
             }
             if (!placeholderAdded) {

@@ -31,42 +31,42 @@ QString shellQuoted(const QString& text)
 
 void addSnippetBody(DocumentPage& page, const Snippet& s)
 {
-    page.addParagraphs(text(s.intro));
+    page.addParagraphs(s.intro);
     page.addHeading(QStringLiteral("示例代码"));
-    page.addSource(codeOf(s));
-    if (!text(s.output).isEmpty()) {
+    page.addSource(s.code);
+    if (!s.output.isEmpty()) {
         page.addHeading(QStringLiteral("运行结果"));
-        page.addConsole(text(s.output));
+        page.addConsole(s.output);
     }
     page.addHeading(QStringLiteral("要点与注意事项"));
-    page.addParagraphs(text(s.notes));
+    page.addParagraphs(s.notes);
 }
 
 DocumentPage snippetArticle(const Snippet& s)
 {
-    DocumentPage page(text(s.title));
+    DocumentPage page(s.title);
     addSnippetBody(page, s);
-    page.addKeywords(techKeywordsOf(s));
+    page.addKeywords(s.techKeywords);
     return page;
 }
 
 DocumentPage snippetExample(const Snippet& s)
 {
-    DocumentPage page(text(s.exampleTitle));
+    DocumentPage page(s.exampleTitle);
     page.addHeading(QStringLiteral("实例说明"));
-    page.addParagraphs(text(s.task));
+    page.addParagraphs(s.task);
     page.addHeading(QStringLiteral("知识要点"));
-    page.addParagraphs(firstParagraph(text(s.intro)));
+    page.addParagraphs(firstParagraph(s.intro));
     page.addHeading(QStringLiteral("完整代码"));
-    page.addParagraphs(QStringLiteral("源文件：%1（%2）").arg(text(s.fileName), text(s.language)));
-    page.addSource(codeOf(s));
-    if (!text(s.output).isEmpty()) {
+    page.addParagraphs(QStringLiteral("源文件：%1（%2）").arg(s.fileName, s.language));
+    page.addSource(s.code);
+    if (!s.output.isEmpty()) {
         page.addHeading(QStringLiteral("运行结果"));
-        page.addConsole(text(s.output));
+        page.addConsole(s.output);
     }
     page.addHeading(QStringLiteral("分析与扩展"));
-    page.addParagraphs(text(s.notes));
-    page.addKeywords(QStringList{text(s.exampleKeyword)} + techKeywordsOf(s));
+    page.addParagraphs(s.notes);
+    page.addKeywords(QStringList{s.exampleKeyword} + s.techKeywords);
     return page;
 }
 
@@ -85,7 +85,7 @@ void addSourceFolder(LibraryContent& content, const QString& nycd, const QString
 
 void addSnippetSourceFolder(LibraryContent& content, const Snippet& s)
 {
-    addSourceFolder(content, text(s.key), text(s.title), {{text(s.fileName), codeOf(s)}});
+    addSourceFolder(content, s.key, s.title, {{s.fileName, s.code}});
 }
 
 QByteArray playerProgram(const QString& title)

@@ -30,22 +30,22 @@ DocumentPage analysisPage(const Solution& sol)
 DocumentPage approachPage(const Solution& sol, int index)
 {
     const SolutionApproach& a = sol.approaches[index];
-    const Snippet& s = snippetByKey(QString::fromLatin1(a.snippetKey));
+    const Snippet& s = snippetByKey(text(a.snippetKey));
     DocumentPage page(approachTitle(sol, index));
     page.addHeading(QStringLiteral("方案思路"));
     page.addParagraphs(text(a.reason));
     page.addHeading(QStringLiteral("技术要点"));
-    page.addParagraphs(text(s.intro));
+    page.addParagraphs(s.intro);
     page.addHeading(QStringLiteral("参考代码"));
-    page.addSource(codeOf(s));
-    if (!text(s.output).isEmpty()) page.addConsole(text(s.output));
+    page.addSource(s.code);
+    if (!s.output.isEmpty()) page.addConsole(s.output);
     page.addHeading(QStringLiteral("优点"));
     page.addParagraphs(text(a.pros));
     page.addHeading(QStringLiteral("不足"));
     page.addParagraphs(text(a.cons));
     page.addHeading(QStringLiteral("注意事项"));
-    page.addParagraphs(text(s.notes));
-    page.addKeywords({text(sol.keyword), techKeywordsOf(s).value(0)});
+    page.addParagraphs(s.notes);
+    page.addKeywords({text(sol.keyword), s.techKeywords.value(0)});
     return page;
 }
 
@@ -57,7 +57,7 @@ DocumentPage recommendationPage(const Solution& sol)
     for (size_t i = 0; i < sol.approaches.size(); ++i) {
         const SolutionApproach& a = sol.approaches[i];
         rows.push_back({QStringLiteral("方案%1 %2").arg(kOrdinals.value(int(i)), text(a.name)),
-                        text(snippetByKey(QString::fromLatin1(a.snippetKey)).language), text(a.pros), text(a.cons)});
+                        snippetByKey(text(a.snippetKey)).language, text(a.pros), text(a.cons)});
     }
     page.addTable({QStringLiteral("方案"), QStringLiteral("语言"), QStringLiteral("优点"), QStringLiteral("不足")}, rows);
     page.addHeading(QStringLiteral("建议"));
@@ -107,10 +107,10 @@ void addSolutionCentre(LibraryContent& content)
             const DocumentFields fields{.link = text(sol.link), .jbnr = keyword, .exampleKeywordLinks = {keyword}};
             centre.page(folder, analysisPage(sol), fields);
             auto approach = [&](const QString& parent, int index) {
-                const Snippet& s = snippetByKey(QString::fromLatin1(sol.approaches[index].snippetKey));
+                const Snippet& s = snippetByKey(text(sol.approaches[index].snippetKey));
                 DocumentFields f = fields;
-                f.jbmc = techKeywordsOf(s).value(0);
-                f.nycd = text(s.key);
+                f.jbmc = s.techKeywords.value(0);
+                f.nycd = s.key;
                 f.techKeywordLinks = {f.jbmc};
                 addSnippetSourceFolder(content, s);
                 centre.page(parent, approachPage(sol, index), f);

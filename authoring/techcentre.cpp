@@ -1,6 +1,7 @@
 #include "centreauthor.h"
 #include "democentres.h"
 #include "snippetpages.h"
+#include "topicwalk.h"
 
 namespace kelvor::authoring {
 
@@ -9,19 +10,19 @@ namespace {
 // Topics of these languages come with a learning video.
 bool hasLearningVideo(const Snippet& s)
 {
-    const QString language = text(s.language);
+    const QString& language = s.language;
     return language == QLatin1String("C") || language == QLatin1String("C++") || language == QLatin1String("Python");
 }
 
 DocumentPage sectionOverview(const LanguageSection& section)
 {
-    DocumentPage page(text(section.techFolder) + QStringLiteral("：学习路线与内容导读"));
-    page.addParagraphs(text(section.overview));
+    DocumentPage page(section.techFolder + QStringLiteral("：学习路线与内容导读"));
+    page.addParagraphs(section.overview);
     page.addHeading(QStringLiteral("本栏目内容"));
     for (const TopicGroup& group : section.groups) {
         QStringList titles;
-        for (const char* key : group.keys) titles << text(snippetByKey(QString::fromLatin1(key)).title);
-        page.addParagraphs(text(group.name));
+        for (const QString& key : group.keys) titles << snippetByKey(key).title;
+        page.addParagraphs(group.name);
         page.addList(titles);
     }
     return page;
@@ -35,7 +36,7 @@ DocumentPage readingGuide()
         "文章中的代码段可以单独显示和复制：打开文章后，点击右侧的“显示文档中的源代码”即可。带有源代码文件夹的文章，还可以直接打开存放源文件的文件夹。"));
     page.addHeading(QStringLiteral("栏目一览"));
     QStringList sections;
-    for (const LanguageSection& s : languageSections()) sections << text(s.techFolder);
+    for (const LanguageSection& s : languageSections()) sections << s.techFolder;
     page.addList(sections);
     page.addHeading(QStringLiteral("阅读建议"));
     page.addParagraphs(QStringLiteral(
@@ -50,40 +51,23 @@ void addTechnologyCentre(LibraryContent& content)
     CentreAuthor centre(content, QStringLiteral("jszx"));
     centre.page(QString(), readingGuide(), {.link = QStringLiteral("jsguide")});
     for (const LanguageSection& section : languageSections()) {
-        bool placeholderAdded = false;
-        const QString link = text(section.techLink);
-        const QString sectionFolder = centre.folder(QString(), text(section.techFolder));
-        centre.page(sectionFolder, sectionOverview(section), {.link = link, .jbmc = text(section.language)});
-        for (const TopicGroup& group : section.groups) {
-            const QString groupFolder = centre.folder(sectionFolder, text(group.name));
-            // Groups of four or more keep their last two topics one level deeper.
-            const size_t direct = group.keys.size() >= 4 ? group.keys.size() - 2 : group.keys.size();
-            QString deeper;
-            for (size_t i = 0; i < group.keys.size(); ++i) {
-                const Snippet& s = snippetByKey(QString::fromLatin1(group.keys[i]));
-                QString parent = groupFolder;
-                if (i >= direct) {
-                    if (deeper.isEmpty()) deeper = centre.folder(groupFolder, QStringLiteral("进阶阅读"));
-                    parent = deeper;
-                }
-                const QStringList keywords = techKeywordsOf(s);
-                DocumentFields fields{.link = link,
-                                      .jbmc = keywords.value(0),
-                                      .jbnr = text(s.exampleKeyword),
-                                      .nycd = text(s.key),
-                                      .techKeywordLinks = keywords};
-                if (hasLearningVideo(s)) {
-                    fields.bb = QStringLiteral("bb_") + text(s.key);
-                    addLearningVideo(content, fields.bb, text(s.title));
-                }
-                addSnippetSourceFolder(content, s);
-                centre.page(parent, snippetArticle(s), fields);
-            }
-            if (!deeper.isEmpty() && !placeholderAdded) {
-                centre.comingSoonFolder(deeper);
-                placeholderAdded = true;
-            }
-        }
+        const QString& link = section.techLink;
+        const QString sectionFolder = centre.folder(QString(), section.techFolder);
+        centre.page(sectionFolder, sectionOverview(section), {.link = link, .jbmc = section.language});
+        fileSectionTopics(centre, section, sectionFolder, QStringLiteral("进阶阅读"),
+                          [&](const QString& parent, const Snippet& s) {
+                              DocumentFields fields{.link = link,
+                                                    .jbmc = s.techKeywords.value(0),
+                                                    .jbnr = s.exampleKeyword,
+                                                    .nycd = s.key,
+                                                    .techKeywordLinks = s.techKeywords};
+                              if (hasLearningVideo(s)) {
+                                  fields.bb = QStringLiteral("bb_") + s.key;
+                                  addLearningVideo(content, fields.bb, s.title);
+                              }
+                              addSnippetSourceFolder(content, s);
+                              centre.page(parent, snippetArticle(s), fields);
+                          });
     }
     centre.finish();
 }

@@ -1,6 +1,7 @@
 #include "centreauthor.h"
 #include "democentres.h"
 #include "snippetpages.h"
+#include "topicwalk.h"
 
 namespace kelvor::authoring {
 
@@ -11,33 +12,18 @@ void addVideoCentre(LibraryContent& content)
     centre.player(QString(), guide, guide + QStringLiteral(" 视频课程的分类与观看方法"), playerProgram(guide),
                   {.link = QStringLiteral("spguide")});
     for (const LanguageSection& section : languageSections()) {
-        bool placeholderAdded = false;
-        const QString link = text(section.videoLink);
-        const QString sectionFolder = centre.folder(QString(), text(section.videoFolder));
-        const QString intro = text(section.videoFolder) + QStringLiteral("：课程介绍");
-        centre.player(sectionFolder, intro, intro + QLatin1Char(' ') + text(section.overview), playerProgram(intro),
-                      {.link = link, .jbmc = text(section.language)});
+        const QString& link = section.videoLink;
+        const QString sectionFolder = centre.folder(QString(), section.videoFolder);
+        const QString intro = section.videoFolder + QStringLiteral("：课程介绍");
+        centre.player(sectionFolder, intro, intro + QLatin1Char(' ') + section.overview, playerProgram(intro),
+                      {.link = link, .jbmc = section.language});
         int lecture = 0;
-        for (const TopicGroup& group : section.groups) {
-            const QString groupFolder = centre.folder(sectionFolder, text(group.name));
-            const size_t direct = group.keys.size() >= 4 ? group.keys.size() - 2 : group.keys.size();
-            QString deeper;
-            for (size_t i = 0; i < group.keys.size(); ++i) {
-                const Snippet& s = snippetByKey(QString::fromLatin1(group.keys[i]));
-                QString parent = groupFolder;
-                if (i >= direct) {
-                    if (deeper.isEmpty()) deeper = centre.folder(groupFolder, QStringLiteral("拓展视频"));
-                    parent = deeper;
-                }
-                const QString title = QStringLiteral("第 %1 讲 %2").arg(++lecture).arg(text(s.title));
-                centre.player(parent, title, title + QLatin1Char(' ') + text(s.intro), playerProgram(title),
-                              {.link = link, .jbmc = techKeywordsOf(s).value(0), .jbnr = text(s.exampleKeyword)});
-            }
-            if (!deeper.isEmpty() && !placeholderAdded) {
-                centre.comingSoonFolder(deeper);
-                placeholderAdded = true;
-            }
-        }
+        fileSectionTopics(centre, section, sectionFolder, QStringLiteral("拓展视频"),
+                          [&](const QString& parent, const Snippet& s) {
+                              const QString title = QStringLiteral("第 %1 讲 %2").arg(++lecture).arg(s.title);
+                              centre.player(parent, title, title + QLatin1Char(' ') + s.intro, playerProgram(title),
+                                            {.link = link, .jbmc = s.techKeywords.value(0), .jbnr = s.exampleKeyword});
+                          });
     }
     centre.finish();
 }

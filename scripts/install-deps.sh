@@ -12,6 +12,8 @@ packages=(
   libsqlcipher-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
+  # a test runs the demo content's sample programs; gcc and g++ come with build-essential
+  default-jdk-headless python3
   ccache
   libgumbo-dev
 )

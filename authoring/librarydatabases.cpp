@@ -2,6 +2,8 @@
 
 #include "authoringerror.h"
 
+#include "library/libraryindexes.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -71,6 +73,8 @@ void writeLibraryDatabases(const LibraryLayout& layout, const LibraryContent& co
         auto db = openLibraryDatabase(layout, DatabaseRole::Content);
         for (const auto& [table, rows] : content.centreTables) writeCentreTable(*db, table, rows);
         for (const auto& [table, rows] : content.catalogueTables) writeCatalogueTable(*db, table, rows);
+        // Every centre table written so far, here or before, gets its search indexes.
+        writeLibraryIndexes(*db);
     }
     for (const auto& [table, rows] : content.centreTables) {
         if (const auto role = centreDatabaseOf(table)) {

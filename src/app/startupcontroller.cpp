@@ -1,8 +1,9 @@
 #include "startupcontroller.h"
 
-#include "library/schema.h"
+#include "library/libraryindexes.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 #include "exitcode.h"
 #include "instancelock.h"
@@ -90,13 +91,16 @@ void StartupController::tick()
 void StartupController::prepareTitleIndexes()
 {
     try {
-        schema::ensureLibraryTitleColumns(m_connection.db(), [this](qint64 done, qint64 total) {
+        // A library the program cannot write gets its search indexes in the user's cache.
+        const QString cacheFolder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kelvor");
+        prepareLibraryIndexes(m_connection, cacheFolder, [this](qint64 done, qint64 total) {
             if (total <= 0) return;
             emit progressChanged(QStringLiteral("整理标题 %1%").arg(done * 100 / total));
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     } catch (const std::exception& error) {
-        // A read-only library keeps working; its titles then list unsorted.
+        // A library whose tables cannot even be read keeps working as far as it can.
         emit diagnostic(QString::fromUtf8(error.what()));
     }
 }

@@ -83,6 +83,17 @@ void createTables(Database& db, DatabaseRole role)
     tx.commit();
 }
 
+bool titleColumnsComplete(Database& db, const QString& table)
+{
+    const QStringList columns = db.columnsOf(table);
+    if (!columns.contains(QString::fromLatin1(kFoldColumn), Qt::CaseInsensitive) ||
+        !columns.contains(QString::fromLatin1(kSortKeyColumn), Qt::CaseInsensitive))
+        return false;
+    return db.scalar(QStringLiteral("select count(*) from %1 where namekey is null and name is not null")
+                         .arg(quoteIdentifier(table)))
+               .toLongLong() == 0;
+}
+
 bool ensureTitleColumns(Database& db, const QString& table, const std::function<void(qint64, qint64)>& progress)
 {
     const QStringList columns = db.columnsOf(table);
@@ -119,17 +130,6 @@ bool ensureTitleColumns(Database& db, const QString& table, const std::function<
     tx.commit();
     if (progress) progress(total, total);
     return true;
-}
-
-bool ensureLibraryTitleColumns(Database& contentDb, const std::function<void(qint64, qint64)>& progress)
-{
-    bool changed = false;
-    for (const QString& table : databaseInfo(DatabaseRole::Content).tables) {
-        if (table == QLatin1String("ymzx") || table == QLatin1String("gjzx")) continue;
-        if (!contentDb.hasTable(table)) continue;
-        changed = ensureTitleColumns(contentDb, table, progress) || changed;
-    }
-    return changed;
 }
 
 }  // namespace schema

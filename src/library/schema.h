@@ -32,14 +32,13 @@ void createTables(Database& db, DatabaseRole role);
 void createCentreTable(Database& db, const QString& table, const QString& schemaName = QStringLiteral("main"));
 void createCatalogueTable(Database& db, const QString& table);  // ymzx, gjzx: xxbh, name, link
 
+// True when every titled row of the table has its helper columns filled.
+bool titleColumnsComplete(Database& db, const QString& table);
+
 // Adds the helper columns to a centre table that lacks them and fills them.
 // Returns true when it had to change anything. `progress` gets (done, total).
 bool ensureTitleColumns(Database& db, const QString& table,
                         const std::function<void(qint64, qint64)>& progress = {});
-
-// The same for every centre table of the content database; a library written
-// by an older tool gets its title helpers once, on first opening.
-bool ensureLibraryTitleColumns(Database& contentDb, const std::function<void(qint64, qint64)>& progress = {});
 
 }  // namespace schema
 

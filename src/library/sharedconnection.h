@@ -26,14 +26,34 @@ public:
     // A content-database table as the current connection reaches it.
     QString contentTable(const QString& table) const;
 
+    // Where the title helpers (name, xxbh, namefold, namekey) and the contains
+    // index of a centre table live: beside the table, or, for a library the
+    // program cannot write, in a per-user cache database that every opening
+    // attaches as `kcache`.
+    enum class IndexPlace { Library, Cache, None };
+    void useIndexCache(const QString& path, const QString& password);
+    void setIndexPlace(IndexPlace place);  // Library or None (no usable index: scan)
+    IndexPlace indexPlace() const { return m_indexPlace; }
+    // The table to read titles with their helper columns from.
+    QString titleTable(const QString& table) const;
+    // The contains index of a centre table as the connection reaches it;
+    // empty when there is none to use (the search then scans).
+    QString containsIndex(const QString& table) const;
+
     const LibraryLayout& layout() const { return m_layout; }
 
     static constexpr const char* kContentSchema = "kvjs";
+    static constexpr const char* kCacheSchema = "kcache";
 
 private:
     LibraryLayout m_layout;
     std::unique_ptr<Database> m_db;
     DatabaseRole m_role = DatabaseRole::Content;
+    IndexPlace m_indexPlace = IndexPlace::Library;
+    QString m_cachePath;
+    QString m_cachePassword;
+
+    void attachCache();
 };
 
 }  // namespace kelvor

@@ -1,5 +1,6 @@
 #include "centresearch.h"
 
+#include "library/containsindex.h"
 #include "library/textrules.h"
 
 namespace kelvor {
@@ -28,20 +29,32 @@ std::optional<CentreSearch> centreSearch(const SharedConnection& connection, con
     search.listQuery = centreQueries(*centre, connection.layout(), table).listQuery;
     // Catalogue-only centres keep no folded titles; their tables are small.
     const bool foldedTitles = !centre->codePrefix.isEmpty();
+    // The contains index hands over the few rows that can match; each is then
+    // checked as before, so the rows are exactly those of the check alone.
+    QString candidates;
+    QVariantList candidateParams;
+    const QString index = foldedTitles ? connection.containsIndex(centre->table) : QString();
+    if (!index.isEmpty()) {
+        if (const auto narrow = containsindex::narrowing(index, containsindex::Column::Name, text)) {
+            candidates = narrow->condition + QStringLiteral(" and ");
+            candidateParams = narrow->params;
+        }
+    }
     if (foldedTitles && !hasWildcard(text)) {
         // The folded title contains the folded text exactly when the case-blind
         // `like '%text%'` holds; instr() over the covering title index is several
         // times faster than calling `like` on every row of the table. The `+`
         // keeps the planner off the code index, whose order would cost a
         // table lookup per row.
-        search.query = {QStringLiteral("select name, xxbh from %1 where instr(namefold, ?) > 0"
+        search.query = {QStringLiteral("select name, xxbh from %1 where %2instr(namefold, ?) > 0"
                                        " and name is not null order by +xxbh")
-                            .arg(table),
-                        {textrules::fold(text)}};
+                            .arg(connection.titleTable(centre->table), candidates),
+                        candidateParams << textrules::fold(text)};
     } else {
-        search.query = {QStringLiteral("select name, xxbh from %1 where name like '%' || ? || '%' order by +xxbh")
-                            .arg(table),
-                        {text}};
+        const QString source = candidates.isEmpty() ? table : connection.titleTable(centre->table);
+        search.query = {QStringLiteral("select name, xxbh from %1 where %2name like '%' || ? || '%' order by +xxbh")
+                            .arg(source, candidates),
+                        candidateParams << text};
     }
     return search;
 }

@@ -12,7 +12,7 @@ TitleList allTitles(SharedConnection& connection, const QStringList& tables, con
     // Each table is read in order from its covering title index, so no sort runs.
     for (const QString& table : tables)
         sources.emplace_back(db, QStringLiteral("select %1 from %2%3")
-                                     .arg(QLatin1String(kTitleColumns), connection.contentTable(table),
+                                     .arg(QLatin1String(kTitleColumns), connection.titleTable(table),
                                           QLatin1String(kTitleOrder)));
     return mergeOrderedTitles(sources, tick);
 }

@@ -3,6 +3,7 @@
 #include "library/sharedconnection.h"
 
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 #include <vector>
@@ -21,6 +22,14 @@ struct TitleList {
         names.clear();
         codes.clear();
     }
+};
+
+// Where a page of titles ended: the last title's sort key, title and code as
+// stored (NULL kept apart from empty, since the order puts NULL first).
+struct TitleKey {
+    QVariant sortKey;
+    QVariant name;
+    QVariant code;
 };
 
 // Every title of the given content-database tables in title order (pinyin,

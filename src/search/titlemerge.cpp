@@ -11,6 +11,7 @@ struct Entry {
     QString name;
     QString code;
     size_t source = 0;
+    bool keyIsNull = false, nameIsNull = false, codeIsNull = false;
 };
 
 bool before(const Entry& a, const Entry& b)
@@ -23,16 +24,21 @@ bool before(const Entry& a, const Entry& b)
 bool readNext(Statement& statement, size_t source, Entry& e)
 {
     if (!statement.step()) return false;
-    e.key = statement.value(0).toByteArray();
+    const QVariant key = statement.value(0);
+    e.key = key.toByteArray();
+    e.keyIsNull = key.isNull();
     e.name = statement.text(1);
+    e.nameIsNull = e.name.isEmpty() && statement.value(1).isNull();
     e.code = statement.text(2);
+    e.codeIsNull = e.code.isEmpty() && statement.value(2).isNull();
     e.source = source;
     return true;
 }
 
 }  // namespace
 
-TitleList mergeOrderedTitles(std::vector<Statement>& sources, const std::function<void()>& tick)
+TitleList mergeOrderedTitles(std::vector<Statement>& sources, const std::function<void()>& tick, size_t limit,
+                             std::optional<TitleKey>* last)
 {
     auto later = [](const Entry& a, const Entry& b) { return before(b, a); };
     std::priority_queue<Entry, std::vector<Entry>, decltype(later)> heads(later);
@@ -43,7 +49,7 @@ TitleList mergeOrderedTitles(std::vector<Statement>& sources, const std::functio
 
     TitleList list;
     size_t sinceTick = 0;
-    while (!heads.empty()) {
+    while (!heads.empty() && list.size() < limit) {
         Entry e = heads.top();
         heads.pop();
         // Equal rows sort next to each other, so comparing with the last kept one suffices.
@@ -51,6 +57,9 @@ TitleList mergeOrderedTitles(std::vector<Statement>& sources, const std::functio
         if (!duplicate) {
             list.names.push_back(e.name);
             list.codes.push_back(e.code);
+            if (last)
+                *last = TitleKey{e.keyIsNull ? QVariant() : QVariant(e.key), e.nameIsNull ? QVariant() : QVariant(e.name),
+                                 e.codeIsNull ? QVariant() : QVariant(e.code)};
         }
         Entry next;
         if (readNext(sources[e.source], e.source, next)) heads.push(std::move(next));

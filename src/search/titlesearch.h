@@ -25,13 +25,31 @@ namespace kelvor {
 TitleList titleSearch(SharedConnection& connection, const QString& text,
                       const QStringList& tables = searchPageTables(), const std::function<void()>& tick = {});
 
+struct TitlePage {
+    TitleList titles;
+    std::optional<TitleKey> last;  // pass to the next call to continue; none when the page is empty
+    bool complete = false;         // no title follows this page
+};
+
+// The title search a page at a time, for a list that shows the first screen
+// at once and fetches the rest as it scrolls: the first `limit` titles after
+// `after` (from the start when there is none). Pages read one after another
+// until one is complete hold exactly the rows of titleSearch(), in its order.
+TitlePage titleSearchPage(SharedConnection& connection, const QString& text, const std::optional<TitleKey>& after,
+                          size_t limit, const QStringList& tables = searchPageTables());
+
+// The statement titleSearchPage() runs on one table.
+Query titlePageQuery(const QString& qualifiedTable, const QString& text, const QString& qualifiedIndex,
+                     const std::optional<TitleKey>& after, size_t limit);
+
 // A change of the search box runs the title search only on the search page,
 // whose centre title reads " 检索 " exactly.
 bool isSearchPage(const QString& centreTitle);
 
 // The statement titleSearch() runs on one table (already qualified for the
-// connection), rows ordered for the merge.
-Query titlePrefixQuery(const QString& qualifiedTable, const QString& text);
+// connection), rows ordered for the merge. A text that starts with a wildcard
+// is narrowed through the table's contains index when `qualifiedIndex` names one.
+Query titlePrefixQuery(const QString& qualifiedTable, const QString& text, const QString& qualifiedIndex = {});
 
 // The least folded text above every text that begins with `foldedPrefix`,
 // or nothing when no such bound exists (a prefix of U+10FFFF only).

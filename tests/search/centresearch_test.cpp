@@ -125,10 +125,11 @@ TEST_F(CentreSearchTest, NothingFoundIsTheCaseOfTheMessage)
     EXPECT_EQ(noTitleMatchMessage(), "标题中没有检索到您需要的数据!!");
 }
 
-TEST_F(CentreSearchTest, ContainsSearchReadsOnlyTheCoveringTitleIndex)
+TEST_F(CentreSearchTest, WithoutTheContainsIndexTheSearchReadsOnlyTheCoveringTitleIndex)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
+    c.setIndexPlace(SharedConnection::IndexPlace::None);
     const auto s = centreSearch(c, " jszx", "java");
     ASSERT_TRUE(s);
     QStringList plan;

@@ -1,6 +1,7 @@
 #include "testlibrary.h"
 
 #include "library/gbk.h"
+#include "library/libraryindexes.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,8 @@ void TestLibrary::addRecords(const QString& table, const std::vector<CentreRecor
     CentreRecordWriter writer(*db, table);
     for (const auto& r : records) writer.add(r);
     tx.commit();
+    // As the authoring tool does, so searches run as on a real library.
+    writeLibraryIndexes(*db);
 }
 
 QString TestLibrary::writeFile(const QString& relativePath, const QString& text, bool gbkText) const

@@ -20,6 +20,7 @@ public:
 
     // Opens `role`'s database (keyed) for the test to fill.
     std::unique_ptr<Database> open(DatabaseRole role) const;
+    // Adds rows the way the authoring tool writes them, search indexes included.
     void addRecords(const QString& table, const std::vector<CentreRecord>& records) const;
     // Writes a file under the data root (GBK when `gbkText` is true).
     QString writeFile(const QString& relativePath, const QString& text, bool gbkText = true) const;

@@ -1,0 +1,169 @@
+#include "libraryindexes.h"
+
+#include "containsindex.h"
+#include "schema.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace kelvor {
+
+namespace {
+
+const QString kMain = QStringLiteral("main");
+
+QString inMain(const QString& table) { return kMain + QLatin1Char('.') + quoteIdentifier(table); }
+
+bool libraryIsCurrent(Database& db, const QStringList& tables)
+{
+    for (const QString& t : tables)
+        if (!schema::titleColumnsComplete(db, t) || !containsindex::isCurrent(db, kMain, t, db, kMain)) return false;
+    return true;
+}
+
+// A library locked by another program is not waited for long: its indexes
+// go to the cache instead.
+class ShortBusyWait {
+public:
+    explicit ShortBusyWait(Database& db) : m_db(db) { sqlite3_busy_timeout(m_db.handle(), 300); }
+    ~ShortBusyWait() { sqlite3_busy_timeout(m_db.handle(), 5000); }
+    ShortBusyWait(const ShortBusyWait&) = delete;
+    ShortBusyWait& operator=(const ShortBusyWait&) = delete;
+
+private:
+    Database& m_db;
+};
+
+// The cache keeps, per centre table, the titles with their helper columns
+// under the library's rowids, and the contains index, so every search that
+// needs them reads the cache instead of the library.
+void createTitleCopy(Database& cache, const QString& table)
+{
+    const QString t = quoteIdentifier(table);
+    cache.executeScript(QStringLiteral("drop table if exists %1;"
+                                       "create table %1 (name text, xxbh text, namefold text, namekey blob);")
+                            .arg(t));
+}
+
+void indexTitleCopy(Database& cache, const QString& table)
+{
+    const QString t = quoteIdentifier(table);
+    cache.executeScript(QStringLiteral("create index %2 on %1 (namekey, name, xxbh);"
+                                       "create index %3 on %1 (namefold, namekey, name, xxbh);")
+                            .arg(t, quoteIdentifier(table + QStringLiteral("_namekey")),
+                                 quoteIdentifier(table + QStringLiteral("_namefold"))));
+}
+
+void copyTitles(Database& cache, const QString& table, Database& library)
+{
+    createTitleCopy(cache, table);
+    Statement read(library, QStringLiteral("select rowid, name, xxbh, fold(name), pinyin_key(name) from %1")
+                                .arg(inMain(table)));
+    Statement write(cache, QStringLiteral("insert into %1 (rowid, name, xxbh, namefold, namekey) values (?,?,?,?,?)")
+                               .arg(quoteIdentifier(table)));
+    while (read.step()) {
+        write.reset();
+        write.bindAll({read.value(0), read.value(1), read.value(2), read.value(3), read.value(4)});
+        write.step();
+    }
+    indexTitleCopy(cache, table);
+}
+
+std::unique_ptr<Database> openCache(const QString& path, const QString& password)
+{
+    if (QFileInfo::exists(path)) {
+        try {
+            auto cache = Database::open(path, password);
+            cache->scalar(QStringLiteral("select count(*) from sqlite_master"));
+            return cache;
+        } catch (const DatabaseError&) {
+            // Only the program writes this file and everything in it can be
+            // rebuilt from the library: an unreadable one is replaced.
+            QFile::remove(path);
+        }
+    }
+    return Database::create(path, password);
+}
+
+void prepareCache(SharedConnection& connection, const QStringList& tables, const QString& cacheFolder,
+                  const std::function<void(qint64, qint64)>& progress)
+{
+    Database& library = connection.db();
+    if (!QDir().mkpath(cacheFolder))
+        throw DatabaseError(DatabaseErrorKind::Query, QStringLiteral("无法建立缓存目录：%1").arg(cacheFolder));
+    const QString path = indexCachePath(cacheFolder, library.path());
+    const QString password = databaseInfo(DatabaseRole::Content).password;
+    {
+        auto cache = openCache(path, password);
+        for (const QString& t : tables) {
+            if (cache->hasTable(t) && containsindex::isCurrent(*cache, kMain, t, library, kMain)) continue;
+            Transaction tx(*cache);
+            copyTitles(*cache, t, library);
+            containsindex::build(*cache, kMain, t, library, kMain, progress);
+            tx.commit();
+        }
+    }
+    connection.useIndexCache(path, password);
+}
+
+}  // namespace
+
+QStringList indexedContentTables(Database& contentDb)
+{
+    QStringList tables;
+    for (const QString& table : databaseInfo(DatabaseRole::Content).tables) {
+        if (table == QLatin1String("ymzx") || table == QLatin1String("gjzx")) continue;
+        if (contentDb.hasTable(table)) tables << table;
+    }
+    return tables;
+}
+
+void writeLibraryIndexes(Database& contentDb, const std::function<void(qint64, qint64)>& progress)
+{
+    for (const QString& t : indexedContentTables(contentDb)) {
+        schema::ensureTitleColumns(contentDb, t, progress);
+        containsindex::ensure(contentDb, t, progress);
+    }
+}
+
+QString indexCachePath(const QString& cacheFolder, const QString& contentPath)
+{
+    const QString where = QFileInfo(contentPath).absoluteFilePath();
+    const QByteArray id = QCryptographicHash::hash(where.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return cacheFolder + QStringLiteral("/index-") + QString::fromLatin1(id) + QStringLiteral(".db");
+}
+
+SharedConnection::IndexPlace prepareLibraryIndexes(SharedConnection& connection, const QString& cacheFolder,
+                                                  const std::function<void(qint64, qint64)>& progress)
+{
+    using Place = SharedConnection::IndexPlace;
+    Database& db = connection.db();
+    const QStringList tables = indexedContentTables(db);
+    if (libraryIsCurrent(db, tables)) {
+        connection.setIndexPlace(Place::Library);
+        return Place::Library;
+    }
+    if (!sqlite3_db_readonly(db.handle(), "main")) {
+        try {
+            ShortBusyWait shortWait(db);
+            writeLibraryIndexes(db, progress);
+            connection.setIndexPlace(Place::Library);
+            return Place::Library;
+        } catch (const DatabaseError&) {
+            // Read-only folder or locked by another program: use the cache.
+        }
+    }
+    try {
+        prepareCache(connection, tables, cacheFolder, progress);
+        return Place::Cache;
+    } catch (const DatabaseError&) {
+        connection.setIndexPlace(Place::None);
+        return Place::None;
+    }
+}
+
+}  // namespace kelvor

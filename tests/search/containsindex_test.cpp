@@ -1,0 +1,194 @@
+// The contains index must never change a search's answer: for a table of
+// awkward terms, every search that uses it returns exactly the rows, in
+// exactly the order, of the plain `like` it replaces.
+
+#include "search/centresearch.h"
+#include "search/titlesearch.h"
+
+#include "catalogue/centretitlesearch.h"
+#include "library/containsindex.h"
+#include "records.h"
+#include "testlibrary.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvor;
+
+namespace {
+
+// Titles and body texts combined from pieces that the terms below cut
+// across: Chinese, Latin in both cases, full-width letters, quotes,
+// wildcard characters and a letter that folds to two.
+std::vector<CentreRecord> generatedRecords(const QString& prefix, int count)
+{
+    const QStringList heads = {"Java", "java 入门", "JAVA", "ＪＡＶＡ全角", "数据库", "设计模式", "it's", "50% off",
+                               "a_b", "Straße", "多线程", "Python"};
+    const QStringList tails = {" 入门", "编程", " tutorial 99", "", " 实例", "x", " Java", "'quoted'", "門"};
+    std::vector<CentreRecord> records;
+    for (int i = 0; i < count; ++i) {
+        CentreRecord r;
+        r.xxbh = prefix + QStringLiteral("%1").arg(1000 + (i * 7919) % count, 4, 10, QLatin1Char('0'));
+        r.name = heads[i % heads.size()] + tails[(i / heads.size()) % tails.size()];
+        if (i % 13 == 0) r.name.clear();  // a record without a title
+        r.mark = tails[i % tails.size()] + heads[(i / 5) % heads.size()];
+        r.link = QStringLiteral("doc");
+        if (i % 4) r.eee = QStringLiteral("1");  // every fourth is a folder
+        records.push_back(r);
+    }
+    return records;
+}
+
+class ContainsIndexSearch : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        lib = new test::TestLibrary;
+        lib->addRecords("jszx", generatedRecords("1012", 600));
+        for (const QString& table : searchPageTables())
+            if (table != QLatin1String("jszx")) lib->addRecords(table, generatedRecords(QStringLiteral("9%1").arg(table.size()), 120));
+    }
+    static void TearDownTestSuite()
+    {
+        delete lib;
+        lib = nullptr;
+    }
+
+    // Two connections on the same library: one uses the index, one is told
+    // there is none and scans.
+    static SharedConnection connection(bool indexed)
+    {
+        SharedConnection c(lib->layout());
+        c.open(DatabaseRole::Content);
+        if (!indexed) c.setIndexPlace(SharedConnection::IndexPlace::None);
+        return c;
+    }
+
+    static test::TestLibrary* lib;
+};
+
+test::TestLibrary* ContainsIndexSearch::lib = nullptr;
+
+const QStringList& terms()
+{
+    static const QStringList t = {
+        "数据库",  "java", "JAVA", "ｊａｖａ", "Ｊ", "a", "库", "门", "入门", "a_b", "_b", "50%", "%入门", "j%a",
+        "it's", "'", "\"", "SS", "STRASSE", "ß", "Java 入门", "a 入", "a编", " ", "%", "_", "%%", "",
+        "这是一个比任何标题都长得多的检索词，没有标题能含有它", "tutorial 99", "没有这个"};
+    return t;
+}
+
+std::vector<std::pair<QString, QString>> rows(Database& db, const Query& q)
+{
+    std::vector<std::pair<QString, QString>> out;
+    for (const Row& r : db.query(q.sql, q.params)) out.emplace_back(r.text(0), r.text(1));
+    return out;
+}
+
+TEST_F(ContainsIndexSearch, CentreSearchEqualsThePlainLike)
+{
+    SharedConnection indexed = connection(true);
+    const QString table = tableExpression(*centreByTable(u"jszx"), lib->layout());
+    ASSERT_FALSE(indexed.containsIndex("jszx").isEmpty());
+    for (const QString& term : terms()) {
+        const auto search = centreSearch(indexed, table, term);
+        ASSERT_TRUE(search);
+        const TitleList found = runCentreSearch(indexed, *search);
+        const auto plain = rows(indexed.db(), {"select name, xxbh from jszx where name like '%' || ? || '%'"
+                                               " order by xxbh",
+                                               {term}});
+        ASSERT_EQ(found.size(), plain.size()) << term.toStdString();
+        for (size_t i = 0; i < plain.size(); ++i) {
+            EXPECT_EQ(found.names[i], plain[i].first) << term.toStdString();
+            EXPECT_EQ(found.codes[i], plain[i].second) << term.toStdString();
+        }
+    }
+}
+
+TEST_F(ContainsIndexSearch, TitleSearchFromAWildcardEqualsTheScan)
+{
+    SharedConnection indexed = connection(true);
+    SharedConnection scanning = connection(false);
+    for (const QString& term : terms()) {
+        const QString text = QLatin1Char('%') + term;
+        const TitleList a = titleSearch(indexed, text);
+        const TitleList b = titleSearch(scanning, text);
+        EXPECT_EQ(a.names, b.names) << text.toStdString();
+        EXPECT_EQ(a.codes, b.codes) << text.toStdString();
+    }
+    EXPECT_GT(titleSearch(indexed, "%入门").size(), 0u);  // the table does not pass vacuously
+}
+
+TEST_F(ContainsIndexSearch, CentreTitleSearchTreeAndListEqualTheScan)
+{
+    SharedConnection indexed = connection(true);
+    SharedConnection scanning = connection(false);
+    for (const QString& term : terms()) {
+        const CentreTitleSearch a = centreTitleSearch(indexed, term);
+        const CentreTitleSearch b = centreTitleSearch(scanning, term);
+        EXPECT_EQ(rows(indexed.db(), a.treeQuery), rows(scanning.db(), b.treeQuery)) << term.toStdString();
+        EXPECT_EQ(rows(indexed.db(), a.listQuery), rows(scanning.db(), b.listQuery)) << term.toStdString();
+    }
+}
+
+TEST_F(ContainsIndexSearch, SelectiveTermsAreAnsweredFromTheIndex)
+{
+    SharedConnection indexed = connection(true);
+    const auto search = centreSearch(indexed, "jszx", "数据库");
+    QStringList plan;
+    for (const Row& r : indexed.db().query("explain query plan " + search->query.sql, search->query.params))
+        plan << r.text(3);
+    EXPECT_TRUE(plan.join('\n').contains("SCAN TABLE jszx_contains VIRTUAL TABLE")) << plan.join('\n').toStdString();
+    EXPECT_TRUE(plan.join('\n').contains("SEARCH TABLE jszx USING INTEGER PRIMARY KEY")) << plan.join('\n').toStdString();
+}
+
+TEST_F(ContainsIndexSearch, PagesReadInTurnEqualTheWholeTitleSearch)
+{
+    SharedConnection c = connection(true);
+    for (const QString& text : {QString(), QStringLiteral("j"), QStringLiteral("%入门"), QStringLiteral("数据"),
+                                QStringLiteral("a_"), QStringLiteral("没有")}) {
+        for (size_t pageSize : {size_t(1), size_t(7), size_t(500)}) {
+            TitleList joined;
+            std::optional<TitleKey> after;
+            for (int guard = 0; guard < 10000; ++guard) {
+                const TitlePage page = titleSearchPage(c, text, after, pageSize);
+                EXPECT_LE(page.titles.size(), pageSize);
+                joined.names.insert(joined.names.end(), page.titles.names.begin(), page.titles.names.end());
+                joined.codes.insert(joined.codes.end(), page.titles.codes.begin(), page.titles.codes.end());
+                if (page.complete) break;
+                after = page.last;
+            }
+            const TitleList whole = titleSearch(c, text);
+            EXPECT_EQ(joined.names, whole.names) << text.toStdString() << " by " << pageSize;
+            EXPECT_EQ(joined.codes, whole.codes) << text.toStdString() << " by " << pageSize;
+        }
+    }
+}
+
+TEST(ContainsIndexPieces, TermsAreNarrowedOnTheirLiteralRuns)
+{
+    using containsindex::matchFor;
+    using containsindex::piecesOf;
+    // A term's pieces are among the pieces of every text that contains it.
+    const auto contained = [](const QString& term, const QString& text) {
+        const QStringList have = piecesOf(text).split(' ');
+        for (const QString& p : matchFor(term)->split(' '))
+            if (!have.contains(p)) return false;
+        return true;
+    };
+    EXPECT_TRUE(contained("JAVA", "学习 java 入门"));
+    EXPECT_TRUE(contained("ｊａｖａ", "ＪＡＶＡ全角"));
+    EXPECT_TRUE(contained("STRAßE", "straße"));
+    EXPECT_TRUE(contained("a%入", "java 入门"));
+    EXPECT_FALSE(contained("ja入", "java 入门"));
+    // One character is a piece of its own; no literal character, no narrowing.
+    EXPECT_EQ(matchFor("库")->split(' ').size(), 1);
+    EXPECT_EQ(matchFor("a_b"), matchFor("a%b"));
+    EXPECT_FALSE(matchFor("%"));
+    EXPECT_FALSE(matchFor("_%_"));
+    EXPECT_FALSE(matchFor(""));
+    // Pieces are letters and digits only, so the index needs no tokenizer of ours.
+    for (const QString& p : piecesOf(QStringLiteral("it's 50% a_b \"x\" 数据\U0001F600")).split(' '))
+        for (QChar ch : p) EXPECT_TRUE(ch.isDigit() || (ch >= 'a' && ch <= 'z')) << p.toStdString();
+}
+
+}  // namespace

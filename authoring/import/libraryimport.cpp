@@ -9,6 +9,7 @@
 #include "authoring/librarydatabases.h"
 
 #include "library/centres.h"
+#include "library/containsindex.h"
 #include "library/database.h"
 #include "library/schema.h"
 
@@ -442,10 +443,12 @@ ImportSummary importDocumentation(const ImportRequest& request, const ImportProg
         const QString path = staged.stageDatabase(role);
         auto db = Database::open(path, databaseInfo(role).password);
         Transaction tx(*db);
+        const bool indexCurrent = containsindex::isCurrent(*db, QStringLiteral("main"), centre.table, *db, QStringLiteral("main"));
         db->execute(QStringLiteral("delete from %1 where xxbh >= ? and xxbh < ?").arg(quoteIdentifier(centre.table)),
                     {summary.code, summary.code + QLatin1Char(':')});
         CentreRecordWriter writer(*db, centre.table);
         for (const CentreRecord& r : records) writer.add(r);
+        if (indexCurrent) containsindex::markCurrent(*db, centre.table);  // the writer indexed every new row
         tx.commit();
     }
     throwIfCancelled(cancel);

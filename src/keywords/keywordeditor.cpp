@@ -1,5 +1,6 @@
 #include "keywordeditor.h"
 
+#include "library/containsindex.h"
 #include "library/textrules.h"
 
 namespace kelvor::keywords {
@@ -16,11 +17,12 @@ QString rowidList(const std::vector<Row>& rows)
 }
 
 // A renamed title must be found under its new name by every title search at
-// once, so its folded form and sort key change with it.
+// once, so its folded form, sort key and contains index change with it.
 void writeTitle(Database& db, const QString& table, qint64 rowid, const QString& title)
 {
     db.execute(u"update %1 set name = ?, namefold = ?, namekey = ? where rowid = ?"_s.arg(quoteIdentifier(table)),
                {title, textrules::fold(title), textrules::sortKey(title), rowid});
+    containsindex::indexRow(db, table, rowid);
 }
 
 }  // namespace

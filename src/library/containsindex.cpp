@@ -180,6 +180,18 @@ bool ensure(Database& db, const QString& table, const Progress& progress)
     return true;
 }
 
+void markCurrent(Database& db, const QString& table)
+{
+    const QString main = QStringLiteral("main");
+    if (!db.hasTable(indexTableFor(table)) || !db.hasTable(kStateTable)) return;
+    const auto rows = db.query(QStringLiteral("select format from %1 where tbl = ?").arg(qualified(main, kStateTable)),
+                               {table});
+    if (rows.empty() || rows.front().value(0).toInt() != kFormat) return;
+    const SourceState state = sourceState(db, qualified(main, table));
+    db.execute(QStringLiteral("update %1 set rows = ?, maxrowid = ? where tbl = ?").arg(qualified(main, kStateTable)),
+               {state.rows, state.maxRowid, table});
+}
+
 void indexRow(Database& db, const QString& table, qint64 rowid)
 {
     const auto rows =

@@ -70,4 +70,10 @@ bool ensure(Database& db, const QString& table, const Progress& progress = {});
 // transaction, so searches keep finding it.
 void indexRow(Database& db, const QString& table, qint64 rowid);
 
+// A writer that added or removed rows of a table whose index was current
+// when it began (isCurrent()), each added row indexed (as CentreRecordWriter
+// does), records the table's new state in the same transaction, so the next
+// start-up does not rebuild the index.
+void markCurrent(Database& db, const QString& table);
+
 }  // namespace kelvor::containsindex

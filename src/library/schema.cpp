@@ -1,5 +1,6 @@
 #include "schema.h"
 
+#include "containsindex.h"
 #include "textrules.h"
 
 namespace kelvor {
@@ -139,6 +140,10 @@ CentreRecordWriter::CentreRecordWriter(Database& db, const QString& table)
                                   "namefold, namekey) values (?,?,?,?,?,?,?,?,?,?,?,?,?)")
                        .arg(quoteIdentifier(table)))
 {
+    // A new library is indexed in one pass once written; an indexed one row by row.
+    if (db.hasTable(containsindex::indexTableFor(table)))
+        m_index.emplace(db, QStringLiteral("insert into %1 (docid, name, mark) values (last_insert_rowid(), ?, ?)")
+                                .arg(quoteIdentifier(containsindex::indexTableFor(table))));
 }
 
 void CentreRecordWriter::add(const CentreRecord& r)
@@ -150,6 +155,11 @@ void CentreRecordWriter::add(const CentreRecord& r)
     m_insert.bindAll({v(r.xxbh), v(r.name), v(r.link), v(r.eee), v(r.mark), v(r.jbmc), v(r.jbnr), v(r.bz), v(r.cc),
                       v(r.nycd), v(r.bb), textrules::fold(r.name), textrules::sortKey(r.name)});
     m_insert.step();
+    if (m_index) {
+        m_index->reset();
+        m_index->bindAll({containsindex::piecesOf(r.name), containsindex::piecesOf(r.mark)});
+        m_index->step();
+    }
 }
 
 KeywordLinkWriter::KeywordLinkWriter(Database& db) : m_db(db) {}

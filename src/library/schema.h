@@ -4,6 +4,7 @@
 #include "layout.h"
 
 #include <functional>
+#include <optional>
 
 namespace kelvor {
 
@@ -42,7 +43,9 @@ bool ensureTitleColumns(Database& db, const QString& table,
 
 }  // namespace schema
 
-// Inserts centre records with a prepared statement, helper columns filled.
+// Inserts centre records with a prepared statement, helper columns filled and,
+// when the table already has its contains index, each row indexed (a writer
+// that changes the row count then calls containsindex::markCurrent()).
 class CentreRecordWriter {
 public:
     CentreRecordWriter(Database& db, const QString& table);
@@ -50,6 +53,7 @@ public:
 
 private:
     Statement m_insert;
+    std::optional<Statement> m_index;
 };
 
 class KeywordLinkWriter {

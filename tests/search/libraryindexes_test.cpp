@@ -173,3 +173,26 @@ TEST_F(LibraryIndexesTest, AProgramWriterKeepsTheIndexCurrent)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LibraryIndexesTest, RowsWrittenIntoAnIndexedTableAreFoundAndKeepItCurrent)
+{
+    {
+        // An importer's way: remove a branch, write it anew, record the state.
+        auto db = lib.open(DatabaseRole::Content);
+        Transaction tx(*db);
+        ASSERT_TRUE(containsindex::isCurrent(*db, "main", "jszx", *db, "main"));
+        db->execute("delete from jszx where xxbh = '10121012'");
+        CentreRecordWriter writer(*db, "jszx");
+        writer.add(titled("10121015", "Kotlin 协程入门"));
+        containsindex::markCurrent(*db, "jszx");
+        tx.commit();
+        EXPECT_TRUE(containsindex::isCurrent(*db, "main", "jszx", *db, "main"));
+    }
+    SharedConnection c = open();
+    EXPECT_EQ(centreSearchCodes(c, "协程"), std::vector<QString>({"10121015"}));
+    EXPECT_EQ(centreSearchCodes(c, "java"), std::vector<QString>({"10121011"}));
+}
+
+}  // namespace

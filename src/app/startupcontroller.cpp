@@ -48,7 +48,8 @@ void StartupController::start()
         m_connection.open(DatabaseRole::Content);
     } catch (const DatabaseError& error) {
         emit diagnostic(error.message());
-        m_prompter.message(QString::fromUtf8(kDatabaseErrorMessage));
+        m_prompter.message(QString::fromUtf8(error.kind() == DatabaseErrorKind::InUse ? kDatabaseInUseMessage
+                                                                                       : kDatabaseErrorMessage));
         fail(ExitDatabaseError);
         return;
     } catch (const std::exception& error) {

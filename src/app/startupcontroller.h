@@ -23,6 +23,8 @@ class StartupController : public QObject {
 public:
     static constexpr int kTickIntervalMs = 200;
     static constexpr const char* kDatabaseErrorMessage = "数据库连接错误！！！";
+    // The content database is locked by another program beyond the wait.
+    static constexpr const char* kDatabaseInUseMessage = "数据库正被其他程序使用，请关闭该程序后再启动。";
 
     StartupController(InstanceLock& lock, SharedConnection& connection, MainWindowHost& mainWindow,
                       Prompter& prompter, QObject* parent = nullptr);

@@ -66,7 +66,8 @@ bool TreeBuilder::addRow(const QString& name, const QString& code, const QString
     const int row = m_rowsSeen++;
     if (m_kind == TreeKind::Search && row >= kSearchRowLimit) {
         m_result.failedRow = row;
-        fail(BuildFailure::TooManyRows, QStringLiteral("more than %1 rows").arg(kSearchRowLimit));
+        fail(BuildFailure::TooManyRows,
+             QStringLiteral("找到的记录超过 %1 条，目录只列出前 %1 条。").arg(kSearchRowLimit));
         return false;
     }
 
@@ -82,13 +83,15 @@ bool TreeBuilder::addRow(const QString& name, const QString& code, const QString
     const int parent = plan.level == 1 ? -1 : m_lastAtLevel[size_t(plan.level - 1)];
     if (plan.level > 1 && parent < 0) {
         m_result.failedRow = row;
-        fail(BuildFailure::MissingParent, QStringLiteral("no level %1 node above %2").arg(plan.level - 1).arg(trimmedCode));
+        fail(BuildFailure::MissingParent,
+             QStringLiteral("目录中的记录 %1 缺少上一级记录，目录只显示到它之前的记录。").arg(trimmedCode));
         return false;
     }
     const auto added = m_result.tree.add(plan.key, name.trimmed(), plan.picture, plan.level, parent);
     if (added != CatalogueTree::AddResult::Added) {
         m_result.failedRow = row;
-        fail(BuildFailure::DuplicateKey, QStringLiteral("duplicate key %1").arg(plan.key));
+        fail(BuildFailure::DuplicateKey,
+             QStringLiteral("目录中的记录 %1 出现了两次，目录只显示到它之前的记录。").arg(trimmedCode));
         return false;
     }
     m_lastAtLevel[size_t(plan.level)] = m_result.tree.nodeCount() - 1;

@@ -18,13 +18,13 @@ int columnIndex(const Statement& statement, const QString& name)
 BuildResult runTreeQuery(SharedConnection& connection, const Query& query, TreeBuilder builder)
 {
     try {
-        if (!connection.isOpen()) throw DatabaseError(DatabaseErrorKind::Closed, QStringLiteral("no open database"));
+        if (!connection.isOpen()) throw DatabaseError(DatabaseErrorKind::Closed, QStringLiteral("数据库连接未打开"));
         Statement statement(connection.db(), query.sql);
         statement.bindAll(query.params);
         const int name = columnIndex(statement, QStringLiteral("name"));
         const int code = columnIndex(statement, QStringLiteral("xxbh"));
         const int link = columnIndex(statement, QStringLiteral("link"));
-        if (code < 0) throw DatabaseError(DatabaseErrorKind::Query, QStringLiteral("the tree query has no xxbh"));
+        if (code < 0) throw DatabaseError(DatabaseErrorKind::Query, QStringLiteral("目录查询没有记录编号字段 xxbh"));
         while (!builder.hasEnded() && statement.step()) {
             builder.addRow(name < 0 ? QString() : statement.text(name), statement.text(code),
                            link < 0 ? QString() : statement.text(link));
@@ -56,7 +56,7 @@ BuildResult buildLearningTree(SharedConnection& connection, const QString& table
     // Only a table from the centre list may be named in the query text.
     const Centre* centre = centreByTable(table);
     if (!centre) {
-        builder.fail(BuildFailure::QueryFailed, QStringLiteral("not a centre table: %1").arg(table));
+        builder.fail(BuildFailure::QueryFailed, QStringLiteral("不是中心的数据表：%1").arg(table));
         return builder.finish();
     }
     return runTreeQuery(connection, learningTreeQuery(connection, centre->table, prefix), std::move(builder));

@@ -13,6 +13,8 @@ namespace {
 
 // SQLCipher's default page size; a keyed file is a whole number of pages.
 constexpr qint64 kCipherPageSize = 1024;
+// How long a statement waits for another program's lock before it gives up.
+constexpr int kBusyTimeoutMs = 5000;
 
 QString describe(DatabaseErrorKind kind, const QString& path)
 {
@@ -20,6 +22,8 @@ QString describe(DatabaseErrorKind kind, const QString& path)
     case DatabaseErrorKind::Missing: return QStringLiteral("找不到数据库文件：%1").arg(path);
     case DatabaseErrorKind::WrongPassword: return QStringLiteral("数据库密码错误或文件已损坏：%1").arg(path);
     case DatabaseErrorKind::NotADatabase: return QStringLiteral("不是数据库文件：%1").arg(path);
+    case DatabaseErrorKind::Unreadable: return QStringLiteral("没有读取数据库文件的权限：%1").arg(path);
+    case DatabaseErrorKind::InUse: return QStringLiteral("数据库正被其他程序使用：%1").arg(path);
     default: return path;
     }
 }
@@ -236,12 +240,17 @@ std::unique_ptr<Database> Database::openKeyed(const QString& path, const QString
     const QByteArray key = password.toUtf8();
     if (!key.isEmpty() && sqlite3_key(raw, key.constData(), int(key.size())) != SQLITE_OK)
         throw DatabaseError(DatabaseErrorKind::WrongPassword, describe(DatabaseErrorKind::WrongPassword, path));
+    // Another program's lock is waited out for a while, from the very first
+    // read on: a file that is merely busy must not pass for a wrong key.
+    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
     // The key is only checked when the first page is read.
-    if (sqlite3_exec(raw, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const int firstRead = sqlite3_exec(raw, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+    if (firstRead == SQLITE_BUSY || firstRead == SQLITE_LOCKED)
+        throw DatabaseError(DatabaseErrorKind::InUse, describe(DatabaseErrorKind::InUse, path));
+    if (firstRead != SQLITE_OK) {
         const auto kind = classifyUnreadable(path);
         throw DatabaseError(kind, describe(kind, path));
     }
-    sqlite3_busy_timeout(raw, 5000);
     sqlite3_exec(raw, "pragma foreign_keys = off", nullptr, nullptr, nullptr);
     textrules::registerOn(raw);
     return db;
@@ -254,6 +263,8 @@ std::unique_ptr<Database> Database::open(const QString& requested, const QString
     if (!info.exists()) throw DatabaseError(DatabaseErrorKind::Missing, describe(DatabaseErrorKind::Missing, path));
     if (!info.isFile() || info.size() == 0)
         throw DatabaseError(DatabaseErrorKind::NotADatabase, describe(DatabaseErrorKind::NotADatabase, path));
+    if (QFile probe(path); !probe.open(QIODevice::ReadOnly))
+        throw DatabaseError(DatabaseErrorKind::Unreadable, describe(DatabaseErrorKind::Unreadable, path));
     if (password.isEmpty()) {
         // Every library database is keyed; opening one without its password
         // must not look like an empty database.

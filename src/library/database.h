@@ -19,6 +19,8 @@ enum class DatabaseErrorKind {
     Missing,        // no file at the path
     WrongPassword,  // a keyed library file, but the password does not open it
     NotADatabase,   // the file is not a library database at all
+    Unreadable,     // the file is there but this user may not read it
+    InUse,          // another program holds a lock on the file
     Query,          // a statement failed (bad SQL, missing table, constraint)
     Closed,         // used before open or after close
 };

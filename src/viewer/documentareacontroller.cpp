@@ -53,8 +53,9 @@ void DocumentAreaController::visibleweb(const QString& documentPath)
 {
     setSourceButtonEnabledInDefaultMode(false);
     m_sourceFlag = false;
+    // Hiding the source text alone would leave the area blank where the document view was.
+    if (m_sourceTextBox && !m_sourceTextBox->isHidden()) showDocument();
     ++m_showRequest;
-    if (m_sourceTextBox) m_sourceTextBox->hide();
 
     const SourceExtraction result = m_extractor.extract(documentPath);
     if (result.failed) {

@@ -50,9 +50,10 @@ public:
     void visibleweb(const QString& documentPath);
 
     void sidePanelClicked(int index);
+    // The document view comes back over the source text box.
+    void showDocument();
 
 private:
-    void showDocument();
     void showSourceText();
     void setSourceButtonEnabledInDefaultMode(bool enabled);
 

@@ -17,7 +17,14 @@
 
 #include <ostream>
 
+#include <array>
+#include <chrono>
 #include <functional>
+#include <thread>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace kelvor;
 using kelvor::test::ScriptedPrompter;
@@ -69,6 +76,8 @@ struct BrokenLibraryCase {
     const char* name;
     // Spoils the content database of a fresh library at `path`.
     std::function<void(const QString& path)> spoil;
+    // What the terminal learns: each fault keeps its own words.
+    const char* diagnostic;
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -109,33 +118,38 @@ TEST_P(BrokenLibraryTest, ShowsOneMessageAndEndsBeforeAnyMainWindow)
     EXPECT_EQ(startup.holder.window(), nullptr);
     EXPECT_FALSE(startup.connection.isOpen());
     ASSERT_EQ(details.size(), 1);
-    EXPECT_FALSE(details.at(0).at(0).toString().isEmpty()) << "the terminal learns why";
+    EXPECT_TRUE(details.at(0).at(0).toString().startsWith(QString::fromUtf8(GetParam().diagnostic)))
+        << "the terminal learns why: " << details.at(0).at(0).toString().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BrokenLibraryTest,
     ::testing::Values(
-        BrokenLibraryCase{"Missing", [](const QString& path) { ASSERT_TRUE(QFile::remove(path)); }},
+        BrokenLibraryCase{"Missing", [](const QString& path) { ASSERT_TRUE(QFile::remove(path)); }, "找不到数据库文件"},
         BrokenLibraryCase{"WrongPassword",
                           [](const QString& path) {
                               ASSERT_TRUE(QFile::remove(path));
                               Database::create(path, QStringLiteral("not the library's password"))
                                   ->executeScript("create table jszx (xxbh text);");
-                          }},
+                          },
+                          "数据库密码错误或文件已损坏"},
         BrokenLibraryCase{"GarbageText",
-                          [](const QString& path) { writeBytes(path, QByteArray("this is no database\n").repeated(7)); }},
+                          [](const QString& path) { writeBytes(path, QByteArray("this is no database\n").repeated(7)); },
+                          "不是数据库文件"},
         BrokenLibraryCase{"GarbagePages",
                           [](const QString& path) {
                               QByteArray page(4096, '\0');
                               for (int i = 0; i < page.size(); ++i) page[i] = char((i * 131 + 7) % 251);
                               writeBytes(path, page);
-                          }},
-        BrokenLibraryCase{"EmptyFile", [](const QString& path) { writeBytes(path, QByteArray()); }},
+                          },
+                          "数据库密码错误或文件已损坏"},
+        BrokenLibraryCase{"EmptyFile", [](const QString& path) { writeBytes(path, QByteArray()); }, "不是数据库文件"},
         BrokenLibraryCase{"FolderInItsPlace",
                           [](const QString& path) {
                               ASSERT_TRUE(QFile::remove(path));
                               ASSERT_TRUE(QDir().mkpath(path));
-                          }}),
+                          },
+                          "不是数据库文件"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupControllerTest, NoLibraryFolderAtAllIsADatabaseError)
@@ -150,6 +164,87 @@ TEST_F(StartupControllerTest, NoLibraryFolderAtAllIsADatabaseError)
     ASSERT_EQ(exits.size(), 1);
     EXPECT_EQ(exits.at(0).at(0).toInt(), ExitDatabaseError);
     EXPECT_EQ(startup.factory.calls, 0);
+}
+
+// Takes away, for this thread, the administrator's right to read any file,
+// so that file permissions hold for a test run as root too.
+class WithoutReadOverride {
+public:
+    WithoutReadOverride()
+    {
+        syscall(SYS_capget, &m_header, m_saved.data());
+        auto dropped = m_saved;
+        dropped[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &m_header, dropped.data());
+    }
+    ~WithoutReadOverride() { syscall(SYS_capset, &m_header, m_saved.data()); }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    std::array<__user_cap_data_struct, 2> m_saved{};
+};
+
+TEST_F(StartupControllerTest, ALibraryTheUserMayNotReadIsReportedAsUnreadable)
+{
+    TestLibrary library;
+    const QString contentPath = library.layout().databasePath(DatabaseRole::Content);
+    ASSERT_TRUE(QFile::setPermissions(contentPath, QFileDevice::Permissions()));
+    Startup startup(library.dataRoot(), lockPath());
+    QSignalSpy details(&startup.controller, &StartupController::diagnostic);
+    {
+        const WithoutReadOverride asAUser;
+        startup.controller.start();
+    }
+    QFile::setPermissions(contentPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    EXPECT_EQ(startup.prompter.messages, QStringList{kDatabaseError});
+    ASSERT_EQ(details.size(), 1);
+    const QString detail = details.at(0).at(0).toString();
+    EXPECT_TRUE(detail.startsWith("没有读取数据库文件的权限")) << detail.toStdString();
+    EXPECT_FALSE(detail.contains("不是数据库文件")) << detail.toStdString();
+}
+
+// ---- a library locked by another program ----
+
+TEST_F(StartupControllerTest, ALibraryLockedBeyondTheWaitIsReportedAsInUse)
+{
+    TestLibrary library;
+    const auto otherProgram = library.open(DatabaseRole::Content);
+    otherProgram->executeScript("begin exclusive;");
+    Startup startup(library.dataRoot(), lockPath());
+    QSignalSpy exits(&startup.controller, &StartupController::exitRequested);
+    QSignalSpy details(&startup.controller, &StartupController::diagnostic);
+
+    startup.controller.start();
+
+    EXPECT_EQ(startup.prompter.messages, QStringList{QString::fromUtf8(StartupController::kDatabaseInUseMessage)});
+    ASSERT_EQ(exits.size(), 1);
+    EXPECT_EQ(exits.at(0).at(0).toInt(), ExitDatabaseError);
+    EXPECT_EQ(startup.factory.calls, 0);
+    ASSERT_EQ(details.size(), 1);
+    EXPECT_TRUE(details.at(0).at(0).toString().startsWith("数据库正被其他程序使用"))
+        << details.at(0).at(0).toString().toStdString();
+    otherProgram->executeScript("rollback;");
+}
+
+TEST_F(StartupControllerTest, ALockReleasedWithinTheWaitLetsStartUpGoOn)
+{
+    TestLibrary library;
+    const auto otherProgram = library.open(DatabaseRole::Content);
+    otherProgram->executeScript("begin exclusive;");
+    Startup startup(library.dataRoot(), lockPath());
+    QSignalSpy started(&startup.controller, &StartupController::started);
+
+    std::thread release([&otherProgram] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        otherProgram->executeScript("commit;");
+    });
+    startup.controller.start();
+    release.join();
+
+    EXPECT_TRUE(startup.prompter.messages.isEmpty()) << startup.prompter.messages.join("; ").toStdString();
+    EXPECT_EQ(started.size(), 1);
+    EXPECT_TRUE(startup.connection.isOpen());
 }
 
 // ---- a good library ----

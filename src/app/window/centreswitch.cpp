@@ -13,12 +13,25 @@ namespace kelvor {
 
 namespace {
 
-// Ends a switch at the step that failed; caught in Label1_Click.
+// Ends a switch at the step that failed; caught in Label1_Click. Carries the
+// whole message for the user.
 class SwitchFailed : public std::runtime_error {
 public:
-    explicit SwitchFailed(const QString& detail) : std::runtime_error(detail.toStdString()) {}
+    explicit SwitchFailed(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
 };
+
+QString readFailure(const QString& detail)
+{
+    return detail.isEmpty() ? QStringLiteral("读取资料库失败。") : QStringLiteral("读取资料库失败：%1").arg(detail);
+}
+
+// A tree that the database refused is a read failure; a catalogue that
+// breaks its own rules says so in its own words.
+QString buildFailure(const BuildResult& result)
+{
+    return result.failure == BuildFailure::QueryFailed ? readFailure(result.message) : result.message;
+}
 
 constexpr int kTabsTop = 200;
 constexpr int kVideoItem = 2;
@@ -59,6 +72,7 @@ int CentreSwitch::panelModeOf(int centreItem)
 void CentreSwitch::Label1_Click(int item)
 {
     beginSwitch(item);
+    m_treeReplaced = false;
     try {
         switch (m_session.group) {
         case NavigationGroup::Centre: switchCentreGroup(item); break;
@@ -66,11 +80,18 @@ void CentreSwitch::Label1_Click(int item)
         case NavigationGroup::Query: switchQueryGroup(item); break;
         }
     } catch (const SwitchFailed& e) {
-        m_view.reportFailure(e.message());
+        failed(e.message());
     } catch (const std::exception& e) {
-        m_view.reportFailure(QString::fromLocal8Bit(e.what()));
+        failed(readFailure(QString::fromUtf8(e.what())));
     }
     m_view.setWindowEnabled(true);
+}
+
+void CentreSwitch::failed(const QString& message)
+{
+    // The title may already name the new page: the old page's tree must not stay under it.
+    if (!m_treeReplaced) clearTree();
+    m_view.reportFailure(message);
 }
 
 void CentreSwitch::beginSwitch(int item)
@@ -93,6 +114,7 @@ void CentreSwitch::beginSwitch(int item)
 
     m_view.stopReadingTimer();
     m_view.setControlCaption(Control::AutoRun, QStringLiteral("自动执行"));
+    m_view.showDocumentView();
     resetWindow();
 }
 
@@ -109,6 +131,7 @@ void CentreSwitch::resetWindow()
 
     switch (m_session.group) {
     case NavigationGroup::Centre:
+        showSearchRow();
         m_view.placeTabsAtTop(kTabsTop);
         m_view.setControlEnabled(Control::SearchButton, true);
         m_view.setControlEnabled(Control::AdvancedButton, true);
@@ -118,6 +141,7 @@ void CentreSwitch::resetWindow()
         m_view.setControlCaption(Control::TabHistory, QStringLiteral("历史"));
         break;
     case NavigationGroup::Learning:
+        showSearchRow();
         m_view.placeTabsAtTop(kTabsTop);
         m_view.setControlEnabled(Control::AutoRun, true);
         m_view.setControlEnabled(Control::TabSettings, true);
@@ -129,6 +153,13 @@ void CentreSwitch::resetWindow()
         m_view.setControlVisible(Control::AdvancedButton, false);
         break;
     }
+}
+
+void CentreSwitch::showSearchRow()
+{
+    // The advanced panel, closed above, had taken the search row's place.
+    for (Control searchRow : {Control::SearchBox, Control::SearchButton, Control::AdvancedButton})
+        m_view.setControlVisible(searchRow, true);
 }
 
 void CentreSwitch::switchCentreGroup(int item)
@@ -187,6 +218,9 @@ void CentreSwitch::switchLearningGroup(int item)
         } else {
             clearTree();
         }
+    } else {
+        // A page without a course of its own shows an empty tree under its title.
+        clearTree();
     }
     m_view.setSidePanel(m_session.panelMode, sidePanelCaptions(1));
 }
@@ -327,17 +361,19 @@ bool CentreSwitch::installTree(BuildResult result, bool expandAll)
         clearTree();
         return false;
     }
-    if (result.failure == BuildFailure::QueryFailed && result.tree.isEmpty()) throw SwitchFailed(result.message);
+    if (result.failure == BuildFailure::QueryFailed && result.tree.isEmpty()) throw SwitchFailed(buildFailure(result));
     const int selected = result.selectedNode;
     m_catalogue.reset(std::move(result.tree));
+    m_treeReplaced = true;
     m_view.catalogueRebuilt(selected, expandAll);
-    if (!result.ok()) throw SwitchFailed(result.message);
+    if (!result.ok()) throw SwitchFailed(buildFailure(result));
     return true;
 }
 
 void CentreSwitch::clearTree()
 {
     m_catalogue.clear();
+    m_treeReplaced = true;
     m_view.catalogueRebuilt(-1, false);
 }
 

@@ -32,8 +32,10 @@ public:
     static int panelModeOf(int centreItem);
 
 private:
+    void failed(const QString& message);
     void beginSwitch(int item);
     void resetWindow();
+    void showSearchRow();
     void switchCentreGroup(int item);
     void switchLearningGroup(int item);
     void switchQueryGroup(int item);
@@ -57,6 +59,8 @@ private:
     CatalogueModel& m_catalogue;
     ResultListModel& m_results;
     CentreSwitchView& m_view;
+    // The tree was rebuilt or emptied by the switch under way.
+    bool m_treeReplaced = false;
 };
 
 }  // namespace kelvor

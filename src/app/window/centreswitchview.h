@@ -37,6 +37,9 @@ public:
     virtual void setCentreTitle(const QString& title) = 0;
     // A page or picture into the document view `WebBrowser1`.
     virtual void showInDocumentView(const QString& path) = 0;
+    // The source text box goes and the document view comes back, so the
+    // source text of the last record never lies over another page.
+    virtual void showDocumentView() = 0;
     // Captions of side-panel buttons 0–4 and the panel mode they belong to.
     virtual void setSidePanel(int panelMode, const QStringList& captions) = 0;
     // The catalogue model holds a new tree: select `node` (-1: none) and
@@ -46,7 +49,7 @@ public:
     virtual void stopReadingTimer() = 0;
     // Lets pending window events run during a long fill.
     virtual void letEventsRun() = 0;
-    // A step failed; the switch ends there.
+    // A step failed; the switch ends there. `message` is the whole text to show.
     virtual void reportFailure(const QString& message) = 0;
 };
 

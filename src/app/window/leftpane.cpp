@@ -4,6 +4,7 @@
 #include "bitmaps.h"
 #include "clicklabel.h"
 #include "multikeywordframe.h"
+#include "namedcombobox.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -98,7 +99,7 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     m_title->setCursor(Qt::PointingHandCursor);
     setCentreTitle(QString());
 
-    m_searchBox = new QComboBox(m_frame);
+    m_searchBox = new NamedComboBox(m_frame);
     m_searchBox->setObjectName(QStringLiteral("Combo2"));
     m_searchBox->setAccessibleName(QStringLiteral("搜索框"));
     m_searchBox->setEditable(true);

@@ -19,6 +19,7 @@
 
 #include "catalogue/cataloguemodel.h"
 #include "library/sharedconnection.h"
+#include "viewer/documentareacontroller.h"
 #include "viewer/documentview.h"
 #include "viewer/qtshell.h"
 
@@ -80,6 +81,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     };
     parts.refreshLayout = [this] { startform(); };
     parts.panelModeChanged = [this](int mode) { emit panelModeChanged(mode); };
+    parts.showDocumentView = [this] { m_browsing->documentArea().showDocument(); };
     m_switchView = std::make_unique<WidgetSwitchView>(std::move(parts));
     m_switch = std::make_unique<CentreSwitch>(m_connection, m_session, *m_catalogue, *m_results, *m_switchView);
     m_navigation = std::make_unique<NavigationController>(m_session, *m_switch, *m_navigationRegion);
@@ -318,8 +320,7 @@ void MainWindow::display()
         m_session.listQuery = queries.listQuery;
     }
     m_navigation->bar().setMenuState(QStringLiteral("no"));
-    m_session.centreTitle = QStringLiteral("从零开始");
-    m_leftPane->setCentreTitle(m_session.centreTitle);
+    // The centre title stays the one of the page the start-up opened, so it names the tree on show.
 }
 
 void MainWindow::fitResultScrollBar()

@@ -78,10 +78,13 @@ void QueryPanel::centreSearch()
         if (found.empty()) {
             // The code table keeps its codes; only the lines go.
             m_results.clearLines();
-            m_prompter.message(noTitleMatchMessage());
-            return;
+        } else {
+            m_results.show(found);
         }
-        m_results.show(found);
+        // A search from the catalogue tab would fill a hidden list: its result is shown on the list tab.
+        if (m_session.viewMode != 2 && m_parts.pane->tab(1)->isEnabled() && !m_parts.pane->tab(1)->isHidden())
+            showResultList(false);
+        if (found.empty()) m_prompter.message(noTitleMatchMessage());
     } catch (const std::exception& e) {
         reportFailure(QString::fromUtf8(e.what()));
     }
@@ -101,7 +104,9 @@ void QueryPanel::catalogueTab()
     m_session.viewMode = 1;
 }
 
-void QueryPanel::listTab()
+void QueryPanel::listTab() { showResultList(true); }
+
+void QueryPanel::showResultList(bool relist)
 {
     LeftPane* pane = m_parts.pane;
     if (QWidget* history = m_parts.window->findChild<QWidget*>(kHistoryList)) history->hide();
@@ -115,7 +120,7 @@ void QueryPanel::listTab()
 
     // Already on the list: what it shows (a centre search's result) stays.
     if (m_session.viewMode != 2) {
-        if (m_connection.isOpen()) {
+        if (relist && m_connection.isOpen()) {
             try {
                 const TitleList found = listCentre(m_connection, m_session.listTable);
                 if (!found.empty()) m_results.show(found);

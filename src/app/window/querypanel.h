@@ -51,6 +51,9 @@ public:
     void showResultView();           // "查看结果"
 
 private:
+    // The list tab's steps; `relist` fills the list with the whole centre
+    // unless the list is already on show.
+    void showResultList(bool relist);
     void showCaptioned(const QString& caption, bool visible);
     void setTabsEnabled(bool enabled);
     void reportFailure(const QString& detail);

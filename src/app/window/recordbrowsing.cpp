@@ -137,17 +137,16 @@ void RecordBrowsing::treeClicked()
     m_session.highlighterArmed = true;
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
     if (m_parts.autoRunButton) m_parts.autoRunButton->setText(QStringLiteral("自动执行"));
-    if (m_parts.sourceTextBox && m_parts.views.documentView() && m_parts.sourceTextBox->isVisible()) {
-        // Hiding the source text alone would leave a blank area where the
-        // document was: a tree click returns to the document itself.
-        m_area->sidePanelClicked(0);
-    }
-    if (selectedNode() < 0) {
-        if (m_parts.thumbnailButton) m_parts.thumbnailButton->setEnabled(false);
-        return;
-    }
+    // Hiding the source text alone would leave a blank area where the
+    // document was: a tree click returns to the document itself.
+    if (m_parts.sourceTextBox && !m_parts.sourceTextBox->isHidden()) m_area->showDocument();
+    const int node = selectedNode();
+    // The thumbnails show a folder's records; until they are on offer the
+    // button stays usable for a folder (it is shown in the interface centre only).
+    if (m_parts.thumbnailButton)
+        m_parts.thumbnailButton->setEnabled(node >= 0 && !m_parts.catalogue->node(node).children.empty());
+    if (node < 0) return;
     if (m_parts.resetBarWhenDue) m_parts.resetBarWhenDue();
-    if (m_parts.thumbnailButton) m_parts.thumbnailButton->setEnabled(false);
 }
 
 bool RecordBrowsing::selectNextNodeAfterAncestor(int k)

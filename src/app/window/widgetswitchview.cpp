@@ -85,6 +85,11 @@ void WidgetSwitchView::showInDocumentView(const QString& path)
     if (DocumentView* view = m_parts.documentArea->views().documentView()) view->navigate(path);
 }
 
+void WidgetSwitchView::showDocumentView()
+{
+    if (m_parts.showDocumentView) m_parts.showDocumentView();
+}
+
 void WidgetSwitchView::setSidePanel(int panelMode, const QStringList& captions)
 {
     SidePanel* panel = m_parts.documentArea->sidePanel();
@@ -115,8 +120,7 @@ void WidgetSwitchView::letEventsRun() { QCoreApplication::processEvents(QEventLo
 
 void WidgetSwitchView::reportFailure(const QString& message)
 {
-    const QString text = message.isEmpty() ? QStringLiteral("读取资料库失败。") : QStringLiteral("读取资料库失败：%1").arg(message);
-    if (m_parts.prompter) m_parts.prompter->message(text);
+    if (m_parts.prompter) m_parts.prompter->message(message);
 }
 
 }  // namespace kelvor

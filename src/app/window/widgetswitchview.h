@@ -32,6 +32,8 @@ public:
         std::function<void()> placeDocumentAreaBesideSplitter;
         std::function<void()> refreshLayout;       // startform
         std::function<void(int)> panelModeChanged;
+        // Hides the source text box and shows the document view.
+        std::function<void()> showDocumentView;
     };
 
     explicit WidgetSwitchView(Parts parts);
@@ -49,6 +51,7 @@ public:
     void refreshLayout() override;
     void setCentreTitle(const QString& title) override;
     void showInDocumentView(const QString& path) override;
+    void showDocumentView() override;
     void setSidePanel(int panelMode, const QStringList& captions) override;
     void catalogueRebuilt(int selectedNode, bool expandAll) override;
     void stopReadingTimer() override;

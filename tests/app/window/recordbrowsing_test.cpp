@@ -63,6 +63,28 @@ protected:
         escaping.eee = QStringLiteral("1");
         library->addRecords("spzx", {escaping});
         library->writeFile("kelvor/docs01/101216010001.exe", "player", false);
+
+        // Source folders: one in the library, one through a link to elsewhere, one climbing out.
+        std::vector<CentreRecord> withFolders;
+        for (const auto& [code, nycd] : {std::pair{"101210360003", "project1"}, std::pair{"101210360004", "away"},
+                                         std::pair{"101210360005", "../docs01"}}) {
+            CentreRecord r;
+            r.xxbh = QString::fromLatin1(code);
+            r.name = QStringLiteral("带源代码文件夹 %1").arg(QString::fromLatin1(code));
+            r.eee = QStringLiteral("1");
+            r.nycd = QString::fromLatin1(nycd);
+            withFolders.push_back(r);
+        }
+        library->addRecords("jszx", withFolders);
+        QDir().mkpath(library->layout().libraryFolder() + "/4629056127/project1");
+        QFile::link(outside->path(), library->layout().libraryFolder() + "/4629056127/away");
+
+        // A folder whose body mentions the text of the centre title search.
+        CentreRecord markedFolder;
+        markedFolder.xxbh = QStringLiteral("10121037");
+        markedFolder.name = QStringLiteral("算法");
+        markedFolder.mark = QStringLiteral("字符串算法的说明");
+        library->addRecords("jszx", {markedFolder});
         QFile(outside->filePath("101216010002.exe")).open(QIODevice::WriteOnly);
         QFile::link(outside->path(), library->layout().libraryFolder() + "/elsewhere");
     }
@@ -172,7 +194,7 @@ TEST_F(RecordBrowsingTest, TheTreeResetsTheBarOnceThePointerLeftItsItems)
     clickKey("l22012101");
     EXPECT_EQ(menuState(), "ok");
     EXPECT_EQ(overlay->x(), child("Label1(6)")->x());
-    EXPECT_FALSE(child("Command48")->isEnabled());
+    EXPECT_TRUE(child("Command48")->isEnabled()) << "a folder's thumbnails stay on offer";
     EXPECT_EQ(child<QAbstractButton>("Command91")->text(), "自动执行");
     EXPECT_TRUE(window->session().highlighterArmed);
 }
@@ -181,7 +203,7 @@ TEST_F(RecordBrowsingTest, AClickBesideTheNodesIsStillATreeClick)
 {
     QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
     hoverBarItem(3);
-    const QRect last = tree()->visualRect(viewIndexOfKey("l10121036"));
+    const QRect last = tree()->visualRect(viewIndexOfKey("l10121037"));
     QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 40));
     EXPECT_EQ(menuState(), "ok");
     EXPECT_EQ(window->recordCodeBox()->text(), "") << "nothing was opened";
@@ -240,7 +262,12 @@ TEST_F(RecordBrowsingTest, TheCentreTitleLabelSearchesTheTechnologyCentreIntoASe
         texts << model.node(i).text;
     }
     // Every folder, and the one document whose title holds the text.
-    EXPECT_EQ(texts, QStringList({"Java 基础", "字符串处理", "数据库"}));
+    EXPECT_EQ(texts, QStringList({"Java 基础", "字符串处理", "数据库", "算法"}));
+    // The list query holds documents only, also where a folder's body matched.
+    QStringList listed;
+    for (const Row& row : connection.db().query(window->session().listQuery.sql, window->session().listQuery.params))
+        listed << row.text("name");
+    EXPECT_EQ(listed, QStringList{"字符串处理"});
     EXPECT_EQ(documentView()->location(), QUrl::fromLocalFile(library->layout().placeholderPictureWide()));
 
     // A search-tree node opens nothing.
@@ -266,6 +293,68 @@ TEST_F(RecordBrowsingTest, TheToolbarCanStepBehindABranchAndLookUpRecordPictures
     EXPECT_EQ(browsing.recordPictureLookup("220121010001"), picture);
     EXPECT_EQ(browsing.thumbnailPath(), picture);
     EXPECT_TRUE(documentView()->isHidden());
+}
+
+TEST_F(RecordBrowsingTest, ASourceFolderOpensOnlyWhenItLiesInsideTheLibrary)
+{
+    QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
+    // record, folder opened
+    for (const auto& [code, opened] : {std::pair{"101210360003", true}, std::pair{"101210360004", false},
+                                       std::pair{"101210360005", false}}) {
+        shell->folders.clear();
+        clickKey(QStringLiteral("l") + QString::fromLatin1(code));
+        ASSERT_EQ(window->recordCodeBox()->text(), code);
+        EXPECT_TRUE(child<QAbstractButton>("Command6(2)")->isEnabled()) << code;
+        QTest::mouseClick(child("Command6(2)"), Qt::LeftButton);
+        EXPECT_EQ(shell->folders.size(), opened ? 1 : 0) << code;
+        if (opened) {
+            EXPECT_EQ(shell->folders.value(0), library->layout().libraryFolder() + "/4629056127/project1");
+        }
+    }
+}
+
+TEST_F(RecordBrowsingTest, ASourcePageThatCannotBeWrittenIsNotOffered)
+{
+    // A folder where the source page belongs: the page cannot be written.
+    const QString sourcePage = library->layout().sourcePage();
+    QFile::remove(sourcePage);
+    ASSERT_TRUE(QDir().mkpath(sourcePage));
+    QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
+    clickKey("l101210360002");
+    QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading() && documentView()->location().fileName() == "101210360002.htm",
+                             kPageDeadlineMs);
+    EXPECT_FALSE(child<QAbstractButton>("Command6(1)")->isEnabled());
+    QTest::mouseClick(child("Command6(1)"), Qt::LeftButton);
+    EXPECT_TRUE(child("Text15")->isHidden());
+    EXPECT_TRUE(documentView()->isVisible());
+    ASSERT_TRUE(QDir(sourcePage).removeRecursively());
+}
+
+TEST_F(RecordBrowsingTest, AGbkDocumentWithoutDeclaredEncodingReadsAsChinese)
+{
+    QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
+    clickKey("l101210350001");
+    QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading() && documentView()->location().fileName() == "101210350001.htm",
+                             kPageDeadlineMs);
+    QString text;
+    bool answered = false;
+    documentView()->plainText([&](const QString& t) {
+        text = t;
+        answered = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(answered, kPageDeadlineMs);
+    EXPECT_TRUE(text.contains("变量与类型")) << text.toStdString();
+}
+
+TEST_F(RecordBrowsingTest, TheSourceAndToolCataloguesNameTheirPage)
+{
+    window->navigation().chooseGroup(NavigationGroup::Query);
+    for (const auto& [item, caption] : {std::pair{3, "源码管理"}, std::pair{6, "工具管理"}}) {
+        QTest::mouseClick(child(QStringLiteral("Label1(%1)").arg(item)), Qt::LeftButton);
+        EXPECT_EQ(child<QLabel>("Label5")->text(), caption);
+        ASSERT_GT(window->catalogueModel().nodeCount(), 0) << caption;
+        EXPECT_EQ(window->catalogueModel().node(0).text, "源码与工具") << caption;
+    }
 }
 
 }  // namespace

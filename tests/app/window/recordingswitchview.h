@@ -42,6 +42,7 @@ public:
     void refreshLayout() override { ++layoutRefreshes; }
     void setCentreTitle(const QString& t) override { title = t; }
     void showInDocumentView(const QString& path) override { shown << path; }
+    void showDocumentView() override { ++documentViewShows; }
     void setSidePanel(int mode, const QStringList& c) override
     {
         panelMode = mode;
@@ -70,6 +71,7 @@ public:
     int layoutRefreshes = 0;
     QString title;
     QStringList shown;
+    int documentViewShows = 0;
     int panelMode = 0;
     QStringList sideCaptions;
     int rebuilds = 0;

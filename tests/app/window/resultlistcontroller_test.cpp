@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
 namespace kelvor {
 namespace {
@@ -217,6 +218,32 @@ TEST_F(ViewOptionsWindowTest, LinesAfterTheThirdAreDroppedOnTheNextClick)
     EXPECT_EQ(selected(), (std::vector<QString>{"Option2", "Option8", "Option4(1)"}));
     clickOption("Option4(0)");
     EXPECT_EQ(file(), "x\r\n\r\n0\r\n");
+}
+
+TEST_F(ViewOptionsWindowTest, AnyLineEndEndsALine)
+{
+    for (const QByteArray& content : {QByteArray("1\n0\n0\n"), QByteArray("1\r0\r0\r"), QByteArray("1\r\n0\n0\r")}) {
+        startWith(content);
+        EXPECT_EQ(selected(), (std::vector<QString>{"Option1", "Option9", "Option4(0)"})) << content.toStdString();
+    }
+}
+
+TEST_F(ViewOptionsWindowTest, WithoutAGivenPathTheSettingsLiveInTheUsersConfigurationFolder)
+{
+    // Tests run in Qt's test mode: the user's configuration folder is a test folder.
+    const QString path = ViewSettingsFile::defaultPath();
+    QFile::remove(path);
+    window = std::make_unique<MainWindow>(connection, library->layout(), prompter);
+    window->show();
+    clickOption("Option9");
+    window.reset();
+
+    EXPECT_TRUE(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)))
+        << path.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    EXPECT_TRUE(QDir(library->dataRoot()).entryList({"rcontrolmt.ini"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(library->layout().libraryFolder()).entryList({"rcontrolmt.ini"}, QDir::Files).isEmpty());
+    QFile::remove(path);
 }
 
 }  // namespace

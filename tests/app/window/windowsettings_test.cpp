@@ -7,6 +7,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace kelvor {
 namespace {
 
@@ -64,6 +67,8 @@ TEST_F(WindowSettingsTest, OptionFileAndStartupEntryChooseTheStartingState)
         {"1\r\n", std::nullopt, true, "从零开始"},
         {"5\r\n", "1\r\n", false, "入门训练"},         // another number leaves the box as it is
         {std::nullopt, "1\r\n", false, "从零开始"},  // no option file: the start-up entry is not read
+        {"", "1\r\n", false, "从零开始"},            // an empty or blank option file counts as unreadable
+        {"  \r\n", "1\r\n", false, "从零开始"},
     };
     for (const Case& k : cases) {
         put(library->layout().optionFile(), k.option);
@@ -72,10 +77,11 @@ TEST_F(WindowSettingsTest, OptionFileAndStartupEntryChooseTheStartingState)
         const std::string label = k.option.value_or("none").toStdString() + " / " + k.loginsys.value_or("none").toStdString();
         EXPECT_EQ(showNotesOption()->isChecked(), k.ticked) << label;
         EXPECT_EQ(treeRoot(), k.tree) << label;
-        // Once shown, the window works on the technology centre whatever the start chose.
+        // Once shown, the window works on the technology centre whatever the start chose,
+        // and the title still names the tree on show.
         window->show();
         EXPECT_EQ(window->session().currentTable, tableExpression(*centreByTable(u"jszx"), library->layout())) << label;
-        EXPECT_EQ(title(), "从零开始") << label;
+        EXPECT_EQ(title(), k.tree) << label;
         EXPECT_TRUE(prompter.messages.isEmpty()) << label;
     }
 }
@@ -116,15 +122,65 @@ TEST_F(WindowSettingsTest, ClosingReplacesCoolsysWithTheSearchBoxList)
     EXPECT_EQ(QDir(library->layout().libraryFolder()).entryList({"coolsys*"}, QDir::Files), QStringList{"coolsys.ini"});
 }
 
-TEST_F(WindowSettingsTest, StartupItemsBeyondTheTwoCoursesOnlyNameThePage)
+TEST_F(WindowSettingsTest, StartupItemsBeyondTheTwoCoursesShowTheirPageWithAnEmptyTree)
 {
     put(library->layout().optionFile(), "1\r\n");
     put(library->layout().loginsysFile(), "3\r\n");
     makeWindow();
     EXPECT_EQ(title(), "提高训练");
-    EXPECT_EQ(treeRoot(), "从零开始");
+    EXPECT_EQ(treeRoot(), "");
     window->show();
-    EXPECT_EQ(title(), "从零开始");
+    EXPECT_EQ(title(), "提高训练");
+    EXPECT_EQ(treeRoot(), "");
+}
+
+// Files of this process may grow to one byte only: every write of a new file
+// fails part way, as it would on a full disk (and even for root).
+class FullDisk {
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = m_saved;
+        tiny.rlim_cur = 1;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(WindowSettingsTest, AWriteThatFailsKeepsTheOldSettingsFiles)
+{
+    put(library->layout().optionFile(), "0\r\n");
+    put(library->layout().coolsysFile(), "\r\nold entry\r\n");
+    QFile::remove(viewSettingsPath());
+    put(viewSettingsPath(), "1\r\n0\r\n0\r\n");
+    makeWindow();
+    window->show();
+    searchBox()->addItems({"abc", "def"});
+    {
+        const FullDisk full;
+        showNotesOption()->click();
+        click("Command11");
+        click("Option2");
+        click("Command19");
+        window->close();
+    }
+    EXPECT_EQ(read(library->layout().optionFile()), "0\r\n");
+    EXPECT_EQ(read(library->layout().coolsysFile()), "\r\nold entry\r\n");
+    EXPECT_EQ(read(viewSettingsPath()), "1\r\n0\r\n0\r\n");
+    EXPECT_TRUE(QDir(QFileInfo(library->layout().optionFile()).path()).entryList(QDir::Files | QDir::Hidden).size() == 1)
+        << "no half-written file is left beside it";
 }
 
 }  // namespace

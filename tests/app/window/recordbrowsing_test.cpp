@@ -313,23 +313,6 @@ TEST_F(RecordBrowsingTest, ASourceFolderOpensOnlyWhenItLiesInsideTheLibrary)
     }
 }
 
-TEST_F(RecordBrowsingTest, ASourcePageThatCannotBeWrittenIsNotOffered)
-{
-    // A folder where the source page belongs: the page cannot be written.
-    const QString sourcePage = library->layout().sourcePage();
-    QFile::remove(sourcePage);
-    ASSERT_TRUE(QDir().mkpath(sourcePage));
-    QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
-    clickKey("l101210360002");
-    QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading() && documentView()->location().fileName() == "101210360002.htm",
-                             kPageDeadlineMs);
-    EXPECT_FALSE(child<QAbstractButton>("Command6(1)")->isEnabled());
-    QTest::mouseClick(child("Command6(1)"), Qt::LeftButton);
-    EXPECT_TRUE(child("Text15")->isHidden());
-    EXPECT_TRUE(documentView()->isVisible());
-    ASSERT_TRUE(QDir(sourcePage).removeRecursively());
-}
-
 TEST_F(RecordBrowsingTest, AGbkDocumentWithoutDeclaredEncodingReadsAsChinese)
 {
     QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);

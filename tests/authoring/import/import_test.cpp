@@ -306,8 +306,12 @@ TEST_F(ImportTest, BadInputLeavesTheLibraryAsItWas)
 TEST_F(ImportTest, FullCentreIsRefusedWithAReason)
 {
     std::vector<CentreRecord> folders;
-    for (int n = 0; n <= 99; ++n)
-        folders.push_back({.xxbh = QStringLiteral("101221%1").arg(n, 2, 10, QLatin1Char('0')), .name = QStringLiteral("x")});
+    for (int n = 0; n <= 99; ++n) {
+        CentreRecord folder;
+        folder.xxbh = QStringLiteral("101221%1").arg(n, 2, 10, QLatin1Char('0'));
+        folder.name = QStringLiteral("x");
+        folders.push_back(folder);
+    }
     library.addRecords(QStringLiteral("slzx"), folders);
     FixtureHtmlFolder source;
     const auto before = test::filesUnder(library.dataRoot());

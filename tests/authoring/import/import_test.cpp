@@ -34,10 +34,15 @@ class ImportTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        library.addRecords(QStringLiteral("jszx"),
-                           {{.xxbh = QStringLiteral("10121011"), .name = QStringLiteral("已有栏目")},
-                            {.xxbh = QStringLiteral("101210110001"), .name = QStringLiteral("已有文档"),
-                             .link = QStringLiteral("jsold"), .eee = QStringLiteral("1")}});
+        CentreRecord folder;
+        folder.xxbh = QStringLiteral("10121011");
+        folder.name = QStringLiteral("已有栏目");
+        CentreRecord document;
+        document.xxbh = QStringLiteral("101210110001");
+        document.name = QStringLiteral("已有文档");
+        document.link = QStringLiteral("jsold");
+        document.eee = QStringLiteral("1");
+        library.addRecords(QStringLiteral("jszx"), {folder, document});
     }
 
     ImportSummary run(const QString& source, const QString& title = {}, const QString& centre = {})

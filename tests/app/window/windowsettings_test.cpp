@@ -7,8 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "support/fulldisk.h"
 
 namespace kelvor {
 namespace {
@@ -134,30 +133,7 @@ TEST_F(WindowSettingsTest, StartupItemsBeyondTheTwoCoursesShowTheirPageWithAnEmp
     EXPECT_EQ(treeRoot(), "");
 }
 
-// Files of this process may grow to one byte only: every write of a new file
-// fails part way, as it would on a full disk (and even for root).
-class FullDisk {
-public:
-    FullDisk()
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = m_saved;
-        tiny.rlim_cur = 1;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+using test::FullDisk;
 
 TEST_F(WindowSettingsTest, AWriteThatFailsKeepsTheOldSettingsFiles)
 {

@@ -1,6 +1,8 @@
 #include "keywordfixture.h"
 
+#include "library/containsindex.h"
 #include "library/textrules.h"
+#include "search/centresearch.h"
 
 namespace kelvor {
 namespace {
@@ -209,6 +211,19 @@ TEST_F(KeywordEditorTest, FolderRenameChangesTheTitleAndItsSearchHelpers)
     EXPECT_FALSE(editor.renameFolder(u"从零开始"_s, u"10121011"_s, u"x"_s));
     EXPECT_FALSE(editor.renameFolder(kTech, u"10121011"_s, QString()));
     EXPECT_EQ(contentValue(u"select name from jszx where xxbh = '10121011'"_s), u"Pointer 指针"_s);
+}
+
+TEST_F(KeywordEditorTest, TheCentreSearchFindsARenamedFolderAtOnceAndNeverItsOldName)
+{
+    containsindex::ensure(*library.open(DatabaseRole::Content), u"jszx"_s);
+    ASSERT_TRUE(editor.renameFolder(kTech, u"10121011"_s, u"Pointers"_s));
+    const auto namesFound = [&](const QString& text) {
+        const auto search = centreSearch(connection, u"jszx"_s, text);
+        if (!search) return std::vector<QString>{u"no search"_s};
+        return runCentreSearch(connection, *search).names;
+    };
+    EXPECT_EQ(namesFound(u"pointer"_s), std::vector<QString>{u"Pointers"_s});
+    EXPECT_TRUE(namesFound(u"指针"_s).empty());
 }
 
 }  // namespace

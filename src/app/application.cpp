@@ -28,12 +28,17 @@ namespace kelvor {
 
 namespace {
 
+DocumentView* documentViewOf(QWidget* window)
+{
+    const auto* main = qobject_cast<MainWindow*>(window);
+    return main ? main->documentViews().documentView() : nullptr;
+}
+
 // The screenshot shows the document area as the user sees it: it waits for
 // the document view's page to load and paint.
 WindowScreenshot::PageWait documentShown(QWidget* window)
 {
-    const auto* main = qobject_cast<MainWindow*>(window);
-    DocumentView* view = main ? main->documentViews().documentView() : nullptr;
+    DocumentView* view = documentViewOf(window);
     if (!view) return {};
     QPointer<DocumentView> guarded(view);
     return [guarded](std::function<void()> shown) {
@@ -99,7 +104,11 @@ int runApplication(int argc, char* argv[])
         QObject::connect(screenshot.get(), &WindowScreenshot::finished, &app,
                          [](int exitCode) { QCoreApplication::exit(exitCode); });
         QObject::connect(&startup, &StartupController::mainWindowShown, screenshot.get(),
-                         [&] { screenshot->capture(mainWindow.window(), documentShown(mainWindow.window())); });
+                         [&] {
+                             QWidget* window = mainWindow.window();
+                             screenshot->setPageArea(documentViewOf(window));
+                             screenshot->capture(window, documentShown(window));
+                         });
     }
 
     // The sequence runs inside the event loop, so that ending the program

@@ -3,6 +3,7 @@
 #include "exitcode.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QPixmap>
 #include <QSaveFile>
 
@@ -15,6 +16,9 @@ constexpr int kPaintDeadlineMs = 5000;
 // A page that does not finish loading and painting (a huge one, a hidden
 // view) holds the screenshot back no longer than this.
 constexpr int kPageDeadlineMs = 8000;
+// A page area still blank in the grab is grabbed again this often, this many times.
+constexpr int kRegrabMs = 250;
+constexpr int kMostRegrabs = kPageDeadlineMs / kRegrabMs;
 }  // namespace
 
 WindowScreenshot::WindowScreenshot(QString path, QObject* parent)
@@ -34,6 +38,7 @@ WindowScreenshot::WindowScreenshot(QString path, QObject* parent)
 void WindowScreenshot::capture(QWidget* window, PageWait pageShown)
 {
     m_window = window;
+    m_blankRegrabsLeft = kMostRegrabs;
     if (!window) {
         emit diagnostic(QStringLiteral("screenshot: there is no main window"));
         emit finished(ExitScreenshotFailed);
@@ -82,8 +87,14 @@ void WindowScreenshot::grabNow()
         emit finished(ExitScreenshotFailed);
         return;
     }
+    const QPixmap picture = m_window->grab();
+    if (m_blankRegrabsLeft > 0 && pageAreaStillBlank(picture)) {
+        --m_blankRegrabsLeft;
+        QTimer::singleShot(kRegrabMs, this, &WindowScreenshot::grabNow);
+        return;
+    }
     QString error;
-    if (!save(m_window, m_path, &error)) {
+    if (!save(picture, m_path, &error)) {
         emit diagnostic(QStringLiteral("screenshot: cannot write %1: %2").arg(m_path, error));
         emit finished(ExitScreenshotFailed);
         return;
@@ -91,9 +102,27 @@ void WindowScreenshot::grabNow()
     emit finished(ExitOk);
 }
 
+bool WindowScreenshot::pageAreaStillBlank(const QPixmap& picture) const
+{
+    if (!m_pageArea || !m_window || !m_pageArea->isVisible()) return false;
+    const qreal ratio = picture.devicePixelRatio();
+    const QRect area(m_pageArea->mapTo(m_window, QPoint(0, 0)) * ratio, m_pageArea->size() * ratio);
+    const QImage image = picture.toImage().copy(area & picture.rect());
+    if (image.isNull()) return false;
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != first) return false;
+    return true;
+}
+
 bool WindowScreenshot::save(QWidget* window, const QString& path, QString* error)
 {
-    const QPixmap picture = window->grab();
+    return save(window->grab(), path, error);
+}
+
+bool WindowScreenshot::save(const QPixmap& picture, const QString& path, QString* error)
+{
     if (picture.isNull()) {
         if (error) *error = QStringLiteral("the window gave an empty picture");
         return false;

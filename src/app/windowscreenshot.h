@@ -27,8 +27,14 @@ public:
     // shown (a few seconds at most), then grabs and saves it.
     void capture(QWidget* window, PageWait pageShown = {});
 
+    // The widget that shows the page. A grab in which it is still one flat
+    // colour (the browser has not handed over its first frame) is taken again
+    // a little later, within the page deadline.
+    void setPageArea(QWidget* area) { m_pageArea = area; }
+
     // Grabs `window` and writes it whole or not at all.
     static bool save(QWidget* window, const QString& path, QString* error);
+    static bool save(const QPixmap& picture, const QString& path, QString* error);
 
 signals:
     void finished(int exitCode);
@@ -41,9 +47,12 @@ private:
     void windowPainted();
     void scheduleGrab();
     void grabNow();
+    bool pageAreaStillBlank(const QPixmap& picture) const;
 
     QString m_path;
     QPointer<QWidget> m_window;
+    QPointer<QWidget> m_pageArea;
+    int m_blankRegrabsLeft = 0;
     QTimer m_paintDeadline;
     QTimer m_pageDeadline;
     bool m_windowPainted = false;

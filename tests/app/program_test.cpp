@@ -121,6 +121,32 @@ TEST_F(ProgramTest, ScreenshotSavesTheMainWindowAsPng)
     EXPECT_FALSE(QFile::exists(lockPath())) << "the lock goes with the program";
 }
 
+// The document area holds a drawn page or the placeholder, never one flat
+// colour: the screenshot waited for the browser's frame. The series starts
+// with an empty cache folder, so the first start-up is a cold one.
+TEST_F(ProgramTest, TwentyScreenshotsInARowAllShowTheDocumentArea)
+{
+    TestLibrary library;
+    QTemporaryDir cache;
+    environment.insert("XDG_CACHE_HOME", cache.path());
+    for (int i = 0; i < 20; ++i) {
+        SCOPED_TRACE(i);
+        const QString shot = workDir.filePath(QStringLiteral("run%1.png").arg(i));
+        const Outcome outcome = run({"--data-root", library.dataRoot(), "--screenshot", shot});
+        ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+        const QImage image(shot, "PNG");
+        ASSERT_FALSE(image.isNull());
+        // The middle of the document area, right of the left pane.
+        const QImage middle = image.copy(image.width() * 3 / 10, image.height() * 3 / 10,
+                                         image.width() / 2, image.height() / 2);
+        bool drawn = false;
+        for (int y = 0; y < middle.height() && !drawn; ++y)
+            for (int x = 0; x < middle.width() && !drawn; ++x)
+                drawn = middle.pixel(x, y) != middle.pixel(0, 0);
+        EXPECT_TRUE(drawn) << "run " << i << " saved an empty document area";
+    }
+}
+
 TEST_F(ProgramTest, ScreenshotThatCannotBeWrittenFails)
 {
     TestLibrary library;

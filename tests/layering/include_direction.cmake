@@ -9,7 +9,7 @@ endif()
 
 set(rank_library 0)
 set(rank_catalogue 1)
-foreach(folder viewer search settings personal keywords tools)
+foreach(folder viewer search reports settings personal keywords tools)
   set(rank_${folder} 2)
 endforeach()
 set(rank_app 3)

@@ -1,0 +1,116 @@
+#include "matchtree.h"
+
+#include "library/containsindex.h"
+
+namespace kelvor::reports {
+
+namespace {
+
+struct Hit {
+    QString code;
+    QString name;
+};
+
+// The records of `table` whose `column` contains `term`, in code order. The
+// contains index hands over the few rows that can match and the same `like`
+// checks them, so the rows are exactly those of the `like` alone.
+std::vector<Hit> hitsOf(SharedConnection& connection, const QString& table, containsindex::Column column,
+                        const QString& term)
+{
+    const QString source = connection.contentTable(table);
+    const QString field = column == containsindex::Column::Name ? QStringLiteral("name") : QStringLiteral("mark");
+    QString candidates;
+    QVariantList params;
+    const QString index = connection.containsIndex(table);
+    if (!index.isEmpty()) {
+        if (const auto narrow = containsindex::narrowing(index, column, term)) {
+            candidates = narrow->condition + QStringLiteral(" and ");
+            params = narrow->params;
+        }
+    }
+    // Code order lists folders before their contents; a row without a code
+    // sorts first and so ends the operation before the group's records.
+    Statement statement(connection.db(),
+                        QStringLiteral("select distinct xxbh, name from %1 where %2%3 like '%' || ? || '%'"
+                                       " order by xxbh")
+                            .arg(source, candidates, field));
+    statement.bindAll(params << term);
+    std::vector<Hit> hits;
+    while (statement.step()) hits.push_back({statement.text(0).trimmed(), statement.text(1).trimmed()});
+    return hits;
+}
+
+// Adds one group; false when an empty code or title ended the operation.
+bool addGroup(MatchTree& tree, const QString& groupKey, const QString& groupText, QChar prefix,
+              const std::vector<Hit>& hits)
+{
+    if (hits.empty()) return true;
+    tree.nodes.push_back({groupKey, groupText + QString::number(hits.size()), true});
+    for (const Hit& h : hits) {
+        if (h.code.isEmpty() || h.name.isEmpty()) return false;
+        tree.nodes.push_back({prefix + h.code, h.name, false});
+    }
+    return true;
+}
+
+}  // namespace
+
+const std::vector<MatchCentre>& matchCentres()
+{
+    static const std::vector<MatchCentre> all = {
+        {0, DatabaseRole::Centre981, QStringLiteral("jszx"), QStringLiteral("a2621"), QStringLiteral("a2622"),
+         QStringLiteral("技术中心")},
+        {1, DatabaseRole::Centre982, QStringLiteral("slzx"), QStringLiteral("a2623"), QStringLiteral("a2624"),
+         QStringLiteral("实例中心")},
+        {2, DatabaseRole::Centre983, QStringLiteral("xmzx"), QStringLiteral("a2625"), QStringLiteral("a2626"),
+         QStringLiteral("项目中心")},
+        {4, DatabaseRole::Centre986, QStringLiteral("jmzx"), QStringLiteral("a2629"), QStringLiteral("a2630"),
+         QStringLiteral("界面中心")},
+        {5, DatabaseRole::Centre985, QStringLiteral("spzx"), QStringLiteral("a2631"), QStringLiteral("a2632"),
+         QStringLiteral("视频中心")},
+    };
+    return all;
+}
+
+void setzncx(SharedConnection& connection, const MatchCentre& centre, const QString& term, MatchTree& tree)
+{
+    // Both queries run before any node is added, so a failing one adds none.
+    const auto titles = hitsOf(connection, centre.table, containsindex::Column::Name, term);
+    const auto contents = hitsOf(connection, centre.table, containsindex::Column::Mark, term);
+    const QString count = QStringLiteral(" 条数：");
+    if (!addGroup(tree, centre.titleGroupKey, centre.caption + QStringLiteral("标题中包含 ") + term + count,
+                  QLatin1Char('n'), titles))
+        return;
+    addGroup(tree, centre.contentGroupKey, centre.caption + QStringLiteral("内容中包含 ") + term + count,
+             QLatin1Char('m'), contents);
+}
+
+MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
+                         const std::atomic_bool* cancel)
+{
+    MatchTree tree;
+    SharedConnection connection(layout);
+    for (const MatchCentre& centre : matchCentres()) {
+        if (cancel && cancel->load()) {
+            tree.cancelled = true;
+            break;
+        }
+        if (!options[std::size_t(centre.option)]) continue;
+        const std::size_t before = tree.nodes.size();
+        try {
+            connection.open(centre.database);
+            setzncx(connection, centre, term, tree);
+        } catch (const DatabaseError&) {
+            tree.nodes.resize(before);
+            tree.skipped << skippedCentreMessage(centre.caption);
+        }
+    }
+    return tree;
+}
+
+QString skippedCentreMessage(const QString& caption)
+{
+    return caption + QStringLiteral("的检索数据库无法读取，已跳过。");
+}
+
+}  // namespace kelvor::reports

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "library/layout.h"
+#include "library/sharedconnection.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <atomic>
+#include <vector>
+
+namespace kelvor::reports {
+
+// A centre the continued query searches: its own database, its table, the
+// keys of its two groups and the caption the group texts start with.
+struct MatchCentre {
+    int option;  // the dictionary option that switches it on
+    DatabaseRole database;
+    QString table;
+    QString titleGroupKey;
+    QString contentGroupKey;
+    QString caption;
+};
+
+// The five searched centres in search order (option 3 has none).
+const std::vector<MatchCentre>& matchCentres();
+
+// One node of the hit tree, in insertion order. A group node is top level;
+// a record node's parent is the group added last before it.
+struct MatchNode {
+    QString key;
+    QString text;
+    bool group = false;
+};
+
+struct MatchTree {
+    std::vector<MatchNode> nodes;
+    // One message per centre that could not be searched; the others were.
+    QStringList skipped;
+    bool cancelled = false;
+};
+
+// Adds to `tree` the title group and the content group of `centre` for
+// `term` (`setzncx`): the records whose title, then whose content, contains
+// the term, in code order, each group only when it has records. A row with
+// an empty code or title ends the operation; the nodes added so far stay.
+// `connection` is open on the centre's own database (which also reaches the
+// content database and its contains index). Throws DatabaseError.
+void setzncx(SharedConnection& connection, const MatchCentre& centre, const QString& term, MatchTree& tree);
+
+// The hit tree of `term` over the centres whose option is on (`options`
+// indexed by option 0–5), each searched on its own database through a
+// connection of this call, so it may run off the GUI thread. A centre whose
+// database is missing or unreadable goes into `skipped` and the query goes
+// on. Stops between centres once `cancel` is set.
+MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
+                         const std::atomic_bool* cancel = nullptr);
+
+// "技术中心的检索数据库无法读取，已跳过。"
+QString skippedCentreMessage(const QString& caption);
+
+}  // namespace kelvor::reports

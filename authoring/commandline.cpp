@@ -4,7 +4,7 @@
 #include "demolibrary.h"
 #include "syntheticcatalogue.h"
 #include "syntheticlibrary.h"
-#include "import/importcommand.h"
+#include "importcommand.h"
 
 #include "library/database.h"
 

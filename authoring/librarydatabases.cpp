@@ -42,11 +42,6 @@ void writeKeywordLinks(Database& db, const std::vector<KeywordLink>& links)
 
 }  // namespace
 
-std::unique_ptr<Database> openLibraryDatabase(const LibraryLayout& layout, DatabaseRole role)
-{
-    return Database::open(layout.databasePath(role), databaseInfo(role).password);
-}
-
 void createLibraryDatabases(const LibraryLayout& layout)
 {
     for (const DatabaseInfo& info : allDatabases()) {
@@ -56,15 +51,6 @@ void createLibraryDatabases(const LibraryLayout& layout)
         auto db = Database::create(path, info.password);
         schema::createTables(*db, info.role);
     }
-}
-
-std::optional<DatabaseRole> centreDatabaseOf(const QString& table)
-{
-    for (const DatabaseRole role : {DatabaseRole::Centre981, DatabaseRole::Centre982, DatabaseRole::Centre983,
-                                    DatabaseRole::Centre985, DatabaseRole::Centre986}) {
-        if (databaseInfo(role).tables.contains(table)) return role;
-    }
-    return std::nullopt;
 }
 
 void writeLibraryDatabases(const LibraryLayout& layout, const LibraryContent& content)

@@ -8,7 +8,7 @@
 //     technology centre that returns the same titles.
 
 #include "authoring/demolibrary.h"
-#include "authoring/import/libraryimport.h"
+#include "import/libraryimport.h"
 #include "library/layout.h"
 #include "library/sharedconnection.h"
 #include "search/titlesearch.h"
@@ -63,13 +63,13 @@ void prepareDemo()
 // A fresh copy of the demo library each time, outside the timing.
 void Import(benchmark::State& state)
 {
-    authoring::ImportSummary summary;
+    importing::ImportSummary summary;
     for (auto _ : state) {
         state.PauseTiming();
         QDir(importedRoot()).removeRecursively();
         copyTree(demoRoot(), importedRoot());
         state.ResumeTiming();
-        summary = authoring::importDocumentation({importedRoot(), kSource, {}, QStringLiteral("C++ 参考手册")});
+        summary = importing::importDocumentation({importedRoot(), kSource, {}, QStringLiteral("C++ 参考手册")});
     }
     state.counters["pages"] = summary.pages;
     state.counters["files"] = summary.filesCopied;

@@ -1,7 +1,7 @@
 # Fails when a folder includes a header of a folder above it. Run as
 #   cmake -DROOT=<source tree> -P include_direction.cmake
 # Folders rank from the bottom up; a file may include its own rank and below.
-# The authoring tool writes libraries and may use the library folder only.
+# The authoring tool writes libraries and may use the library and import folders only.
 cmake_minimum_required(VERSION 3.25)
 if(NOT ROOT)
   message(FATAL_ERROR "ROOT (the source tree to check) is not set")
@@ -9,11 +9,11 @@ endif()
 
 set(rank_library 0)
 set(rank_catalogue 1)
-foreach(folder viewer search reports settings personal keywords tools)
+foreach(folder viewer search reports settings personal keywords tools import)
   set(rank_${folder} 2)
 endforeach()
 set(rank_app 3)
-set(authoring_may_use library authoring)
+set(authoring_may_use library import authoring)
 
 file(GLOB_RECURSE files RELATIVE ${ROOT}
   ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/authoring/*.h ${ROOT}/authoring/*.cpp)
@@ -56,7 +56,7 @@ endforeach()
 if(violations)
   list(JOIN violations "\n  " text)
   message(FATAL_ERROR "Includes that point up the dependency direction "
-    "(library -> catalogue -> viewer/search/settings/personal/keywords/tools -> app):\n  ${text}")
+    "(library -> catalogue -> viewer/search/settings/personal/keywords/tools/import -> app):\n  ${text}")
 endif()
 list(LENGTH files count)
 message(STATUS "${count} files include only their own folder's rank or below")

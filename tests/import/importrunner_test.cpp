@@ -3,14 +3,14 @@
 
 #include "importfixture.h"
 
-#include "authoring/import/importrunner.h"
+#include "import/importrunner.h"
 #include "support/testlibrary.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 namespace {
 
 TEST(ImportRunner, ReportsProgressAndTheSummaryOnTheCallersThread)
@@ -49,4 +49,4 @@ TEST(ImportRunner, CancelLeavesTheLibraryAsItWas)
 }
 
 }  // namespace
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

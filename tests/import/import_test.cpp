@@ -4,7 +4,7 @@
 #include "importfixture.h"
 
 #include "authoring/commandline.h"
-#include "authoring/import/libraryimport.h"
+#include "import/libraryimport.h"
 #include "library/database.h"
 #include "library/gbk.h"
 #include "support/testlibrary.h"
@@ -18,7 +18,7 @@
 
 #include <unistd.h>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 namespace {
 
 using test::FixtureDocset;
@@ -301,7 +301,7 @@ TEST_F(ImportTest, BadInputLeavesTheLibraryAsItWas)
         try {
             importDocumentation({c.root, c.source, c.centre, {}});
             ADD_FAILURE() << c.what << ": no error";
-        } catch (const AuthoringError& e) {
+        } catch (const ImportError& e) {
             EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message))) << c.what << ": " << e.what();
         }
         EXPECT_EQ(test::filesUnder(c.root), before) << c.what;
@@ -323,7 +323,7 @@ TEST_F(ImportTest, FullCentreIsRefusedWithAReason)
     try {
         run(source.path(), {}, QStringLiteral("实例中心"));
         ADD_FAILURE() << "imported into a full centre";
-    } catch (const AuthoringError& e) {
+    } catch (const ImportError& e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("no free top-level code"))) << e.what();
     }
     EXPECT_EQ(test::filesUnder(library.dataRoot()), before);
@@ -346,7 +346,7 @@ TEST_F(ImportTest, CancelAndReadOnlyLibraryLeaveItAsItWas)
     const QString folder = library.layout().libraryFolder();
     const auto perms = QFile::permissions(folder);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_THROW(run(source.path()), AuthoringError);
+    EXPECT_THROW(run(source.path()), ImportError);
     QFile::setPermissions(folder, perms);
     EXPECT_EQ(test::filesUnder(library.dataRoot()), before);
 }
@@ -373,11 +373,11 @@ TEST_F(ImportTest, CommandLineReportsAndFails)
     for (const Case& c : cases) {
         QString outText, errText;
         QTextStream out(&outText), err(&errText);
-        EXPECT_EQ(runCommandLine(c.args, out, err), c.exit) << c.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(authoring::runCommandLine(c.args, out, err), c.exit) << c.args.join(QLatin1Char(' ')).toStdString();
         const QString& where = c.exit == 0 ? outText : errText;
         EXPECT_TRUE(where.contains(QString::fromUtf8(c.output))) << where.toStdString();
     }
 }
 
 }  // namespace
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

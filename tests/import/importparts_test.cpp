@@ -1,15 +1,15 @@
 // The parts of the import that decide on their own: how a page is decoded,
 // how titles lose the site's name, how a tree is made to fit the codes.
 
-#include "authoring/authoringerror.h"
-#include "authoring/import/importtree.h"
-#include "authoring/import/pagetext.h"
-#include "authoring/import/pagetitles.h"
+#include "import/importerror.h"
+#include "import/importtree.h"
+#include "import/pagetext.h"
+#include "import/pagetitles.h"
 #include "library/gbk.h"
 
 #include <gtest/gtest.h>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 namespace {
 
 TEST(PageText, ReadsPagesAsABrowserWould)
@@ -116,8 +116,8 @@ TEST(ImportTree, FoldsDeepFoldersAndSplitsLargeOnes)
     // More than a level-3 folder can hold cannot fit: refused, never a code outside the scheme.
     ImportNode tooDeep = folder(QStringLiteral("r"), {folder(QStringLiteral("s"), {folder(QStringLiteral("t"))})});
     for (int i = 0; i < 10000; ++i) tooDeep.children[0].children[0].children.push_back(doc(i));
-    EXPECT_THROW(arrangeForCodes(tooDeep), AuthoringError);
+    EXPECT_THROW(arrangeForCodes(tooDeep), ImportError);
 }
 
 }  // namespace
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -553,4 +553,4 @@ ConvertedPage convertPage(const QString& text, const LinkRewriter& rewriter)
     return Converter(source, rewriter).run();
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

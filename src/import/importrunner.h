@@ -8,7 +8,7 @@
 #include <atomic>
 #include <memory>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // Runs one import off the GUI thread, for the window: progress and the end
 // come back as queued signals, cancel() stops the work at its next step (the
@@ -25,8 +25,8 @@ public:
     bool isRunning() const;
 
 signals:
-    void progressed(const kelvor::authoring::ImportProgress& progress);
-    void finished(const kelvor::authoring::ImportSummary& summary);
+    void progressed(const kelvor::importing::ImportProgress& progress);
+    void finished(const kelvor::importing::ImportSummary& summary);
     // Why the import failed; `cancelled` when the user stopped it.
     void failed(const QString& message, bool cancelled);
 
@@ -35,7 +35,7 @@ private:
     std::unique_ptr<QThread> m_thread;
 };
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing
 
-Q_DECLARE_METATYPE(kelvor::authoring::ImportProgress)
-Q_DECLARE_METATYPE(kelvor::authoring::ImportSummary)
+Q_DECLARE_METATYPE(kelvor::importing::ImportProgress)
+Q_DECLARE_METATYPE(kelvor::importing::ImportSummary)

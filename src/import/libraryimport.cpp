@@ -6,7 +6,7 @@
 #include "pagetitles.h"
 #include "stagedlibrary.h"
 
-#include "authoring/librarydatabases.h"
+#include "library/librarydatabases.h"
 
 #include "library/centres.h"
 #include "library/containsindex.h"
@@ -25,7 +25,7 @@
 #include <mutex>
 #include <thread>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -39,9 +39,9 @@ const Centre& importCentre(const QString& wanted)
     if (w.isEmpty()) centre = centreByTable(u"jszx");
     else if (codes::isDigits(w) && w.size() == 6) centre = centreOfCode(w);
     else centre = centreByCaption(w) ? centreByCaption(w) : centreByTable(w);
-    if (!centre) throw AuthoringError(QStringLiteral("no centre is called \"%1\"").arg(w));
+    if (!centre) throw ImportError(QStringLiteral("no centre is called \"%1\"").arg(w));
     if (centre->codePrefix.isEmpty() || centre->kind != DocumentKind::Page)
-        throw AuthoringError(QStringLiteral("%1 does not hold pages; choose a centre of pages such as 技术中心")
+        throw ImportError(QStringLiteral("%1 does not hold pages; choose a centre of pages such as 技术中心")
                                  .arg(centre->caption));
     return *centre;
 }
@@ -50,11 +50,11 @@ std::unique_ptr<Database> openLibrary(const LibraryLayout& layout)
 {
     const QString path = layout.databasePath(DatabaseRole::Content);
     if (!QFileInfo(path).isFile())
-        throw AuthoringError(QStringLiteral("%1 is not a library (%2 is missing)").arg(layout.dataRoot(), path));
+        throw ImportError(QStringLiteral("%1 is not a library (%2 is missing)").arg(layout.dataRoot(), path));
     try {
         return openLibraryDatabase(layout, DatabaseRole::Content);
     } catch (const DatabaseError& e) {
-        throw AuthoringError(QStringLiteral("%1 is not a library that can be opened: %2").arg(layout.dataRoot(), e.message()));
+        throw ImportError(QStringLiteral("%1 is not a library that can be opened: %2").arg(layout.dataRoot(), e.message()));
     }
 }
 
@@ -99,7 +99,7 @@ QString freeLevelOneCode(Database& db, const LibraryLayout& layout, const Centre
     for (int n = 1; n <= 99; ++n)
         if (isFree(n)) return code(n);
     if (isFree(0)) return code(0);
-    throw AuthoringError(QStringLiteral("%1 has no free top-level code left (all 100 are in use); "
+    throw ImportError(QStringLiteral("%1 has no free top-level code left (all 100 are in use); "
                                         "remove a top-level folder or import into another centre")
                              .arg(centre.caption));
 }
@@ -184,13 +184,13 @@ void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-        throw AuthoringError(QStringLiteral("cannot write %1 (is the disk full?)").arg(path));
+        throw ImportError(QStringLiteral("cannot write %1 (is the disk full?)").arg(path));
 }
 
 ConvertedPage convertFile(const QString& path, const QString& relativePath, const LinkMap& links, bool* damaged)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw AuthoringError(QStringLiteral("cannot read %1").arg(path));
+    if (!file.open(QIODevice::ReadOnly)) throw ImportError(QStringLiteral("cannot read %1").arg(path));
     const PageText text = decodePage(file.readAll());
     if (damaged) *damaged = text.damaged;
     return convertPage(text.text, [&](const QString& url) { return links.rewrite(relativePath, url); });
@@ -299,7 +299,7 @@ ImportSummary importDocumentation(const ImportRequest& request, const ImportProg
     const Centre& centre = importCentre(request.centre);
     auto library = openLibrary(layout);
     if (!library->hasTable(centre.table))
-        throw AuthoringError(QStringLiteral("the library has no table %1 for %2").arg(centre.table, centre.caption));
+        throw ImportError(QStringLiteral("the library has no table %1 for %2").arg(centre.table, centre.caption));
 
     ImportSource source = readImportSource(request.source);
     throwIfCancelled(cancel);
@@ -376,7 +376,7 @@ ImportSummary importDocumentation(const ImportRequest& request, const ImportProg
                 ++summary.skipped[QStringLiteral("unreadable")];
                 continue;
             }
-            throw AuthoringError(QStringLiteral("cannot copy %1 into the library (is the disk full?)").arg(file));
+            throw ImportError(QStringLiteral("cannot copy %1 into the library (is the disk full?)").arg(file));
         }
         ++summary.filesCopied;
         ++state.filesDone;
@@ -456,4 +456,4 @@ ImportSummary importDocumentation(const ImportRequest& request, const ImportProg
     return summary;
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

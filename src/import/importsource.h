@@ -8,7 +8,7 @@
 
 #include <map>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // Pages larger than this are left out: no documentation page is, and the
 // document view could not show one smoothly.
@@ -26,8 +26,8 @@ struct ImportSource {
     ImportNode tree;       // the catalogue below the new top-level folder (its title not set)
 };
 
-// Reads SOURCE; throws AuthoringError with the reason when it cannot be
+// Reads SOURCE; throws ImportError with the reason when it cannot be
 // imported (missing, unreadable, no HTML page, a docset without its index).
 ImportSource readImportSource(const QString& sourcePath);
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // What becomes of one address found in a page.
 struct LinkRewrite {
@@ -37,4 +37,4 @@ struct ConvertedPage {
 // Everything else keeps its bytes, so the page looks as it did.
 ConvertedPage convertPage(const QString& text, const LinkRewriter& rewriter);
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // One entry of an imported catalogue before it has codes: a folder, or a
 // document that shows a page (or a place in a page).
@@ -31,7 +31,7 @@ inline constexpr int kEntriesPerFolder = 9999;
 // Makes the tree under `root` (a level-1 folder) fit the code scheme: folders
 // below level 3 are folded into their level-3 ancestor (their sub-path kept
 // with each document), and a folder with more than 9 999 entries hands them
-// to numbered sub-folders. Throws AuthoringError when the tree cannot fit.
+// to numbered sub-folders. Throws ImportError when the tree cannot fit.
 ArrangeReport arrangeForCodes(ImportNode& root);
 
 // The code of every node, in depth-first order, starting from `rootCode`.
@@ -41,4 +41,4 @@ struct CodedNode {
 };
 std::vector<CodedNode> assignCodes(const ImportNode& root, const QString& rootCode);
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

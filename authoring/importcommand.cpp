@@ -1,6 +1,6 @@
 #include "importcommand.h"
 
-#include "libraryimport.h"
+#include "import/libraryimport.h"
 
 #include "library/database.h"
 
@@ -11,6 +11,12 @@
 namespace kelvor::authoring {
 
 namespace {
+
+using importing::ImportError;
+using importing::ImportProgress;
+using importing::ImportRequest;
+using importing::ImportSummary;
+using importing::importDocumentation;
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
@@ -170,7 +176,7 @@ int runImportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         out << summary.line() << " (" << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s)\n";
         out.flush();
         return kExitOk;
-    } catch (const AuthoringError& e) {
+    } catch (const ImportError& e) {
         progress.end();
         err << "kelvor-library import: " << e.message() << '\n';
     } catch (const DatabaseError& e) {

@@ -2,7 +2,7 @@
 
 #include "library/database.h"
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 ImportRunner::ImportRunner(QObject* parent) : QObject(parent)
 {
@@ -44,7 +44,7 @@ bool ImportRunner::start(const ImportRequest& request)
         } catch (const ImportCancelled& e) {
             const QString message = e.message();
             QMetaObject::invokeMethod(this, [this, message]() { emit failed(message, true); }, Qt::QueuedConnection);
-        } catch (const AuthoringError& e) {
+        } catch (const ImportError& e) {
             const QString message = e.message();
             QMetaObject::invokeMethod(this, [this, message]() { emit failed(message, false); }, Qt::QueuedConnection);
         } catch (const DatabaseError& e) {
@@ -59,4 +59,4 @@ bool ImportRunner::start(const ImportRequest& request)
     return true;
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

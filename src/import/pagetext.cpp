@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -139,4 +139,4 @@ bool looksBinary(const QByteArray& head)
     return head.contains('\0');
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -2,7 +2,7 @@
 
 #include "pagetext.h"
 
-#include "authoring/authoringerror.h"
+#include "import/importerror.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -210,11 +210,11 @@ std::vector<DocsetEntry> readSearchIndex(const QString& path)
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(uri.constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     std::unique_ptr<sqlite3, SqliteCloser> db(raw);
-    if (rc != SQLITE_OK) throw AuthoringError(QStringLiteral("cannot open the docset index %1").arg(path));
+    if (rc != SQLITE_OK) throw ImportError(QStringLiteral("cannot open the docset index %1").arg(path));
     sqlite3_stmt* rawStatement = nullptr;
     if (sqlite3_prepare_v2(db.get(), "select name, type, path from searchIndex", -1, &rawStatement, nullptr) !=
         SQLITE_OK)
-        throw AuthoringError(QStringLiteral("the docset index %1 has no readable searchIndex table (%2)")
+        throw ImportError(QStringLiteral("the docset index %1 has no readable searchIndex table (%2)")
                                  .arg(path, QString::fromUtf8(sqlite3_errmsg(db.get()))));
     std::unique_ptr<sqlite3_stmt, StatementCloser> statement(rawStatement);
     auto column = [&](int i) {
@@ -225,7 +225,7 @@ std::vector<DocsetEntry> readSearchIndex(const QString& path)
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) entries.push_back({column(0), column(1), column(2)});
     if (step != SQLITE_DONE)
-        throw AuthoringError(QStringLiteral("cannot read the docset index %1: %2")
+        throw ImportError(QStringLiteral("cannot read the docset index %1: %2")
                                  .arg(path, QString::fromUtf8(sqlite3_errmsg(db.get()))));
     return entries;
 }
@@ -304,10 +304,10 @@ ImportNode docsetTree(ImportSource& source, const std::vector<DocsetEntry>& entr
 ImportSource readImportSource(const QString& sourcePath)
 {
     const QFileInfo info(sourcePath);
-    if (!info.exists()) throw AuthoringError(QStringLiteral("%1 does not exist").arg(sourcePath));
-    if (!info.isDir()) throw AuthoringError(QStringLiteral("%1 is not a folder").arg(sourcePath));
+    if (!info.exists()) throw ImportError(QStringLiteral("%1 does not exist").arg(sourcePath));
+    if (!info.isDir()) throw ImportError(QStringLiteral("%1 is not a folder").arg(sourcePath));
     if (!info.isReadable() || !info.isExecutable())
-        throw AuthoringError(QStringLiteral("%1 cannot be read").arg(sourcePath));
+        throw ImportError(QStringLiteral("%1 cannot be read").arg(sourcePath));
 
     ImportSource source;
     const QString root = info.canonicalFilePath();
@@ -315,22 +315,22 @@ ImportSource readImportSource(const QString& sourcePath)
     source.docset = root.endsWith(QLatin1String(".docset"), Qt::CaseInsensitive) || QFileInfo(dsidx).isFile();
     if (source.docset) {
         if (!QFileInfo(dsidx).isFile())
-            throw AuthoringError(QStringLiteral("%1 is a docset without its index Contents/Resources/docSet.dsidx")
+            throw ImportError(QStringLiteral("%1 is a docset without its index Contents/Resources/docSet.dsidx")
                                      .arg(sourcePath));
         source.contentRoot = root + QStringLiteral("/Contents/Resources/Documents");
         source.defaultTitle = plistName(root + QStringLiteral("/Contents/Info.plist"));
         if (source.defaultTitle.isEmpty()) source.defaultTitle = info.completeBaseName();
         if (!QFileInfo(source.contentRoot).isDir())
-            throw AuthoringError(QStringLiteral("%1 is a docset without Contents/Resources/Documents").arg(sourcePath));
+            throw ImportError(QStringLiteral("%1 is a docset without Contents/Resources/Documents").arg(sourcePath));
         source.contentRoot = QFileInfo(source.contentRoot).canonicalFilePath();
     } else {
         source.contentRoot = root;
         source.defaultTitle = info.fileName();
     }
     scanFolder(source);
-    if (source.pages.isEmpty()) throw AuthoringError(QStringLiteral("%1 holds no HTML page").arg(sourcePath));
+    if (source.pages.isEmpty()) throw ImportError(QStringLiteral("%1 holds no HTML page").arg(sourcePath));
     source.tree = source.docset ? docsetTree(source, readSearchIndex(dsidx)) : folderTree(source.pages);
     return source;
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // Page titles without the site's name that generators append to every one
 // ("std::vector - cppreference.com" -> "std::vector"): a trailing part that
@@ -10,4 +10,4 @@ namespace kelvor::authoring {
 // A title that is nothing but the site's name becomes empty.
 QStringList cleanTitles(const QStringList& titles);
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

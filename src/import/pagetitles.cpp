@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -59,4 +59,4 @@ QStringList cleanTitles(const QStringList& titles)
     return out;
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -1,6 +1,6 @@
 #include "stagedlibrary.h"
 
-#include "authoring/authoringerror.h"
+#include "import/importerror.h"
 
 #include "library/database.h"
 
@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -40,7 +40,7 @@ StagedLibrary::StagedLibrary(const LibraryLayout& layout) : m_layout(layout)
     // Inside the library folder, so that the swap is a rename on one file system.
     m_dir = std::make_unique<QTemporaryDir>(m_layout.libraryFolder() + QStringLiteral("/.kelvor-import-XXXXXX"));
     if (!m_dir->isValid())
-        throw AuthoringError(QStringLiteral("cannot write into the library folder %1: %2")
+        throw ImportError(QStringLiteral("cannot write into the library folder %1: %2")
                                  .arg(m_layout.libraryFolder(), m_dir->errorString()));
 }
 
@@ -54,7 +54,7 @@ QString StagedLibrary::stageDatabase(DatabaseRole role)
     { Database::open(target, databaseInfo(role).password)->scalar(QStringLiteral("select count(*) from sqlite_master")); }
     const QString staged = m_dir->filePath(QStringLiteral("db%1-").arg(m_swaps.size()) + QFileInfo(target).fileName());
     if (!QFile::copy(target, staged))
-        throw AuthoringError(QStringLiteral("cannot copy %1 for the import (is the disk full?)").arg(target));
+        throw ImportError(QStringLiteral("cannot copy %1 for the import (is the disk full?)").arg(target));
     QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner);
     m_swaps.push_back({staged, target});
     return staged;
@@ -63,7 +63,7 @@ QString StagedLibrary::stageDatabase(DatabaseRole role)
 QString StagedLibrary::stageDocumentFolder(const QString& link)
 {
     const QString staged = m_dir->filePath(QStringLiteral("documents"));
-    if (!QDir().mkpath(staged)) throw AuthoringError(QStringLiteral("cannot create %1").arg(staged));
+    if (!QDir().mkpath(staged)) throw ImportError(QStringLiteral("cannot create %1").arg(staged));
     m_swaps.insert(m_swaps.begin(), {staged, m_layout.libraryFolder() + QLatin1Char('/') + link});
     return staged;
 }
@@ -102,17 +102,17 @@ void StagedLibrary::commit()
                 std::filesystem::create_hard_link(fsPath(swap.target), fsPath(old), error);
                 if (error && !QFile::copy(swap.target, old)) {
                     rollBack();
-                    throw AuthoringError(QStringLiteral("cannot keep %1 for a roll-back").arg(swap.target));
+                    throw ImportError(QStringLiteral("cannot keep %1 for a roll-back").arg(swap.target));
                 }
             } else if (!rename(swap.target, old)) {
                 rollBack();
-                throw AuthoringError(QStringLiteral("cannot move %1 aside").arg(swap.target));
+                throw ImportError(QStringLiteral("cannot move %1 aside").arg(swap.target));
             }
         }
         if (!rename(swap.staged, swap.target)) {
             if (!old.isEmpty() && !exists(swap.target)) rename(old, swap.target);
             rollBack();
-            throw AuthoringError(QStringLiteral("cannot move the new %1 into place").arg(swap.target));
+            throw ImportError(QStringLiteral("cannot move the new %1 into place").arg(swap.target));
         }
         done.push_back({swap.target, old});
     }
@@ -120,4 +120,4 @@ void StagedLibrary::commit()
     m_dir.reset();
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "authoring/authoringerror.h"
+#include "import/importerror.h"
 
 #include <QString>
 
@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 struct ImportRequest {
     QString dataRoot;  // the library's data root (it holds kelvor/)
@@ -48,18 +48,18 @@ struct ImportSummary {
 };
 
 // The user stopped the import; the library is as it was.
-class ImportCancelled : public AuthoringError {
+class ImportCancelled : public ImportError {
 public:
-    ImportCancelled() : AuthoringError(QStringLiteral("import cancelled; the library is unchanged")) {}
+    ImportCancelled() : ImportError(QStringLiteral("import cancelled; the library is unchanged")) {}
 };
 
 // Adds the documentation in `request.source` to the library under one new
 // top-level folder of the centre, or replaces what an earlier import of the
 // same source and title put there. All of it is written beside the library
-// and swapped in at the end: on any error (AuthoringError, with the reason)
+// and swapped in at the end: on any error (ImportError, with the reason)
 // or a cancel the library is left as it was. `progress` is called on the
 // calling thread; `cancel` may be set from any thread.
 ImportSummary importDocumentation(const ImportRequest& request, const ImportProgressHandler& progress = {},
                                   const std::atomic_bool* cancel = nullptr);
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

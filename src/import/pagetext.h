@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // The text of an HTML page read from disk, with how it was decoded.
 struct PageText {
@@ -23,4 +23,4 @@ PageText decodePage(const QByteArray& bytes);
 // True for bytes that cannot be an HTML page (binary content such as NUL bytes).
 bool looksBinary(const QByteArray& head);
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

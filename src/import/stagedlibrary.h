@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 // The parts of a library an import changes, staged beside it: copies of the
 // databases it writes and the new document folder. Nothing of the library
@@ -17,7 +17,7 @@ namespace kelvor::authoring {
 // leaves the library as it was.
 class StagedLibrary {
 public:
-    // Throws AuthoringError when the library folder cannot take a staging folder.
+    // Throws ImportError when the library folder cannot take a staging folder.
     explicit StagedLibrary(const LibraryLayout& layout);
     ~StagedLibrary();
 
@@ -38,4 +38,4 @@ private:
     std::vector<Swap> m_swaps;
 };
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

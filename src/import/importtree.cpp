@@ -1,8 +1,8 @@
 #include "importtree.h"
 
-#include "authoring/authoringerror.h"
+#include "import/importerror.h"
 
-namespace kelvor::authoring {
+namespace kelvor::importing {
 
 namespace {
 
@@ -54,14 +54,14 @@ void arrange(ImportNode& folder, int level, ArrangeReport& report)
     if (level >= kDeepestLevel - 1) flatten(folder, report);
     if (folder.children.size() > size_t(kEntriesPerFolder)) {
         if (level >= kDeepestLevel - 1)
-            throw AuthoringError(QStringLiteral("the folder \"%1\" holds %2 entries at the deepest level of the "
+            throw ImportError(QStringLiteral("the folder \"%1\" holds %2 entries at the deepest level of the "
                                                 "code scheme, more than %3")
                                      .arg(folder.title)
                                      .arg(folder.children.size())
                                      .arg(kEntriesPerFolder));
         split(folder, report);
         if (folder.children.size() > size_t(kEntriesPerFolder))
-            throw AuthoringError(QStringLiteral("the folder \"%1\" is too large for the code scheme").arg(folder.title));
+            throw ImportError(QStringLiteral("the folder \"%1\" is too large for the code scheme").arg(folder.title));
     }
     for (ImportNode& child : folder.children)
         if (child.folder) arrange(child, level + 1, report);
@@ -91,4 +91,4 @@ std::vector<CodedNode> assignCodes(const ImportNode& root, const QString& rootCo
     return out;
 }
 
-}  // namespace kelvor::authoring
+}  // namespace kelvor::importing

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "database.h"
+#include "layout.h"
+
+#include <memory>
+#include <optional>
+
+namespace kelvor {
+
+// Opens the database of `role` in the library with its own password.
+std::unique_ptr<Database> openLibraryDatabase(const LibraryLayout& layout, DatabaseRole role);
+
+// The per-centre database that keeps a copy of `table`, if any.
+std::optional<DatabaseRole> centreDatabaseOf(const QString& table);
+
+}  // namespace kelvor

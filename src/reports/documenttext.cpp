@@ -62,7 +62,11 @@ QString plainTextOfPage(const QString& path)
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
+    return plainTextOfHtml(decodePage(file.readAll()));
+}
+
+QString decodePage(const QByteArray& bytes)
+{
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
     // Chinese in UTF-8 always takes three bytes; a "valid" page of two-byte
@@ -70,7 +74,7 @@ QString plainTextOfPage(const QString& path)
     const bool wide = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x800; });
     const bool narrowOnly = !wide && std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; });
     if (utf8.hasError() || narrowOnly) text = gbk::decode(bytes);
-    return plainTextOfHtml(text);
+    return text;
 }
 
 }  // namespace kelvor::reports

@@ -13,5 +13,7 @@ QString plainTextOfHtml(const QString& html);
 // UTF-8 and as GBK otherwise; empty for a file that cannot be read or is not
 // a page.
 QString plainTextOfPage(const QString& path);
+// The text of a page's bytes by the same rule.
+QString decodePage(const QByteArray& bytes);
 
 }  // namespace kelvor::reports

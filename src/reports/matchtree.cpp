@@ -11,30 +11,12 @@ struct Hit {
     QString name;
 };
 
-// The records of `table` whose `column` contains `term`, in code order. The
-// contains index hands over the few rows that can match and the same `like`
-// checks them, so the rows are exactly those of the `like` alone.
 std::vector<Hit> hitsOf(SharedConnection& connection, const QString& table, containsindex::Column column,
                         const QString& term)
 {
-    const QString source = connection.contentTable(table);
-    const QString field = column == containsindex::Column::Name ? QStringLiteral("name") : QStringLiteral("mark");
-    QString candidates;
-    QVariantList params;
-    const QString index = connection.containsIndex(table);
-    if (!index.isEmpty()) {
-        if (const auto narrow = containsindex::narrowing(index, column, term)) {
-            candidates = narrow->condition + QStringLiteral(" and ");
-            params = narrow->params;
-        }
-    }
-    // Code order lists folders before their contents; a row without a code
-    // sorts first and so ends the operation before the group's records.
-    Statement statement(connection.db(),
-                        QStringLiteral("select distinct xxbh, name from %1 where %2%3 like '%' || ? || '%'"
-                                       " order by xxbh")
-                            .arg(source, candidates, field));
-    statement.bindAll(params << term);
+    const Query query = matchQuery(connection, table, column, term);
+    Statement statement(connection.db(), query.sql);
+    statement.bindAll(query.params);
     std::vector<Hit> hits;
     while (statement.step()) hits.push_back({statement.text(0).trimmed(), statement.text(1).trimmed()});
     return hits;
@@ -54,6 +36,27 @@ bool addGroup(MatchTree& tree, const QString& groupKey, const QString& groupText
 }
 
 }  // namespace
+
+Query matchQuery(SharedConnection& connection, const QString& table, containsindex::Column column, const QString& term)
+{
+    const QString field = column == containsindex::Column::Name ? QStringLiteral("name") : QStringLiteral("mark");
+    // The contains index hands over the few rows that can match and the same
+    // `like` checks them, so the rows are exactly those of the `like` alone.
+    QString candidates;
+    QVariantList params;
+    const QString index = connection.containsIndex(table);
+    if (!index.isEmpty()) {
+        if (const auto narrow = containsindex::narrowing(index, column, term)) {
+            candidates = narrow->condition + QStringLiteral(" and ");
+            params = narrow->params;
+        }
+    }
+    // Code order lists folders before their contents; a row without a code
+    // sorts first and so ends the operation before the group's records.
+    return {QStringLiteral("select distinct xxbh, name from %1 where %2%3 like '%' || ? || '%' order by xxbh")
+                .arg(connection.contentTable(table), candidates, field),
+            params << term};
+}
 
 const std::vector<MatchCentre>& matchCentres()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/centres.h"
+#include "library/containsindex.h"
 #include "library/layout.h"
 #include "library/sharedconnection.h"
 
@@ -40,6 +42,10 @@ struct MatchTree {
     QStringList skipped;
     bool cancelled = false;
 };
+
+// The records of `table` whose title (Name) or content (Mark) contains
+// `term`, code and title, in code order, served by the contains index.
+Query matchQuery(SharedConnection& connection, const QString& table, containsindex::Column column, const QString& term);
 
 // Adds to `tree` the title group and the content group of `centre` for
 // `term` (`setzncx`): the records whose title, then whose content, contains

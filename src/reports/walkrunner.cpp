@@ -2,10 +2,8 @@
 
 namespace kelvor::reports {
 
-WalkRunner::WalkRunner(QObject* parent, int interval) : QObject(parent)
+WalkRunner::WalkRunner(QTimer& timer, QObject* parent) : QObject(parent), m_timer(timer)
 {
-    m_timer.setObjectName(QStringLiteral("Timer5"));
-    m_timer.setInterval(interval);
     connect(&m_timer, &QTimer::timeout, this, &WalkRunner::tick);
 }
 
@@ -23,10 +21,7 @@ void WalkRunner::cancel()
 
 void WalkRunner::tick()
 {
-    if (!m_walk) {
-        m_timer.stop();
-        return;
-    }
+    if (!m_walk) return;
     m_walk->step();
     emit progressed(m_walk->walked(), m_walk->nodeCount());
     if (!m_walk->finished()) return;

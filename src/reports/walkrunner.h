@@ -9,20 +9,20 @@
 
 namespace kelvor::reports {
 
-// Drives a ReportWalk from its timer (`Timer5`), one node per tick, so the
-// window stays responsive and a cancel is taken between two nodes.
+// Drives a ReportWalk from its timer (the window's `Timer5`), one node per
+// tick, so the window stays responsive and a cancel is taken between two
+// nodes. The timer is borrowed; its interval is the pace of the walk.
 class WalkRunner : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kInterval = 2000;  // ms between two nodes
+    static constexpr int kInterval = 2000;  // ms between two nodes, the window's pace
 
-    explicit WalkRunner(QObject* parent = nullptr, int interval = kInterval);
+    explicit WalkRunner(QTimer& timer, QObject* parent = nullptr);
 
     void start(std::unique_ptr<ReportWalk> walk);
     // Stops at once; no finished() follows.
     void cancel();
-    bool isRunning() const { return m_timer.isActive(); }
-    const QTimer& timer() const { return m_timer; }
+    bool isRunning() const { return m_walk != nullptr; }
 
 signals:
     void progressed(int walked, int total);
@@ -32,7 +32,7 @@ signals:
 private:
     void tick();
 
-    QTimer m_timer;
+    QTimer& m_timer;
     std::unique_ptr<ReportWalk> m_walk;
 };
 

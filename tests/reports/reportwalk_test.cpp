@@ -108,7 +108,9 @@ TEST(WalkRunner, TicksToTheEndOrStopsOnCancel)
     int argc = 0;
     QCoreApplication app(argc, nullptr);
     {
-        WalkRunner runner(nullptr, 0);
+        QTimer timer;
+        timer.setInterval(0);
+        WalkRunner runner(timer);
         QSignalSpy done(&runner, &WalkRunner::finished);
         runner.start(std::make_unique<ReportWalk>(hitTree(), u"java"_s, documentOf));
         ASSERT_TRUE(done.wait(5000));
@@ -116,7 +118,9 @@ TEST(WalkRunner, TicksToTheEndOrStopsOnCancel)
         EXPECT_FALSE(runner.isRunning());
     }
     {
-        WalkRunner runner(nullptr, 0);
+        QTimer timer;
+        timer.setInterval(0);
+        WalkRunner runner(timer);
         QSignalSpy done(&runner, &WalkRunner::finished);
         QSignalSpy progress(&runner, &WalkRunner::progressed);
         runner.start(std::make_unique<ReportWalk>(hitTree(), u"java"_s, documentOf));

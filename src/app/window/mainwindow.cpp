@@ -8,6 +8,7 @@
 #include "notespanel.h"
 #include "querypanel.h"
 #include "recordbrowsing.h"
+#include "reports/reportsregion.h"
 #include "resultlistcontroller.h"
 #include "resultlistmodel.h"
 #include "searchboxcontroller.h"
@@ -19,8 +20,11 @@
 
 #include "catalogue/cataloguemodel.h"
 #include "library/sharedconnection.h"
+#include "reports/documenttext.h"
 #include "viewer/documentareacontroller.h"
 #include "viewer/documentview.h"
+#include "viewer/libraryscheme.h"
+#include "viewer/sidepanel.h"
 #include "viewer/qtshell.h"
 
 #include <QCloseEvent>
@@ -88,6 +92,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     m_navigationRegion->connectTo(*m_navigation);
     buildRecordBrowsing(shell ? std::move(shell) : std::make_unique<QtShell>());
     buildSearch(viewSettingsPath);
+    buildReports();
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -149,6 +154,32 @@ void MainWindow::buildRegions()
     m_sideDrawer->setObjectName(QStringLiteral("Frame1"));
     m_sideDrawer->setAccessibleName(QStringLiteral("工具抽屉"));
     m_sideDrawer->hide();
+}
+
+void MainWindow::buildReports()
+{
+    ReportsRegion::Parts parts;
+    parts.client = centralWidget();
+    parts.leftPane = m_leftPane;
+    parts.documentArea = m_documentArea;
+    parts.sideStrip = [this] {
+        const SidePanel* strip = sidePanel();
+        return QRect(strip->mapTo(m_documentArea, QPoint(0, 0)), strip->size());
+    };
+    parts.queryCentrePanel = m_leftPane->queryCentrePanel();
+    parts.sideDrawer = m_sideDrawer;
+    parts.walkTimer = timer(5);
+    parts.openRecord = [this](const QString& code) {
+        m_browsing->gototree(code);
+        return reports::plainTextOfPage(m_browsing->opener().currentDocumentPath());
+    };
+    parts.showPage = [this](const QString& path) {
+        documentViews().documentView()->navigate(path);
+        m_browsing->documentArea().showDocument();
+    };
+    parts.setHighlightTerm = [this](const QString& term) { m_session.firstHighlightTerm = term; };
+    parts.generatedFolder = generatedPagesFolder(m_layout);
+    m_reports = std::make_unique<ReportsRegion>(m_layout, m_prompter, std::move(parts));
 }
 
 void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)

@@ -35,6 +35,7 @@ class NotesPanel;
 class Prompter;
 class QueryPanel;
 class RecordBrowsing;
+class ReportsRegion;
 class ResultListController;
 class ResultListModel;
 class SearchBoxController;
@@ -95,6 +96,8 @@ public:
     ResultListController& resultListController() { return *m_resultListController; }
     ViewOptionsGroup& viewOptions() { return *m_viewOptions; }
     NotesPanel* notesPanel() const { return m_notesPanel; }
+    // The report, reference navigation and tool panels with the menu "面板".
+    ReportsRegion& reports() { return *m_reports; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
     void Label1_Click(int item);
@@ -119,6 +122,7 @@ private:
     void buildTimers();
     void buildRecordBrowsing(std::unique_ptr<Shell> shell);
     void buildSearch(const QString& viewSettingsPath);
+    void buildReports();
     void create();
     void initialSettings();
     void load();
@@ -159,6 +163,7 @@ private:
     std::unique_ptr<ResultListController> m_resultListController;
     std::unique_ptr<ViewOptionsGroup> m_viewOptions;
     std::unique_ptr<WindowSettings> m_windowSettings;
+    std::unique_ptr<ReportsRegion> m_reports;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

@@ -1,0 +1,164 @@
+#include "referencenavigation.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kelvor {
+
+namespace {
+// Measures of the panel in pixels (15 twips each).
+constexpr int kKeywordShift = 27;  // 400 twips
+constexpr int kStripGap = 7;       // 100 twips
+constexpr int kCollapsedSlack = 20;  // 300 twips
+}  // namespace
+
+ReferenceNavigationPanel::ReferenceNavigationPanel(QWidget* parent, std::function<QRect()> strip)
+    : QFrame(parent),
+      m_strip(std::move(strip)),
+      m_title(new QLabel(QStringLiteral("参考导航："), this)),
+      m_arrow(new QLabel(this)),
+      m_border(new QFrame(this))
+{
+    setObjectName(QStringLiteral("Picture14"));
+    setAccessibleName(QStringLiteral("参考导航"));
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    m_title->setObjectName(QStringLiteral("Label9"));
+    m_title->move(8, 6);
+    m_arrow->setObjectName(QStringLiteral("Image4"));
+    m_arrow->setMouseTracking(true);
+    m_border->setObjectName(QStringLiteral("Shape1"));
+    m_border->setFrameShape(QFrame::Box);
+    m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_border->lower();
+    for (QObject* o : {static_cast<QObject*>(m_title), static_cast<QObject*>(m_arrow), static_cast<QObject*>(this)})
+        o->installEventFilter(this);
+    setArrow(1011);
+    resize(220, 160);
+    hide();
+}
+
+QPixmap ReferenceNavigationPanel::arrow(int number)
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool hot = number == 1016 || number == 1017;
+    const bool down = number == 1012 || number == 1017;  // collapsed: points to where it opens
+    p.setBrush(hot ? QColor(220, 40, 40) : QColor(40, 70, 140));
+    p.setPen(Qt::NoPen);
+    QPainterPath path;
+    if (down) {
+        path.moveTo(3, 5), path.lineTo(13, 5), path.lineTo(8, 12);
+    } else {
+        path.moveTo(3, 11), path.lineTo(13, 11), path.lineTo(8, 4);
+    }
+    path.closeSubpath();
+    p.drawPath(path);
+    return picture;
+}
+
+void ReferenceNavigationPanel::setArrow(int number)
+{
+    m_arrowPicture = number;
+    m_arrow->setPixmap(arrow(number));
+    m_arrow->resize(16, 16);
+}
+
+void ReferenceNavigationPanel::setKeywords(const QStringList& keywords)
+{
+    for (QLabel* l : m_keywords) l->deleteLater();
+    m_keywords.clear();
+    int x = 10, y = 30 - (isCollapsed() ? kKeywordShift : 0);
+    for (int i = 0; i < keywords.size(); ++i) {
+        auto* label = new QLabel(keywords.at(i), this);
+        label->setObjectName(QStringLiteral("Label32(%1)").arg(i));
+        label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200); text-decoration: underline;"));
+        label->adjustSize();
+        if (x + label->width() > width() - 10 && x > 10) x = 10, y += 22;
+        label->move(x, y);
+        x += label->width() + 10;
+        label->installEventFilter(this);
+        label->show();
+        m_keywords.push_back(label);
+    }
+}
+
+QStringList ReferenceNavigationPanel::keywords() const
+{
+    QStringList all;
+    for (const QLabel* l : m_keywords) all << l->text();
+    return all;
+}
+
+bool ReferenceNavigationPanel::isCollapsed() const
+{
+    return m_strip && m_strip().height() + kCollapsedSlack >= height();
+}
+
+void ReferenceNavigationPanel::toggleLowered()
+{
+    if (!m_strip) return;
+    const int lowered = m_strip().top() - kStripGap;
+    if (y() < m_strip().top()) m_loweredFrom = y();
+    move(x(), y() != lowered ? lowered : m_loweredFrom);
+}
+
+void ReferenceNavigationPanel::toggleCollapsed()
+{
+    if (!m_strip) return;
+    if (isCollapsed()) {
+        moveKeywords(kKeywordShift);
+        setArrow(1011);
+        m_title->show();
+        setGeometry(x(), m_restoreTop, width(), m_restoreHeight);
+        return;
+    }
+    moveKeywords(-kKeywordShift);
+    m_restoreHeight = height();
+    m_restoreTop = y();
+    setArrow(1012);
+    const QRect strip = m_strip();
+    setGeometry(x(), strip.top(), width(), strip.height());
+    m_title->hide();
+}
+
+void ReferenceNavigationPanel::moveKeywords(int dy)
+{
+    for (QLabel* l : m_keywords) l->move(l->x(), l->y() + dy);
+}
+
+void ReferenceNavigationPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    m_arrow->move(width() - 20, 2);
+    m_border->setGeometry(1, 1, width() - 2, height() - 2);
+}
+
+bool ReferenceNavigationPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool taller = !isCollapsed();
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        if (watched == m_arrow)
+            setArrow(taller ? 1016 : 1017);
+        else if (watched == this)
+            setArrow(taller ? 1011 : 1012);
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == m_arrow) {
+            toggleCollapsed();
+            return true;
+        }
+        if (watched == m_title || watched == this) {
+            toggleLowered();
+            return true;
+        }
+        if (auto* label = qobject_cast<QLabel*>(watched)) emit keywordClicked(label->text());
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace kelvor

@@ -1,0 +1,226 @@
+// A user asks one question across the centres: opens the report panel from
+// the menu "面板", types a term, presses "继续查询", watches the walk and
+// reads the report page with its banner and lines; then keeps the report and
+// takes it back by its term without querying again.
+
+#include "windowtestlibrary.h"
+
+#include "app/window/documentslots.h"
+#include "app/window/mainwindow.h"
+#include "app/window/reports/continuedquery.h"
+#include "app/window/reports/progresspanel.h"
+#include "app/window/reports/reportpanel.h"
+#include "app/window/reports/reportsregion.h"
+#include "app/window/windowmenu.h"
+
+#include "catalogue/cataloguemodel.h"
+#include "library/sharedconnection.h"
+#include "support/scriptedprompter.h"
+#include "viewer/documentview.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace kelvor {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+CentreRecord document(const QString& code, const QString& name, const QString& mark)
+{
+    CentreRecord r;
+    r.xxbh = code;
+    r.name = name;
+    r.mark = mark;
+    r.link = u"docs01"_s;
+    r.eee = u"1"_s;
+    return r;
+}
+
+class ReportsScenarioTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::addWindowRecords(library);
+        // The term in two centres: a title and a content match in the
+        // technology centre, one content match in the example centre.
+        library.addRecords(u"jszx"_s, {document(u"101210360002"_s, u"多线程入门"_s, u"讲多线程"_s),
+                                       document(u"101210360003"_s, u"锁"_s, u"多线程下的锁"_s)});
+        library.addRecords(u"slzx"_s, {document(u"101221010003"_s, u"线程池实例"_s, u"多线程与线程池"_s)});
+        library.writeFile(u"kelvor/docs01/101210360002.htm"_s,
+                          u"<html><body><p>第一段讲多线程的概念。</p></body></html>"_s);
+        library.writeFile(u"kelvor/docs01/101210360003.htm"_s,
+                          u"<html><body><p>多线程下要用锁。</p></body></html>"_s);
+        library.writeFile(u"kelvor/docs01/101221010003.htm"_s,
+                          u"<html><body><p>线程池是多线程的常用做法。</p></body></html>"_s);
+        library.writeFile(u"kelvor/5617890123/453673655535.htm"_s,
+                          u"<html><body><p>澄溪科技</p><p>查询报表</p></body></html>"_s);
+
+        connection.open(DatabaseRole::Content);
+        window = std::make_unique<MainWindow>(connection, library.layout(), prompter, nullptr,
+                                              settings.filePath(u"rcontrolmt.ini"_s));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        // The walk's pace; the window walks one node per tick of Timer5.
+        window->timer(5)->setInterval(20);
+    }
+
+    template <typename T = QWidget>
+    T* child(const QString& name) const
+    {
+        return window->findChild<T*>(name);
+    }
+
+    QString pageText() const
+    {
+        QString text;
+        bool done = false;
+        window->documentViews().documentView()->plainText([&](const QString& t) {
+            text = t;
+            done = true;
+        });
+        if (!QTest::qWaitFor([&] { return done; }, 10000)) ADD_FAILURE() << "the page gave no text";
+        return text;
+    }
+
+    // Waits for the document view to show the page of `path`, loaded.
+    void waitForPage(const QString& path)
+    {
+        DocumentView* view = window->documentViews().documentView();
+        QTRY_VERIFY_WITH_TIMEOUT(view->location().toLocalFile() == path && !view->isLoading(), 30000);
+    }
+
+    test::TestLibrary library;
+    SharedConnection connection{library.layout()};
+    test::ScriptedPrompter prompter;
+    QTemporaryDir settings;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(ReportsScenarioTest, ContinuedQueryOverTwoCentresShowsTheReportPage)
+{
+    ReportsRegion& reports = window->reports();
+    ASSERT_TRUE(reports.menu().entries().contains(u"查询报表"_s));
+    ASSERT_TRUE(reports.menu().pick(u"查询报表"_s));
+    auto* panel = child<ReportPanel>(u"Frame20"_s);
+    ASSERT_TRUE(panel && panel->isVisible());
+
+    QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
+    child<QLineEdit>(u"Text7"_s)->setText(u"多线程"_s);
+    QTest::mouseClick(child<QPushButton>(u"continueQueryButton"_s), Qt::LeftButton);
+    EXPECT_TRUE(child<ProgressPanel>(u"Frame21"_s)->isVisible());
+    ASSERT_TRUE(shown.wait(30000));
+    EXPECT_FALSE(child<ProgressPanel>(u"Frame21"_s)->isVisible());
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u"|"_s).toStdString();
+
+    // The hit tree: the technology centre's two groups, then the example centre's.
+    const CatalogueModel& hits = reports.continuedQuery().hitTree();
+    QStringList groups;
+    for (int i = 0; i < hits.nodeCount(); ++i)
+        if (hits.node(i).parent < 0) groups << hits.node(i).text;
+    EXPECT_EQ(groups, (QStringList{u"技术中心标题中包含 多线程 条数：1"_s, u"技术中心内容中包含 多线程 条数：2"_s,
+                                   u"实例中心内容中包含 多线程 条数：1"_s}));
+
+    const QString path = shown.front().front().toString();
+    waitForPage(path);
+    const QString text = pageText();
+    // Four places: each of the three documents once, the first one twice
+    // (found by title and by content).
+    EXPECT_TRUE(text.contains(u"关于多线程,共找到 4处解释和应用"_s)) << text.toStdString();
+    for (const QString& line :
+         {u"应用类别:技术中心标题中包含 多线程 条数：1"_s, u"---------多线程入门------------"_s,
+          u"######     第一段讲多线程的概念。     ########"_s, u"######     多线程下要用锁。     ########"_s,
+          // the last node of the tree is walked too
+          u"---------线程池实例------------"_s, u"######     线程池是多线程的常用做法。     ########"_s})
+        // The page shows runs of blanks as one.
+        EXPECT_TRUE(text.contains(line.simplified())) << line.toStdString() << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(u"澄溪科技"_s));
+    EXPECT_EQ(reports.continuedQuery().current().hitCount, 4);
+}
+
+TEST_F(ReportsScenarioTest, KeptReportComesBackByItsTermWithoutQuerying)
+{
+    ReportsRegion& reports = window->reports();
+    reports.menu().pick(u"查询报表"_s);
+    QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
+    auto* field = child<QLineEdit>(u"Text7"_s);
+    field->setText(u"线程池"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(shown.wait(30000));
+    QTest::mouseClick(child<QPushButton>(u"saveReportButton"_s), Qt::LeftButton);
+    EXPECT_EQ(reports.continuedQuery().saved().terms(), QStringList{u"线程池"_s});
+    const qint32 count = reports.continuedQuery().current().hitCount;
+    ASSERT_GT(count, 0);
+
+    // The centres' databases go away: taking the report back must not need them.
+    connection.close();
+    for (const DatabaseRole role : {DatabaseRole::Centre981, DatabaseRole::Centre982})
+        ASSERT_TRUE(QFile::remove(library.layout().databasePath(role)));
+    field->setText(u"  线程池 "_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_EQ(shown.size(), 2);  // shown at once, no walk
+    EXPECT_FALSE(child<ProgressPanel>(u"Frame21"_s)->isVisible());
+    EXPECT_EQ(reports.continuedQuery().current().hitCount, count);
+    waitForPage(shown.back().front().toString());
+    EXPECT_TRUE(pageText().contains(u"关于线程池,共找到 %1处解释和应用"_s.arg(count)));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+
+    // A fresh query now finds both centres unreadable: said once, nothing lost.
+    field->setText(u"多线程"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(shown.wait(30000));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().contains(u"技术中心"_s));
+    EXPECT_TRUE(prompter.messages.front().contains(u"实例中心"_s));
+    EXPECT_EQ(reports.continuedQuery().saved().terms(), QStringList{u"线程池"_s});
+}
+
+TEST_F(ReportsScenarioTest, OneCharacterIsRefusedAndAClickOnTheProgressPanelCancels)
+{
+    ReportsRegion& reports = window->reports();
+    reports.menu().pick(u"查询报表"_s);
+    auto* field = child<QLineEdit>(u"Text7"_s);
+    field->setText(u"多"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(prompter.messages, QStringList{u"输入的查询内容应大于两个字节！！！"_s});
+
+    window->timer(5)->setInterval(60000);  // the walk would wait a minute for its first node
+    QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
+    field->setText(u"多线程"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    auto* progress = child<ProgressPanel>(u"Frame21"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(window->timer(5)->isActive(), 30000);
+    QTest::mouseClick(progress->findChild<QWidget*>(u"Picture4"_s), Qt::LeftButton);
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_FALSE(window->timer(5)->isActive());
+    EXPECT_FALSE(reports.continuedQuery().isBusy());
+    EXPECT_EQ(shown.size(), 0);
+}
+
+TEST_F(ReportsScenarioTest, EveryHiddenPanelHasItsMenuEntry)
+{
+    WindowMenu& menu = window->reports().menu();
+    struct Case {
+        QString entry;
+        QString panel;
+    };
+    for (const Case& c : {Case{u"查询报表"_s, u"Frame20"_s}, Case{u"参考导航"_s, u"Picture14"_s},
+                          Case{u"工具抽屉"_s, u"Frame1"_s}}) {
+        QWidget* panel = child(c.panel);
+        ASSERT_TRUE(panel) << c.panel.toStdString();
+        EXPECT_FALSE(panel->isVisible()) << c.panel.toStdString();
+        ASSERT_TRUE(menu.pick(c.entry)) << c.entry.toStdString();
+        EXPECT_TRUE(panel->isVisible()) << c.panel.toStdString();
+    }
+    EXPECT_TRUE(child(u"Label10(11)"_s)->isVisible());
+}
+
+}  // namespace
+}  // namespace kelvor

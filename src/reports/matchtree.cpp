@@ -2,6 +2,11 @@
 
 #include "library/containsindex.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace kelvor::reports {
 
 namespace {
@@ -88,11 +93,40 @@ void setzncx(SharedConnection& connection, const MatchCentre& centre, const QStr
              QLatin1Char('m'), contents);
 }
 
-MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
-                         const std::atomic_bool* cancel)
+// A centre's connection and the state of its file when it was opened.
+struct MatchSearcher::Open {
+    DatabaseRole role;
+    std::unique_ptr<SharedConnection> connection;
+    QDateTime modified;
+    qint64 size = -1;
+};
+
+MatchSearcher::MatchSearcher(LibraryLayout layout) : m_layout(std::move(layout)) {}
+MatchSearcher::~MatchSearcher() = default;
+
+SharedConnection* MatchSearcher::connectionFor(const MatchCentre& centre)
+{
+    const QFileInfo file(m_layout.databasePath(centre.database));
+    auto it = std::find_if(m_open.begin(), m_open.end(),
+                           [&](const std::unique_ptr<Open>& o) { return o->role == centre.database; });
+    if (it != m_open.end()) {
+        if (file.exists() && file.lastModified() == (*it)->modified && file.size() == (*it)->size)
+            return (*it)->connection.get();
+        m_open.erase(it);
+    }
+    auto open = std::make_unique<Open>();
+    open->role = centre.database;
+    open->connection = std::make_unique<SharedConnection>(m_layout);
+    open->connection->open(centre.database);  // throws for a missing or unreadable file
+    open->modified = file.lastModified();
+    open->size = file.size();
+    m_open.push_back(std::move(open));
+    return m_open.back()->connection.get();
+}
+
+MatchTree MatchSearcher::build(const QString& term, const std::array<bool, 6>& options, const std::atomic_bool* cancel)
 {
     MatchTree tree;
-    SharedConnection connection(layout);
     for (const MatchCentre& centre : matchCentres()) {
         if (cancel && cancel->load()) {
             tree.cancelled = true;
@@ -101,14 +135,21 @@ MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const
         if (!options[std::size_t(centre.option)]) continue;
         const std::size_t before = tree.nodes.size();
         try {
-            connection.open(centre.database);
-            setzncx(connection, centre, term, tree);
+            setzncx(*connectionFor(centre), centre, term, tree);
         } catch (const DatabaseError&) {
             tree.nodes.resize(before);
             tree.skipped << skippedCentreMessage(centre.caption);
+            // Opened anew next time: the file may be mended by then.
+            std::erase_if(m_open, [&](const std::unique_ptr<Open>& o) { return o->role == centre.database; });
         }
     }
     return tree;
+}
+
+MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
+                         const std::atomic_bool* cancel)
+{
+    return MatchSearcher(layout).build(term, options, cancel);
 }
 
 QString skippedCentreMessage(const QString& caption)

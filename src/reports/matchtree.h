@@ -10,6 +10,7 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
 #include <vector>
 
 namespace kelvor::reports {
@@ -55,11 +56,29 @@ Query matchQuery(SharedConnection& connection, const QString& table, containsind
 // content database and its contains index). Throws DatabaseError.
 void setzncx(SharedConnection& connection, const MatchCentre& centre, const QString& term, MatchTree& tree);
 
-// The hit tree of `term` over the centres whose option is on (`options`
-// indexed by option 0–5), each searched on its own database through a
-// connection of this call, so it may run off the GUI thread. A centre whose
-// database is missing or unreadable goes into `skipped` and the query goes
-// on. Stops between centres once `cancel` is set.
+// Builds hit trees over the centres whose option is on (`options` indexed by
+// option 0–5), each centre searched on its own database. Keying a database
+// is slow by design, so each centre's connection is opened on the first
+// query and kept until its file changes or goes. A centre whose database is
+// missing or unreadable goes into `skipped` and the query goes on. One query
+// at a time; the searcher may be used from a worker thread.
+class MatchSearcher {
+public:
+    explicit MatchSearcher(LibraryLayout layout);
+    ~MatchSearcher();
+
+    // Stops between centres once `cancel` is set.
+    MatchTree build(const QString& term, const std::array<bool, 6>& options, const std::atomic_bool* cancel = nullptr);
+
+private:
+    struct Open;
+    SharedConnection* connectionFor(const MatchCentre& centre);
+
+    LibraryLayout m_layout;
+    std::vector<std::unique_ptr<Open>> m_open;
+};
+
+// A query on a searcher of its own: every centre's database is opened anew.
 MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
                          const std::atomic_bool* cancel = nullptr);
 

@@ -43,6 +43,7 @@ ContinuedQuery::ContinuedQuery(LibraryLayout layout, Prompter& prompter, Parts p
       m_prompter(prompter),
       m_parts(std::move(parts)),
       m_hits(std::make_unique<CatalogueModel>()),
+      m_searcher(std::make_shared<MatchSearcher>(m_layout)),
       m_runner(*m_parts.walkTimer)
 {
     ReportPanel* panel = m_parts.panel;
@@ -111,8 +112,8 @@ void ContinuedQuery::startFresh(const QString& term)
     m_cancelSearch = std::make_shared<std::atomic_bool>(false);
     auto result = std::make_shared<MatchTree>();
     auto cancel = m_cancelSearch;
-    m_thread = QThread::create([layout = m_layout, term, options, cancel, result] {
-        *result = buildMatchTree(layout, term, options, cancel.get());
+    m_thread = QThread::create([searcher = m_searcher, term, options, cancel, result] {
+        *result = searcher->build(term, options, cancel.get());
     });
     connect(m_thread, &QThread::finished, this, [this, result, cancel] {
         m_thread->deleteLater();

@@ -82,6 +82,8 @@ private:
     Prompter& m_prompter;
     Parts m_parts;
     std::unique_ptr<CatalogueModel> m_hits;
+    // Used by one search thread at a time; keeps the centres' databases open between queries.
+    std::shared_ptr<reports::MatchSearcher> m_searcher;
     std::vector<reports::MatchNode> m_hitNodes;
     reports::Report m_current;
     reports::SavedReports m_saved;

@@ -1,7 +1,9 @@
 // A user asks one question across the centres: opens the report panel from
 // the menu "面板", types a term, presses "继续查询", watches the walk and
 // reads the report page with its banner and lines; then keeps the report and
-// takes it back by its term without querying again.
+// takes it back by its term without querying again. With
+// KELVOR_SCENARIO_SHOTS=DIR the window is saved into DIR once the report is
+// shown (run under `xvfb-run -a` with QT_QPA_PLATFORM=xcb to see the page).
 
 #include "windowtestlibrary.h"
 
@@ -11,6 +13,9 @@
 #include "app/window/reports/progresspanel.h"
 #include "app/window/reports/reportpanel.h"
 #include "app/window/reports/reportsregion.h"
+#include "app/window/reports/tooldrawer.h"
+#include "app/window/reports/toolspanel.h"
+#include "app/window/navigationcontroller.h"
 #include "app/window/windowmenu.h"
 
 #include "catalogue/cataloguemodel.h"
@@ -18,6 +23,11 @@
 #include "support/scriptedprompter.h"
 #include "viewer/documentview.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QEnterEvent>
+#include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,6 +100,15 @@ protected:
         return text;
     }
 
+    void shot(const QString& name) const
+    {
+        const QString folder = qEnvironmentVariable("KELVOR_SCENARIO_SHOTS");
+        if (folder.isEmpty()) return;
+        QTest::qWait(1500);  // only for a look: let the page paint
+        QDir().mkpath(folder);
+        EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name + u".png"_s)));
+    }
+
     // Waits for the document view to show the page of `path`, loaded.
     void waitForPage(const QString& path)
     {
@@ -143,6 +162,7 @@ TEST_F(ReportsScenarioTest, ContinuedQueryOverTwoCentresShowsTheReportPage)
         EXPECT_TRUE(text.contains(line.simplified())) << line.toStdString() << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(u"澄溪科技"_s));
     EXPECT_EQ(reports.continuedQuery().current().hitCount, 4);
+    shot(u"report-page"_s);
 }
 
 TEST_F(ReportsScenarioTest, KeptReportComesBackByItsTermWithoutQuerying)
@@ -220,6 +240,57 @@ TEST_F(ReportsScenarioTest, EveryHiddenPanelHasItsMenuEntry)
         EXPECT_TRUE(panel->isVisible()) << c.panel.toStdString();
     }
     EXPECT_TRUE(child(u"Label10(11)"_s)->isVisible());
+}
+
+TEST_F(ReportsScenarioTest, QueryCentreToolsHoverChooseCentresAndRetrieveSmartly)
+{
+    window->navigation().chooseGroup(NavigationGroup::Query);
+    QTest::mouseClick(child(u"Label1(1)"_s), Qt::LeftButton);
+    auto* tools = child<ToolsPanel>(u"toolsPanel"_s);
+    ASSERT_TRUE(tools && tools->isVisible());
+    for (const QString& name : {u"Command27"_s, u"Command14"_s, u"Command15"_s})
+        EXPECT_TRUE(child(name)->isVisible()) << name.toStdString();
+
+    // From "自动批量数据检索" straight onto "数据智能查询": the first gets picture 102 back.
+    const auto pointerEnters = [](QWidget* w) {
+        QEnterEvent enter(QPointF(5, 5), w->mapTo(w->window(), QPointF(5, 5)), w->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(w, &enter);
+    };
+    pointerEnters(child(u"Command14"_s));
+    EXPECT_EQ(tools->hoverMarker(), 14);
+    EXPECT_EQ(tools->pictureOf(14), 101);
+    pointerEnters(child(u"Command27"_s));
+    EXPECT_EQ(tools->hoverMarker(), 27);
+    EXPECT_EQ(tools->pictureOf(14), 102);
+    EXPECT_EQ(tools->pictureOf(27), 101);
+
+    // The technology dictionary cannot be switched off; the others can.
+    auto* technology = child<QCheckBox>(u"Check4(0)"_s);
+    auto* solutions = child<QCheckBox>(u"Check4(3)"_s);
+    ASSERT_TRUE(technology && technology->isVisible());
+    QTest::mouseClick(technology, Qt::LeftButton);
+    QTest::mouseClick(solutions, Qt::LeftButton);
+    EXPECT_TRUE(technology->isChecked());
+    EXPECT_FALSE(solutions->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(u"Check4(91)"_s)->isEnabled());
+
+    // "数据智能查询" opens the smart retrieval; an empty text still joins the list.
+    QTest::mouseClick(child<QPushButton>(u"Command27"_s), Qt::LeftButton);
+    ASSERT_TRUE(child(u"Frame19"_s)->isVisible());
+    QTest::mouseClick(child<QPushButton>(u"smartRetrievalButton"_s), Qt::LeftButton);
+    EXPECT_EQ(tools->smartRetrievalHistory(), QStringList{QString()});
+    EXPECT_TRUE(child(u"Frame20"_s)->isVisible());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ReportsScenarioTest, ToolLabelUnderThePointerTurnsRed)
+{
+    ASSERT_TRUE(window->reports().menu().pick(u"工具抽屉"_s));
+    QTest::mouseMove(child(u"Label10(3)"_s));
+    EXPECT_EQ(window->reports().toolDrawer().hovered(), 3);
+    EXPECT_EQ(child<QLabel>(u"Label10(3)"_s)->text(), u"英语词典"_s);
+    EXPECT_TRUE(child(u"Label10(3)"_s)->styleSheet().contains(u"255, 0, 0"_s));
+    EXPECT_TRUE(child(u"Label10(4)"_s)->styleSheet().contains(u"255, 255, 255"_s));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@ namespace kelvor {
 
 namespace {
 
-constexpr int kTickMs = 300;
 constexpr qsizetype kShortestScrolledText = 5;
 
 }  // namespace
@@ -17,10 +16,9 @@ QString scrolledDescription(const QString& boxText, const QString& description)
     return boxText.mid(drop);
 }
 
-Housekeeping::Housekeeping(HousekeepingHost& host, QObject* parent) : QObject(parent), m_host(host)
+Housekeeping::Housekeeping(HousekeepingHost& host, QTimer& tick, QObject* parent)
+    : QObject(parent), m_host(host), m_timer(tick)
 {
-    m_timer.setObjectName(QStringLiteral("Timer4"));
-    m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &Housekeeping::tick);
 }
 

@@ -22,14 +22,13 @@ public:
 // or more, else the whole description again.
 QString scrolledDescription(const QString& boxText, const QString& description);
 
-// Reacts to a completed load of the document view and runs the 300 ms
-// housekeeping tick (Timer4) from the first completed load until the end.
+// Reacts to a completed load of the document view and runs the housekeeping
+// tick on `tick` (the window's 300 ms Timer4) from the first completed load
+// until the end.
 class Housekeeping : public QObject {
     Q_OBJECT
 public:
-    explicit Housekeeping(HousekeepingHost& host, QObject* parent = nullptr);
-
-    const QTimer& timer() const { return m_timer; }
+    Housekeeping(HousekeepingHost& host, QTimer& tick, QObject* parent = nullptr);
 
     // The document view finished a load: start the tick (it is never stopped).
     void documentComplete();
@@ -37,7 +36,7 @@ public:
 
 private:
     HousekeepingHost& m_host;
-    QTimer m_timer;
+    QTimer& m_timer;
 };
 
 }  // namespace kelvor

@@ -43,7 +43,8 @@ TEST(Housekeeping, tickScrollsTheDescriptionAndRestoresAnEmptyTable)
 {
     FakeHost host;
     host.box = QStringLiteral("abcdef");
-    Housekeeping housekeeping(host);
+    QTimer tick;
+    Housekeeping housekeeping(host, tick);
 
     housekeeping.tick();
     EXPECT_EQ(host.box, "bcdef");
@@ -60,16 +61,16 @@ TEST(Housekeeping, firstCompletedLoadStartsTheTickForGood)
 {
     FakeHost host;
     host.box = QStringLiteral("0123456789");
-    Housekeeping housekeeping(host);
-    EXPECT_EQ(housekeeping.timer().objectName(), "Timer4");
-    EXPECT_EQ(housekeeping.timer().interval(), 300);
-    EXPECT_FALSE(housekeeping.timer().isActive());
+    QTimer tick;
+    tick.setInterval(300);
+    Housekeeping housekeeping(host, tick);
+    EXPECT_FALSE(tick.isActive());
 
     housekeeping.documentComplete();
     housekeeping.documentComplete();
-    ASSERT_TRUE(housekeeping.timer().isActive());
+    ASSERT_TRUE(tick.isActive());
 
-    QSignalSpy ticks(&housekeeping.timer(), &QTimer::timeout);
+    QSignalSpy ticks(&tick, &QTimer::timeout);
     ASSERT_TRUE(ticks.wait(5000));
     EXPECT_EQ(host.box.size(), 9);
     EXPECT_EQ(host.table, "jszx");

@@ -28,7 +28,7 @@ public:
     QLineEdit* recordCodeBox() const { return m_recordCode; }
     QLineEdit* exampleKeywordBox() const { return m_exampleKeyword; }
     QPushButton* autoRunButton() const { return m_autoRun; }
-    // Room for the document toolbar, which its own part of the window fills.
+    // Room for the document toolbar; empty.
     QWidget* toolbarArea() const { return m_toolbar; }
 
     void placeControls();

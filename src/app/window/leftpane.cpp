@@ -148,7 +148,7 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     m_titleOnly = makeOption(QStringLiteral("titleOnlyOption"), QStringLiteral("只查询标题 "));
     m_showPosition = makeOption(QStringLiteral("showPositionOption"), QStringLiteral("显示记录位置"));
 
-    // The query centre's controls are built into this panel by their own part of the window.
+    // The query centre's panel: the multi-keyword query and "查看结果".
     m_queryCentre = new QFrame(m_frame);
     m_queryCentre->setObjectName(QStringLiteral("queryCentrePanel"));
     m_queryCentre->setAccessibleName(QStringLiteral("查询中心"));

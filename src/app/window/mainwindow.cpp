@@ -149,7 +149,7 @@ void MainWindow::buildRegions()
 
     m_statusStrip = new StatusStrip(m_highlight, client);
 
-    // The dictionary drawer; its part of the window fills and opens it.
+    // The dictionary drawer, created empty and hidden; nothing opens it.
     m_sideDrawer = new QFrame(client);
     m_sideDrawer->setObjectName(QStringLiteral("Frame1"));
     m_sideDrawer->setAccessibleName(QStringLiteral("工具抽屉"));

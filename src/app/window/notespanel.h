@@ -6,9 +6,9 @@ class QCheckBox;
 
 namespace kelvor {
 
-// The notes panel `Frame24`, created hidden. For now it holds the check box
+// The notes panel `Frame24`, created hidden. It holds the check box
 // `option7` "查询时是否显示心得查看按钮", which the option file keeps across
-// restarts; the notes themselves join it with their own part of the window.
+// restarts.
 class NotesPanel : public QFrame {
     Q_OBJECT
 public:

@@ -140,7 +140,7 @@ void QueryPanel::showResultList(bool relist)
 
 void QueryPanel::historyTab()
 {
-    // The history list itself belongs to the search history.
+    // No history list is built: the tab only stops the reading timer.
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
 }
 

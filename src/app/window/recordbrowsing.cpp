@@ -5,6 +5,7 @@
 
 #include "catalogue/cataloguemodel.h"
 #include "catalogue/centretitlesearch.h"
+#include "catalogue/nodeclick.h"
 #include "catalogue/recordpicture.h"
 #include "catalogue/treenavigation.h"
 #include "library/sharedconnection.h"
@@ -33,8 +34,7 @@ RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layou
       m_layout(std::move(layout)),
       m_session(session),
       m_parts(std::move(parts)),
-      m_shell(std::move(shell)),
-      m_housekeeping(static_cast<HousekeepingHost&>(*this))
+      m_shell(std::move(shell))
 {
     DocumentArea area;
     area.documentView = m_parts.views.documentView();
@@ -57,13 +57,11 @@ RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layou
         connect(m_parts.centreTitleLabel, &ClickLabel::clicked, this, [this] { centreTitleSearch(); });
 
     // The housekeeping tick runs from the first completed load of the document view.
-    if (DocumentView* view = m_parts.views.documentView()) {
-        connect(view, &DocumentView::documentComplete, this, [this] {
-            if (m_parts.housekeepingTimer && !m_parts.housekeepingTimer->isActive()) m_parts.housekeepingTimer->start();
-        });
+    if (m_parts.housekeepingTimer) {
+        m_housekeeping = std::make_unique<Housekeeping>(static_cast<HousekeepingHost&>(*this), *m_parts.housekeepingTimer);
+        if (DocumentView* view = m_parts.views.documentView())
+            connect(view, &DocumentView::documentComplete, m_housekeeping.get(), &Housekeeping::documentComplete);
     }
-    if (m_parts.housekeepingTimer)
-        connect(m_parts.housekeepingTimer, &QTimer::timeout, this, [this] { m_housekeeping.tick(); });
 }
 
 RecordBrowsing::~RecordBrowsing() = default;
@@ -110,7 +108,7 @@ int RecordBrowsing::selectedNode() const
 
 void RecordBrowsing::treeMouseDown()
 {
-    // The keyword labels of a previous record are cleared by the keyword index once it exists.
+    // No keyword labels are shown, so there are none to clear.
 }
 
 void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)
@@ -119,12 +117,11 @@ void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)
     if (node < 0) return;
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
     QTreeView* tree = m_parts.tree;
-    const bool expand = !tree->isExpanded(viewIndex);
-    tree->setExpanded(viewIndex, expand);
-    m_parts.catalogue->setExpanded(node, expand);
-
-    const CatalogueNode& n = m_parts.catalogue->node(node);
-    if (m_opener->openNode(n)) {
+    // The view may have been unfolded by its own arrow: the click toggles what is on show.
+    m_parts.catalogue->setExpanded(node, tree->isExpanded(viewIndex));
+    const bool opened = nodeClick(*m_parts.catalogue, node, *m_opener);
+    tree->setExpanded(viewIndex, m_parts.catalogue->node(node).expanded);
+    if (opened) {
         syncSession();
         if (m_parts.highlight && m_parts.highlight->isChosen(0)) {
             if (DocumentView* view = m_parts.views.documentView()) view->show();
@@ -205,7 +202,7 @@ void RecordBrowsing::setExampleKeyword(const QString& keyword)
 
 void RecordBrowsing::showNote(const QString&)
 {
-    // The notes panel shows the record's note once it is part of the window.
+    // The notes panel shows no note: the record's note is not read.
 }
 
 void RecordBrowsing::loadDocument(const QString& path)

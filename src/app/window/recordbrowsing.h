@@ -127,7 +127,7 @@ private:
     std::unique_ptr<Shell> m_shell;
     std::unique_ptr<DocumentAreaController> m_area;
     std::unique_ptr<RecordOpener> m_opener;
-    Housekeeping m_housekeeping;
+    std::unique_ptr<Housekeeping> m_housekeeping;
     QString m_thumbnailPath;
 };
 

@@ -47,7 +47,6 @@ void SearchBoxController::enterPressed()
 {
     m_queryPanel.centreSearch();
     m_session.keywordConnectionFlag = 1;
-    if (m_closeKeywordConnection) m_closeKeywordConnection();
 }
 
 void SearchBoxController::titleSearch(const QString& text)

@@ -19,7 +19,7 @@ class SharedConnection;
 // The search box `Combo2`. On the search page (" 检索 ") every change of its
 // text lists the titles of the six centres that begin with it; on any other
 // page a change only marks the keyword connection as due for re-opening.
-// Enter runs the centre search and then lets the keyword connection go.
+// Enter runs the centre search and marks the keyword connection as due for re-opening.
 class SearchBoxController : public QObject {
     Q_OBJECT
 public:
@@ -33,9 +33,6 @@ public:
     SearchBoxController(SharedConnection& connection, WindowSession& session, ResultListModel& results,
                         QueryPanel& queryPanel, Prompter& prompter, Parts parts, QObject* parent = nullptr);
 
-    // The keyword index closes its recordset and connection here after Enter.
-    void setKeywordConnectionCloser(std::function<void()> close) { m_closeKeywordConnection = std::move(close); }
-
     void textChanged(const QString& text);
     void enterPressed();
 
@@ -48,7 +45,6 @@ private:
     QueryPanel& m_queryPanel;
     Prompter& m_prompter;
     Parts m_parts;
-    std::function<void()> m_closeKeywordConnection;
 };
 
 }  // namespace kelvor

@@ -17,8 +17,7 @@ class Prompter;
 class TreePictureModel;
 
 // The centre switch's view over the window's widgets. Controls are found by
-// their objectName under the window, so a control that a later part of the
-// window adds is reached without changes here.
+// their objectName under the window; an absent one is skipped.
 class WidgetSwitchView : public CentreSwitchView {
 public:
     struct Parts {

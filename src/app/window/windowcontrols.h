@@ -5,8 +5,9 @@
 namespace kelvor {
 
 // Controls of the main window that the centre switch shows, hides, enables
-// or captions. Each stands for the control of that objectName; a control
-// that a later part of the window has not built yet is simply absent.
+// or captions. Each stands for the control of that objectName; the history
+// list `dataList6` and "恢复缩略图" `Command51` are not built, so the switch's
+// steps on them do nothing.
 enum class Control {
     TabCatalogue,        // Command4 "目录"
     TabList,             // Command8 "查询"

@@ -13,7 +13,6 @@ namespace {
 constexpr int kShowDocumentButton = 0;
 constexpr int kSourceFolderButton = 2;
 constexpr int kVideoButton = 3;
-constexpr int kDefaultPanelMode = 1;
 
 }  // namespace
 
@@ -46,7 +45,7 @@ void DocumentAreaController::fillSidePanel(const QString& cc, const QString& nyc
 
 void DocumentAreaController::setSourceButtonEnabledInDefaultMode(bool enabled)
 {
-    if (m_panelMode == kDefaultPanelMode && m_sidePanel) m_sidePanel->setButtonEnabled(kSourceButton, enabled);
+    if (m_panelMode == PanelMode::Default && m_sidePanel) m_sidePanel->setButtonEnabled(kSourceButton, enabled);
 }
 
 void DocumentAreaController::visibleweb(const QString& documentPath)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panelmode.h"
 #include "sidepanelactions.h"
 #include "sourceextractor.h"
 
@@ -36,9 +37,9 @@ public:
 
     DocumentAreaController(DocumentArea area, LibraryLayout layout, Shell& shell, QObject* parent = nullptr);
 
-    // 1 default, 2 video centre, 3 interface centre; set by the centre switch.
-    void setPanelMode(int mode) { m_panelMode = mode; }
-    int panelMode() const { return m_panelMode; }
+    // Set by the centre switch.
+    void setPanelMode(PanelMode mode) { m_panelMode = mode; }
+    PanelMode panelMode() const { return m_panelMode; }
     // The last extracted document has source paragraphs on the source page.
     bool sourceFlag() const { return m_sourceFlag; }
 
@@ -64,7 +65,7 @@ private:
     LibraryLayout m_layout;
     SourceExtractor m_extractor;
     SidePanelActions m_actions;
-    int m_panelMode = 1;
+    PanelMode m_panelMode = PanelMode::Default;
     bool m_sourceFlag = false;
     // Bumped by every change of what the document area shows, so that a
     // source text arriving late does not cover a later choice.

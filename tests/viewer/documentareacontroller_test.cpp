@@ -129,23 +129,23 @@ TEST_F(DocumentAreaControllerTest, sourceButtonFollowsTheExtractionOnlyInTheDefa
     const QString withSource = writeDocument("c.htm", "<p class=a2>x</p>");
     const QString without = writeDocument("d.htm", "<p>y</p>");
     const struct {
-        int mode;
+        PanelMode mode;
         const char* cc;
         const QString* document;
         bool enabled;
     } cases[] = {
-        {1, "", &withSource, true},   {1, "cc", &without, false},
-        {2, "", &withSource, false},  {2, "cc", &without, true},
-        {3, "cc", &withSource, true}, {1, "cc", &withSource, true},
+        {PanelMode::Default, "", &withSource, true},     {PanelMode::Default, "cc", &without, false},
+        {PanelMode::Video, "", &withSource, false},      {PanelMode::Video, "cc", &without, true},
+        {PanelMode::Interface, "cc", &withSource, true}, {PanelMode::Default, "cc", &withSource, true},
     };
     for (const auto& c : cases) {
         m_display.setPanelMode(c.mode);
         m_display.fillSidePanel(c.cc, {}, {});
         m_display.visibleweb(*c.document);
-        EXPECT_EQ(m_panel->isButtonEnabled(1), c.enabled) << c.mode << " " << c.cc;
+        EXPECT_EQ(m_panel->isButtonEnabled(1), c.enabled) << int(c.mode) << " " << c.cc;
     }
     // A picture or a player runs no extraction and leaves the button off.
-    m_display.setPanelMode(1);
+    m_display.setPanelMode(PanelMode::Default);
     m_display.visibleweb(layout().placeholderPicture());
     EXPECT_FALSE(m_panel->isButtonEnabled(1));
     EXPECT_FALSE(m_display.sourceFlag());

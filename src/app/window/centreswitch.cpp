@@ -47,26 +47,26 @@ CentreSwitch::CentreSwitch(SharedConnection& connection, WindowSession& session,
 {
 }
 
-QStringList CentreSwitch::sidePanelCaptions(int panelMode)
+QStringList CentreSwitch::sidePanelCaptions(PanelMode panelMode)
 {
     switch (panelMode) {
-    case 2:
+    case PanelMode::Video:
         return {QStringLiteral("视频简介"), QStringLiteral("观看视频对应文档"), QStringLiteral("打开源代码文件夹"),
                 QStringLiteral("最新升级视频"), QStringLiteral("视频论坛")};
-    case 3:
+    case PanelMode::Interface:
         return {QStringLiteral("下载界面"), QStringLiteral("查看对应PSD文件"), QStringLiteral("界面设计视频学习"),
                 QStringLiteral("在线学习设计"), QStringLiteral("界面论坛")};
-    default:
-        return {QStringLiteral("显示文档"), QStringLiteral("显现文档中的源程序"), QStringLiteral("打开源代码文件夹"),
-                QStringLiteral("观看学习视频"), QStringLiteral("学习论坛")};
+    case PanelMode::Default: break;
     }
+    return {QStringLiteral("显示文档"), QStringLiteral("显现文档中的源程序"), QStringLiteral("打开源代码文件夹"),
+            QStringLiteral("观看学习视频"), QStringLiteral("学习论坛")};
 }
 
-int CentreSwitch::panelModeOf(int centreItem)
+PanelMode CentreSwitch::panelModeOf(int centreItem)
 {
-    if (centreItem == kVideoItem) return 2;
-    if (centreItem == kInterfaceItem) return 3;
-    return 1;
+    if (centreItem == kVideoItem) return PanelMode::Video;
+    if (centreItem == kInterfaceItem) return PanelMode::Interface;
+    return PanelMode::Default;
 }
 
 void CentreSwitch::Label1_Click(int item)
@@ -74,7 +74,7 @@ void CentreSwitch::Label1_Click(int item)
     beginSwitch(item);
     m_treeReplaced = false;
     try {
-        switch (m_session.group) {
+        switch (m_session.group()) {
         case NavigationGroup::Centre: switchCentreGroup(item); break;
         case NavigationGroup::Learning: switchLearningGroup(item); break;
         case NavigationGroup::Query: switchQueryGroup(item); break;
@@ -97,11 +97,11 @@ void CentreSwitch::failed(const QString& message)
 void CentreSwitch::beginSwitch(int item)
 {
     m_view.setWindowEnabled(false);
-    m_session.highlighterArmed = true;
-    m_session.firstHighlightTerm.clear();
+    m_session.setHighlighterArmed(true);
+    m_session.setFirstHighlightTerm({});
     m_view.setControlEnabled(Control::SearchButton, true);
     m_view.setControlEnabled(Control::AdvancedButton, true);
-    m_session.currentItem = item;
+    m_session.setCurrentItem(item);
 
     m_view.setControlVisible(Control::TabCatalogue, true);
     m_view.setControlVisible(Control::TabList, true);
@@ -129,7 +129,7 @@ void CentreSwitch::resetWindow()
     m_view.setControlVisible(Control::DocumentArea, true);
     m_view.setControlVisible(Control::LeftPaneFrame, true);
 
-    switch (m_session.group) {
+    switch (m_session.group()) {
     case NavigationGroup::Centre:
         showSearchRow();
         m_view.placeTabsAtTop(kTabsTop);
@@ -171,7 +171,7 @@ void CentreSwitch::switchCentreGroup(int item)
     openContentDatabase();
     const LibraryLayout& layout = m_connection.layout();
     const CentreQueries queries = centreQueries(*centre, layout, m_connection.contentTable(centre->table));
-    storeQueries(queries);
+    m_session.setCentreQueries(queries);
     setCentreTitle(caption);
 
     if (item == kInterfaceItem) {
@@ -182,7 +182,7 @@ void CentreSwitch::switchCentreGroup(int item)
     if (item == kVideoItem || item == kInterfaceItem) m_view.showInDocumentView(layout.placeholderPictureWide());
 
     if (installTree(buildCentreTree(m_connection, queries.treeQuery), false)) {
-        m_session.centreMainPage = layout.centreMainPage();
+        m_session.setCentreMainPage(layout.centreMainPage());
         m_view.refreshLayout();
         m_view.setControlVisible(Control::Tree, true);
         m_view.setControlVisible(Control::ResultList, false);
@@ -191,10 +191,10 @@ void CentreSwitch::switchCentreGroup(int item)
 
     if (caption != kQueryCentreTitle) m_view.setControlCaption(Control::RangeOptionCentre, caption);
     m_view.setActiveTab(Control::TabCatalogue);
-    m_session.viewMode = 1;
+    m_session.setViewMode(ViewMode::Catalogue);
 
-    m_session.panelMode = panelModeOf(item);
-    m_view.setSidePanel(m_session.panelMode, sidePanelCaptions(m_session.panelMode));
+    m_session.setPanelMode(panelModeOf(item));
+    m_view.setSidePanel(sidePanelCaptions(m_session.panelMode()));
 }
 
 void CentreSwitch::switchLearningGroup(int item)
@@ -206,7 +206,7 @@ void CentreSwitch::switchLearningGroup(int item)
         openContentDatabase();
         const LibraryLayout& layout = m_connection.layout();
         const CentreQueries queries = learningQueries(*centre, layout, m_connection.contentTable(centre->table));
-        storeQueries(queries);
+        m_session.setCentreQueries(queries);
         m_view.showInDocumentView(item == 0 ? layout.placeholderPictureWide() : layout.placeholderPicture());
 
         // The course is shown only when its root record is there.
@@ -222,7 +222,8 @@ void CentreSwitch::switchLearningGroup(int item)
         // A page without a course of its own shows an empty tree under its title.
         clearTree();
     }
-    m_view.setSidePanel(m_session.panelMode, sidePanelCaptions(1));
+    // The default captions; the panel mode stays.
+    m_view.setSidePanel(sidePanelCaptions(PanelMode::Default));
 }
 
 void CentreSwitch::switchQueryGroup(int item)
@@ -245,9 +246,9 @@ void CentreSwitch::showCatalogueCentre(int item)
     if (item == 0) {
         m_view.setControlVisible(Control::ResultList, false);
         openContentDatabase();
-        m_session.treeQuery = queryGroupTreeQuery([this](const QString& t) { return m_connection.contentTable(t); });
-        if (installTree(buildCentreTree(m_connection, m_session.treeQuery), false)) {
-            m_session.centreMainPage = layout.centreMainPage();
+        m_session.setTreeQuery(queryGroupTreeQuery([this](const QString& t) { return m_connection.contentTable(t); }));
+        if (installTree(buildCentreTree(m_connection, m_session.treeQuery()), false)) {
+            m_session.setCentreMainPage(layout.centreMainPage());
             m_view.showInDocumentView(layout.placeholderPicture());
             m_view.refreshLayout();
             m_view.setControlEnabled(Control::TabCatalogue, false);
@@ -269,11 +270,12 @@ void CentreSwitch::showCatalogueCentre(int item)
     if (!centre) return;
     openContentDatabase();
     const CentreQueries queries = centreQueries(*centre, layout, m_connection.contentTable(centre->table));
-    m_session.currentTable = queries.currentTable;
-    m_session.treeQuery = queries.treeQuery;
+    // The list table and query stay those of the last centre.
+    m_session.setCurrentTable(queries.currentTable);
+    m_session.setTreeQuery(queries.treeQuery);
     setCentreTitle(caption);
     if (installTree(buildCentreTree(m_connection, queries.treeQuery), false)) {
-        m_session.centreMainPage = layout.centreMainPage();
+        m_session.setCentreMainPage(layout.centreMainPage());
         m_view.refreshLayout();
         m_view.setControlVisible(Control::ResultList, false);
         m_view.setControlVisible(Control::Tree, true);
@@ -296,7 +298,7 @@ void CentreSwitch::showQueryCentre()
 
 void CentreSwitch::showSearchPage()
 {
-    m_session.treeQuery = searchPageQuery([this](const QString& t) { return m_connection.contentTable(t); });
+    m_session.setTreeQuery(searchPageQuery([this](const QString& t) { return m_connection.contentTable(t); }));
     setCentreTitle(barItemName(NavigationGroup::Query, 2));
     m_view.setControlVisible(Control::Tree, false);
     openContentDatabase();
@@ -335,24 +337,16 @@ void CentreSwitch::openContentDatabase()
     m_connection.open(DatabaseRole::Content);
 }
 
-void CentreSwitch::storeQueries(const CentreQueries& queries)
-{
-    m_session.currentTable = queries.currentTable;
-    m_session.listTable = queries.listTable;
-    m_session.treeQuery = queries.treeQuery;
-    m_session.listQuery = queries.listQuery;
-}
-
 void CentreSwitch::setCentreTitle(const QString& title)
 {
-    m_session.centreTitle = title;
+    m_session.setCentreTitle(title);
     m_view.setCentreTitle(title);
 }
 
 void CentreSwitch::showCentreMainPage()
 {
-    m_session.centreMainPage = m_connection.layout().centreMainPage();
-    m_view.showInDocumentView(m_session.centreMainPage);
+    m_session.setCentreMainPage(m_connection.layout().centreMainPage());
+    m_view.showInDocumentView(m_session.centreMainPage());
 }
 
 bool CentreSwitch::installTree(BuildResult result, bool expandAll)

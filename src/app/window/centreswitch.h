@@ -26,10 +26,10 @@ public:
     // A failing database step ends the switch there; the window is usable again.
     void Label1_Click(int item);
 
-    // Captions of side-panel buttons 0–4 for panel mode 1, 2 or 3.
-    static QStringList sidePanelCaptions(int panelMode);
-    // Panel mode of a centre-group item: 2 video, 3 interface, else 1.
-    static int panelModeOf(int centreItem);
+    // Captions of side-panel buttons 0–4 for a panel mode.
+    static QStringList sidePanelCaptions(PanelMode panelMode);
+    // Panel mode of a centre-group item: the video or interface centre's, else the default.
+    static PanelMode panelModeOf(int centreItem);
 
 private:
     void failed(const QString& message);
@@ -45,7 +45,6 @@ private:
     void finishQueryGroup();
 
     void openContentDatabase();
-    void storeQueries(const CentreQueries& queries);
     void setCentreTitle(const QString& title);
     void showCentreMainPage();
     // Puts a built tree into the model. False when the query gave no node;

@@ -40,8 +40,8 @@ public:
     // The source text box goes and the document view comes back, so the
     // source text of the last record never lies over another page.
     virtual void showDocumentView() = 0;
-    // Captions of side-panel buttons 0–4 and the panel mode they belong to.
-    virtual void setSidePanel(int panelMode, const QStringList& captions) = 0;
+    // Captions of side-panel buttons 0–4.
+    virtual void setSidePanel(const QStringList& captions) = 0;
     // The catalogue model holds a new tree: select `node` (-1: none) and
     // unfold every node when `expandAll`.
     virtual void catalogueRebuilt(int selectedNode, bool expandAll) = 0;

@@ -48,7 +48,6 @@ namespace kelvor {
 namespace {
 
 constexpr QSize kDesignedSize(1200, 780);
-constexpr std::array<int, 5> kTimerIntervals = {300, 1500, 300, 300, 2000};
 constexpr int kStatusStripInset = 60;  // twips between the working frame and the strip below it
 
 int pixelsCovering(int twipsValue) { return (twipsValue + twips::kPerPixel - 1) / twips::kPerPixel; }
@@ -77,14 +76,13 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     parts.documentArea = m_documentArea;
     parts.catalogue = m_catalogue.get();
     parts.treePictures = m_treePictures.get();
-    parts.readingTimer = timer(2);
+    parts.readingTimer = m_readingTimer;
     parts.prompter = &m_prompter;
     parts.placeDocumentAreaBesideSplitter = [this] {
         layoutrules::placeDocumentAreaBesideSplitter(m_geometry);
         applyGeometry();
     };
     parts.refreshLayout = [this] { startform(); };
-    parts.panelModeChanged = [this](int mode) { emit panelModeChanged(mode); };
     parts.showDocumentView = [this] { m_browsing->documentArea().showDocument(); };
     m_switchView = std::make_unique<WidgetSwitchView>(std::move(parts));
     m_switch = std::make_unique<CentreSwitch>(m_connection, m_session, *m_catalogue, *m_results, *m_switchView);
@@ -168,7 +166,7 @@ void MainWindow::buildReports()
     };
     parts.queryCentrePanel = m_leftPane->queryCentrePanel();
     parts.sideDrawer = m_sideDrawer;
-    parts.walkTimer = timer(5);
+    parts.walkTimer = m_walkTimer;
     parts.openRecord = [this](const QString& code) {
         m_browsing->gototree(code);
         return reports::plainTextOfPage(m_browsing->opener().currentDocumentPath());
@@ -177,7 +175,7 @@ void MainWindow::buildReports()
         documentViews().documentView()->navigate(path);
         m_browsing->documentArea().showDocument();
     };
-    parts.setHighlightTerm = [this](const QString& term) { m_session.firstHighlightTerm = term; };
+    parts.setHighlightTerm = [this](const QString& term) { m_session.setFirstHighlightTerm(term); };
     parts.generatedFolder = generatedPagesFolder(m_layout);
     m_reports = std::make_unique<ReportsRegion>(m_layout, m_prompter, std::move(parts));
 }
@@ -198,9 +196,9 @@ void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
     parts.searchBox = searchBox();
     parts.thumbnailButton = m_leftPane->thumbnailButton();
     parts.autoRunButton = m_documentArea->autoRunButton();
-    parts.readingTimer = timer(2);
-    parts.highlightTimer = timer(3);
-    parts.housekeepingTimer = timer(4);
+    parts.readingTimer = m_readingTimer;
+    parts.highlightTimer = m_highlightTimer;
+    parts.housekeepingTimer = m_housekeepingTimer;
     parts.highlight = &m_highlight;
     parts.productDescription = productDescription();
     parts.setCentreTitle = [this](const QString& title) { m_leftPane->setCentreTitle(title); };
@@ -208,7 +206,6 @@ void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
     parts.resetBarWhenDue = [this] { m_navigation->pointerLeftItems(); };
     m_browsing = std::make_unique<RecordBrowsing>(m_connection, m_layout, m_session, std::move(parts),
                                                   std::move(shell));
-    connect(this, &MainWindow::panelModeChanged, this, [this](int mode) { m_browsing->setPanelMode(mode); });
 }
 
 void MainWindow::buildSearch(const QString& viewSettingsPath)
@@ -216,7 +213,7 @@ void MainWindow::buildSearch(const QString& viewSettingsPath)
     QueryPanel::Parts query;
     query.pane = m_leftPane;
     query.documentView = documentViews().documentView();
-    query.readingTimer = timer(2);
+    query.readingTimer = m_readingTimer;
     query.window = this;
     m_queryPanel = std::make_unique<QueryPanel>(m_connection, m_session, *m_results, m_prompter, query);
 
@@ -240,18 +237,18 @@ void MainWindow::buildSearch(const QString& viewSettingsPath)
 
 void MainWindow::buildTimers()
 {
-    for (size_t i = 0; i < m_timers.size(); ++i) {
+    const auto makeTimer = [this](const QString& objectName, int intervalMs) {
         auto* t = new QTimer(this);
-        t->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
-        t->setInterval(kTimerIntervals[i]);
-        m_timers[i] = t;
-    }
-    connect(timer(1), &QTimer::timeout, this, &MainWindow::splitterTick);
-}
-
-QTimer* MainWindow::timer(int number) const
-{
-    return number >= 1 && number <= int(m_timers.size()) ? m_timers[size_t(number - 1)] : nullptr;
+        t->setObjectName(objectName);
+        t->setInterval(intervalMs);
+        return t;
+    };
+    m_splitterTimer = makeTimer(QStringLiteral("Timer1"), 300);
+    m_readingTimer = makeTimer(QStringLiteral("Timer2"), 1500);
+    m_highlightTimer = makeTimer(QStringLiteral("Timer3"), 300);
+    m_housekeepingTimer = makeTimer(QStringLiteral("Timer4"), 300);
+    m_walkTimer = makeTimer(QStringLiteral("Timer5"), 2000);
+    connect(m_splitterTimer, &QTimer::timeout, this, &MainWindow::splitterTick);
 }
 
 QTreeView* MainWindow::catalogueTree() const { return m_leftPane->tree(); }
@@ -286,17 +283,17 @@ void MainWindow::create()
 {
     m_navigationRegion->showBannerPicture(tabStripPicture(NavigationGroup::Learning));
     m_navigationRegion->showOverlay(m_navigation->bar().overlay());
-    m_session.group = NavigationGroup::Learning;
+    m_session.setGroup(NavigationGroup::Learning);
     m_navigation->bar().setSelectedItem(0);
     // The window opens on the learning course "从零开始".
     m_switch->Label1_Click(0);
     initialSettings();
     m_navigation->bar().setSelectedItem(1);
     m_navigationRegion->showBarBackground(barBackgroundPicture(NavigationGroup::Centre), NavigationGroup::Centre);
-    m_session.readingMode = 1;
-    m_session.currentTable.clear();
+    m_session.setReadingMode(ReadingMode::AutoRun);
+    m_session.setCurrentTable({});
     if (DocumentView* second = documentViews().secondView()) second->navigate(m_layout.placeholderPictureWide());
-    m_session.currentItem = 1;
+    m_session.setCurrentItem(1);
 }
 
 void MainWindow::initialSettings()
@@ -311,7 +308,7 @@ void MainWindow::initialSettings()
     fitResultScrollBar();
     m_statusStrip->descriptionBox()->setText(productDescription());
     m_leftPane->searchBox()->clear();
-    timer(5)->stop();
+    m_walkTimer->stop();
     layoutrules::startform11(m_geometry);
     const QSize client = size();
     m_geometry.width = twips::fromPixels(client.width());
@@ -329,26 +326,22 @@ void MainWindow::load()
         view->navigate(m_layout.placeholderPicture());
     }
     m_viewOptions->load();
-    m_session.group = NavigationGroup::Centre;
+    m_session.setGroup(NavigationGroup::Centre);
     // The tab strip shows the group that the bar now serves.
-    m_navigationRegion->showBannerPicture(tabStripPicture(m_session.group));
+    m_navigationRegion->showBannerPicture(tabStripPicture(m_session.group()));
 }
 
 void MainWindow::display()
 {
     m_leftPane->show();
-    timer(1)->start();
-    timer(3)->start();
+    m_splitterTimer->start();
+    m_highlightTimer->start();
     m_leftPane->setActiveTab(m_leftPane->tab(0));
 
     // Once shown, the window works on the technology centre whatever page the start-up chose.
     if (const Centre* technology = centreByTable(QStringLiteral("jszx"))) {
-        const CentreQueries queries =
-            centreQueries(*technology, m_layout, m_connection.contentTable(technology->table));
-        m_session.currentTable = queries.currentTable;
-        m_session.listTable = queries.listTable;
-        m_session.treeQuery = queries.treeQuery;
-        m_session.listQuery = queries.listQuery;
+        m_session.setCentreQueries(
+            centreQueries(*technology, m_layout, m_connection.contentTable(technology->table)));
     }
     m_navigation->bar().setMenuState(QStringLiteral("no"));
     // The centre title stays the one of the page the start-up opened, so it names the tree on show.

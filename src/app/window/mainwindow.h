@@ -10,7 +10,6 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 
 class QComboBox;
@@ -82,8 +81,12 @@ public:
     // `Label5`, whose click starts the centre title search.
     ClickLabel* centreTitleLabel() const;
     QComboBox* searchBox() const;
-    // Timer1 … Timer5 by number; nullptr outside 1–5.
-    QTimer* timer(int number) const;
+    // The window's timers; their objectNames are Timer1 … Timer5 in this order.
+    QTimer* splitterTimer() const { return m_splitterTimer; }        // follows a splitter drag
+    QTimer* readingTimer() const { return m_readingTimer; }          // automatic scrolling and execution
+    QTimer* highlightTimer() const { return m_highlightTimer; }      // the highlighter
+    QTimer* housekeepingTimer() const { return m_housekeepingTimer; }// the description and table tick
+    QTimer* walkTimer() const { return m_walkTimer; }                // the walk of a continued query
     HighlightOptions& highlightOptions() { return m_highlight; }
     NavigationController& navigation() { return *m_navigation; }
     // The record opener `gototree` and the document area it shows records in.
@@ -106,10 +109,6 @@ public:
 
     // The product description that `Text2` shows and scrolls through.
     static QString productDescription();
-
-signals:
-    // The side-panel captions changed to those of panel mode 1, 2 or 3.
-    void panelModeChanged(int mode);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -151,7 +150,11 @@ private:
     DocumentAreaWidget* m_documentArea = nullptr;
     StatusStrip* m_statusStrip = nullptr;
     QFrame* m_sideDrawer = nullptr;
-    std::array<QTimer*, 5> m_timers{};
+    QTimer* m_splitterTimer = nullptr;
+    QTimer* m_readingTimer = nullptr;
+    QTimer* m_highlightTimer = nullptr;
+    QTimer* m_housekeepingTimer = nullptr;
+    QTimer* m_walkTimer = nullptr;
 
     std::unique_ptr<WidgetSwitchView> m_switchView;
     std::unique_ptr<CentreSwitch> m_switch;

@@ -20,14 +20,14 @@ void NavigationController::chooseGroup(NavigationGroup group)
 {
     m_view.showBannerPicture(tabStripPicture(group));
     m_bar.groupChosen(group);
-    m_session.group = group;
+    m_session.setGroup(group);
     // The bar shows the new group's items at once, not only after the next reset.
     m_bar.buttonstate(group);
     m_view.showBarBackground(m_bar.barBackground(), group);
     showOverlay();
     // The centre group opens on the technology centre, the others on their first item.
     m_switch.Label1_Click(group == NavigationGroup::Centre ? 1 : 0);
-    m_bar.setSelectedItem(m_session.currentItem);
+    m_bar.setSelectedItem(m_session.currentItem());
 }
 
 void NavigationController::barItemClicked(int item)
@@ -41,7 +41,7 @@ void NavigationController::barItemClicked(int item)
 void NavigationController::barItemHovered(int item)
 {
     if (item < 0 || item >= kBarItemCount) return;
-    if (m_bar.hover(m_session.group, item)) showOverlay();
+    if (m_bar.hover(m_session.group(), item)) showOverlay();
 }
 
 void NavigationController::pointerLeftItems()
@@ -51,14 +51,14 @@ void NavigationController::pointerLeftItems()
 
 void NavigationController::buttonstate()
 {
-    m_bar.buttonstate(m_session.group);
-    m_view.showBarBackground(m_bar.barBackground(), m_session.group);
+    m_bar.buttonstate(m_session.group());
+    m_view.showBarBackground(m_bar.barBackground(), m_session.group());
     showOverlay();
 }
 
 void NavigationController::showCurrentGroup()
 {
-    m_view.showBannerPicture(tabStripPicture(m_session.group));
+    m_view.showBannerPicture(tabStripPicture(m_session.group()));
     buttonstate();
 }
 

@@ -64,14 +64,14 @@ QueryPanel::QueryPanel(SharedConnection& connection, WindowSession& session, Res
 void QueryPanel::centreSearch()
 {
     const QString text = m_parts.pane->searchBox()->currentText();
-    m_session.firstHighlightTerm = text;
+    m_session.setFirstHighlightTerm(text);
     try {
         // The stored queries name content tables; they run wherever the connection is, but it must be open.
         if (!m_connection.isOpen()) m_connection.open(DatabaseRole::Content);
         // Before the window is shown no centre is current: there is nothing to search.
-        const auto search = kelvor::centreSearch(m_connection, m_session.currentTable, text);
+        const auto search = kelvor::centreSearch(m_connection, m_session.currentTable(), text);
         if (!search) return;
-        m_session.listQuery = search->listQuery;
+        m_session.setListQuery(search->listQuery);
         if (m_parts.documentView) m_parts.documentView->navigate(m_connection.layout().placeholderPicture());
 
         const TitleList found = runCentreSearch(m_connection, *search);
@@ -82,7 +82,7 @@ void QueryPanel::centreSearch()
             m_results.show(found);
         }
         // A search from the catalogue tab would fill a hidden list: its result is shown on the list tab.
-        if (m_session.viewMode != 2 && m_parts.pane->tab(1)->isEnabled() && !m_parts.pane->tab(1)->isHidden())
+        if (m_session.viewMode() != ViewMode::ResultList && m_parts.pane->tab(1)->isEnabled() && !m_parts.pane->tab(1)->isHidden())
             showResultList(false);
         if (found.empty()) m_prompter.message(noTitleMatchMessage());
     } catch (const std::exception& e) {
@@ -101,7 +101,7 @@ void QueryPanel::catalogueTab()
     pane->tree()->show();
     pane->resultList()->hide();
     pane->resultScrollBar()->hide();
-    m_session.viewMode = 1;
+    m_session.setViewMode(ViewMode::Catalogue);
 }
 
 void QueryPanel::listTab() { showResultList(true); }
@@ -119,10 +119,10 @@ void QueryPanel::showResultList(bool relist)
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
 
     // Already on the list: what it shows (a centre search's result) stays.
-    if (m_session.viewMode != 2) {
+    if (m_session.viewMode() != ViewMode::ResultList) {
         if (relist && m_connection.isOpen()) {
             try {
-                const TitleList found = listCentre(m_connection, m_session.listTable);
+                const TitleList found = listCentre(m_connection, m_session.listTable());
                 if (!found.empty()) m_results.show(found);
             } catch (const std::exception& e) {
                 reportFailure(QString::fromUtf8(e.what()));
@@ -135,7 +135,7 @@ void QueryPanel::showResultList(bool relist)
     pane->tree()->hide();
     pane->resultList()->show();
     pane->resultScrollBar()->show();
-    m_session.viewMode = 2;
+    m_session.setViewMode(ViewMode::ResultList);
 }
 
 void QueryPanel::historyTab()

@@ -43,6 +43,8 @@ RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layou
     area.sidePanel = m_parts.sidePanel;
     m_area = std::make_unique<DocumentAreaController>(area, m_layout, *m_shell);
     m_opener = std::make_unique<RecordOpener>(m_connection, static_cast<DocumentDisplay&>(*this));
+    m_area->setPanelMode(m_session.panelMode());
+    connect(&m_session, &WindowSession::panelModeChanged, this, [this](PanelMode mode) { m_area->setPanelMode(mode); });
 
     QTreeView* tree = m_parts.tree;
     // A single click toggles a node; expanding by double click would undo it.
@@ -73,12 +75,9 @@ OpenOutcome RecordBrowsing::gototree(const QString& code)
     return outcome;
 }
 
-void RecordBrowsing::setPanelMode(int mode) { m_area->setPanelMode(mode); }
-
 void RecordBrowsing::syncSession()
 {
-    m_session.currentCode = m_opener->currentCode();
-    m_session.currentDocumentPath = m_opener->currentDocumentPath();
+    m_session.setCurrentRecord(m_opener->currentCode(), m_opener->currentDocumentPath());
 }
 
 int RecordBrowsing::nodeOfViewIndex(const QModelIndex& viewIndex) const
@@ -131,7 +130,7 @@ void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)
 
 void RecordBrowsing::treeClicked()
 {
-    m_session.highlighterArmed = true;
+    m_session.setHighlighterArmed(true);
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
     if (m_parts.autoRunButton) m_parts.autoRunButton->setText(QStringLiteral("自动执行"));
     // Hiding the source text alone would leave a blank area where the
@@ -160,7 +159,7 @@ bool RecordBrowsing::selectNextNodeAfterAncestor(int k)
 
 std::optional<QString> RecordBrowsing::recordPictureLookup(const QString& code)
 {
-    const auto picture = findRecordPicture(m_connection, m_session.listTable, code);
+    const auto picture = findRecordPicture(m_connection, m_session.listTable(), code);
     if (!picture) return std::nullopt;
     m_thumbnailPath = *picture;
     if (DocumentView* view = m_parts.views.documentView()) view->hide();
@@ -171,13 +170,10 @@ void RecordBrowsing::centreTitleSearch()
 {
     const QString text = m_parts.searchBox ? m_parts.searchBox->currentText() : QString();
     const CentreTitleSearch search = kelvor::centreTitleSearch(m_connection, text);
-    m_session.currentTable = search.currentTable;
-    m_session.centreTitle = search.centreTitle;
-    m_session.treeQuery = search.treeQuery;
-    m_session.listQuery = search.listQuery;
+    m_session.setCentreTitleSearch(search);
     if (m_parts.setCentreTitle) m_parts.setCentreTitle(search.centreTitle);
     // A failed build keeps the nodes built so far, as the search tree always has.
-    BuildResult result = runCentreTitleSearch(m_connection, search, m_session.group == NavigationGroup::Query);
+    BuildResult result = runCentreTitleSearch(m_connection, search, m_session.group() == NavigationGroup::Query);
     m_parts.catalogue->reset(std::move(result.tree));
     loadDocument(m_layout.placeholderPictureWide());
     if (m_parts.refreshLayout) m_parts.refreshLayout();
@@ -222,7 +218,7 @@ void RecordBrowsing::runSourceExtraction(const QString& documentPath) { m_area->
 
 void RecordBrowsing::openingFinished()
 {
-    if (m_session.readingMode == 0 && m_parts.readingTimer) m_parts.readingTimer->start();
+    if (m_session.readingMode() == ReadingMode::AutoScroll && m_parts.readingTimer) m_parts.readingTimer->start();
     if (m_parts.highlightTimer) m_parts.highlightTimer->start();
 }
 
@@ -239,7 +235,7 @@ void RecordBrowsing::setDescriptionBoxText(const QString& text)
 }
 
 QString RecordBrowsing::productDescription() const { return m_parts.productDescription; }
-QString RecordBrowsing::currentTable() const { return m_session.currentTable; }
-void RecordBrowsing::setCurrentTable(const QString& table) { m_session.currentTable = table; }
+QString RecordBrowsing::currentTable() const { return m_session.currentTable(); }
+void RecordBrowsing::setCurrentTable(const QString& table) { m_session.setCurrentTable(table); }
 
 }  // namespace kelvor

@@ -74,7 +74,6 @@ public:
 
     // `gototree` for every caller of the window.
     OpenOutcome gototree(const QString& code);
-    void setPanelMode(int mode);
 
     // The tree's events, in the order the tree sends them. A click on a node
     // gives nodeClicked and then treeClicked; a click beside the nodes only

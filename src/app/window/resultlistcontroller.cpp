@@ -67,7 +67,7 @@ void ResultListController::lineClicked(int row)
 
 void ResultListController::lineDoubleClicked(int row)
 {
-    if (m_results.rowCount() == 0 || m_session.listQuery.sql.isEmpty()) return;
+    if (m_results.rowCount() == 0 || m_session.listQuery().sql.isEmpty()) return;
     const QString title = m_results.data(m_results.index(row), Qt::DisplayRole).toString();
     m_browsing.opener().setCurrentTitle(title);
     m_browsing.gototree(m_results.code(row));

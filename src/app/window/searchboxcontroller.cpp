@@ -35,18 +35,18 @@ SearchBoxController::SearchBoxController(SharedConnection& connection, WindowSes
 
 void SearchBoxController::textChanged(const QString& text)
 {
-    if (isSearchPage(m_session.centreTitle)) {
+    if (isSearchPage(m_session.centreTitle())) {
         titleSearch(text);
         return;
     }
     // Nothing reads the flag between its reset and its setting: 1 is what counts.
-    m_session.keywordConnectionFlag = 1;
+    m_session.setKeywordConnectionFlag(1);
 }
 
 void SearchBoxController::enterPressed()
 {
     m_queryPanel.centreSearch();
-    m_session.keywordConnectionFlag = 1;
+    m_session.setKeywordConnectionFlag(1);
 }
 
 void SearchBoxController::titleSearch(const QString& text)

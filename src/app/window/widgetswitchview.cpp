@@ -90,14 +90,13 @@ void WidgetSwitchView::showDocumentView()
     if (m_parts.showDocumentView) m_parts.showDocumentView();
 }
 
-void WidgetSwitchView::setSidePanel(int panelMode, const QStringList& captions)
+void WidgetSwitchView::setSidePanel(const QStringList& captions)
 {
     SidePanel* panel = m_parts.documentArea->sidePanel();
     for (int i = 0; i < captions.size(); ++i) {
         panel->setCaption(i, captions[i]);
         if (QPushButton* b = panel->button(i)) b->setAccessibleName(captions[i]);
     }
-    if (m_parts.panelModeChanged) m_parts.panelModeChanged(panelMode);
 }
 
 void WidgetSwitchView::catalogueRebuilt(int selectedNode, bool expandAll)

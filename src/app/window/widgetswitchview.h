@@ -30,7 +30,6 @@ public:
         Prompter* prompter = nullptr;
         std::function<void()> placeDocumentAreaBesideSplitter;
         std::function<void()> refreshLayout;       // startform
-        std::function<void(int)> panelModeChanged;
         // Hides the source text box and shows the document view.
         std::function<void()> showDocumentView;
     };
@@ -51,7 +50,7 @@ public:
     void setCentreTitle(const QString& title) override;
     void showInDocumentView(const QString& path) override;
     void showDocumentView() override;
-    void setSidePanel(int panelMode, const QStringList& captions) override;
+    void setSidePanel(const QStringList& captions) override;
     void catalogueRebuilt(int selectedNode, bool expandAll) override;
     void stopReadingTimer() override;
     void letEventsRun() override;

@@ -164,7 +164,7 @@ TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourc
 {
     QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
     ASSERT_EQ(child<QLabel>("Label5")->text(), "技术中心");
-    EXPECT_EQ(window->session().group, NavigationGroup::Centre);
+    EXPECT_EQ(window->session().group(), NavigationGroup::Centre);
 
     const DemoRecord record =
         firstDocument(QStringLiteral("jszx"), QStringLiteral("coalesce(cc,'')<>'' and coalesce(jbnr,'')<>''"));
@@ -180,15 +180,15 @@ TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourc
     QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading(), kPageDeadlineMs);
     EXPECT_TRUE(documentView()->isVisible());
     EXPECT_TRUE(child("Text15")->isHidden());
-    EXPECT_EQ(window->session().currentCode, record.code);
-    EXPECT_EQ(window->session().currentDocumentPath, documentPath);
+    EXPECT_EQ(window->session().currentCode(), record.code);
+    EXPECT_EQ(window->session().currentDocumentPath(), documentPath);
 
     const RecordHistory& history = window->browsing().opener().history();
     ASSERT_GT(history.size(), 0);
     EXPECT_EQ(history.code(history.size()), record.code);
     EXPECT_EQ(history.title(history.size()), record.name);
-    EXPECT_TRUE(window->timer(3)->isActive()) << "the highlighter runs after an opening";
-    EXPECT_TRUE(window->timer(4)->isActive()) << "the housekeeping tick runs from the first completed load";
+    EXPECT_TRUE(window->highlightTimer()->isActive()) << "the highlighter runs after an opening";
+    EXPECT_TRUE(window->housekeepingTimer()->isActive()) << "the housekeeping tick runs from the first completed load";
     saveShot(QStringLiteral("technology-document"));
 
     const QString expected = firstSourceParagraphText(documentPath);

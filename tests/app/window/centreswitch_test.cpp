@@ -37,14 +37,14 @@ protected:
     void SetUp() override
     {
         connection.open(DatabaseRole::Content);
-        session.currentTable = kUnchanged;
-        session.panelMode = 3;
-        session.firstHighlightTerm = QStringLiteral("abc");
+        session.setCurrentTable(kUnchanged);
+        session.setPanelMode(PanelMode::Interface);
+        session.setFirstHighlightTerm(QStringLiteral("abc"));
     }
 
     void run(NavigationGroup group, int item)
     {
-        session.group = group;
+        session.setGroup(group);
         centreSwitch.Label1_Click(item);
     }
 
@@ -71,7 +71,7 @@ struct SwitchCase {
     int item;
     const char* title;        // "" when nothing is switched
     const char* table;        // the stored current table; "@jszx" for the technology centre's reference
-    int panelMode;            // 3 before the switch
+    PanelMode panelMode;      // Interface before the switch
     const char* firstCaption; // side-panel button 0; "" when the captions stay
     const char* shownFile;    // file name shown in the document view; "" for none
     const char* firstRoot;    // first root of the new tree; "" when the tree is not rebuilt
@@ -89,22 +89,22 @@ TEST_P(CentreSwitchByItem, PreparesThePageOfTheBarItem)
     EXPECT_TRUE(view.failures.isEmpty()) << view.failures.join("; ").toStdString();
     EXPECT_TRUE(view.windowEnabled);
     EXPECT_EQ(view.windowDisabledCount, 1);
-    EXPECT_EQ(session.currentItem, c.item);
-    EXPECT_TRUE(session.highlighterArmed);
-    EXPECT_TRUE(session.firstHighlightTerm.isEmpty());
+    EXPECT_EQ(session.currentItem(), c.item);
+    EXPECT_TRUE(session.highlighterArmed());
+    EXPECT_TRUE(session.firstHighlightTerm().isEmpty());
 
     EXPECT_EQ(view.title, QString::fromUtf8(c.title));
     if (*c.title) {
-        EXPECT_EQ(session.centreTitle, QString::fromUtf8(c.title));
+        EXPECT_EQ(session.centreTitle(), QString::fromUtf8(c.title));
     }
 
     const QString table = QString::fromUtf8(c.table);
     QString expectedTable = table;
     if (table == "@jszx") expectedTable = tableExpression(*centreByTable(u"jszx"), library->layout());
     if (table.isEmpty()) expectedTable = kUnchanged;
-    EXPECT_EQ(session.currentTable, expectedTable);
+    EXPECT_EQ(session.currentTable(), expectedTable);
 
-    EXPECT_EQ(session.panelMode, c.panelMode);
+    EXPECT_EQ(session.panelMode(), c.panelMode);
     EXPECT_EQ(view.sideCaptions.value(0), QString::fromUtf8(c.firstCaption));
 
     if (*c.shownFile) {
@@ -131,32 +131,32 @@ TEST_P(CentreSwitchByItem, PreparesThePageOfTheBarItem)
 INSTANTIATE_TEST_SUITE_P(
     EveryPage, CentreSwitchByItem,
     testing::Values(
-        SwitchCase{NavigationGroup::Centre, 0, "", "", 3, "", "", ""},
-        SwitchCase{NavigationGroup::Centre, 1, "技术中心", "@jszx", 1, "显示文档", "1999282828/001.jpg", "Java 基础"},
-        SwitchCase{NavigationGroup::Centre, 2, "视频中心", " spzx", 2, "视频简介", "0000001.jpg", "视频教程"},
-        SwitchCase{NavigationGroup::Centre, 3, "实例中心", " slzx", 1, "显示文档", "", "界面实例"},
-        SwitchCase{NavigationGroup::Centre, 4, "项目中心", " xmzx", 1, "显示文档", "", "管理系统"},
-        SwitchCase{NavigationGroup::Centre, 5, "方案中心", " fazx", 1, "显示文档", "", "网络方案"},
-        SwitchCase{NavigationGroup::Centre, 6, "界面中心", " jmzx", 3, "下载界面", "0000001.jpg", "窗口界面"},
-        SwitchCase{NavigationGroup::Learning, 0, "从零开始", "study", 3, "显示文档", "0000001.jpg", "从零开始"},
-        SwitchCase{NavigationGroup::Learning, 1, "入门训练", "works", 3, "显示文档", "1999282828/001.jpg", "入门训练"},
-        SwitchCase{NavigationGroup::Learning, 2, "进阶提高", "", 3, "显示文档", "", ""},
-        SwitchCase{NavigationGroup::Learning, 7, "高级训练", "", 3, "显示文档", "", ""},
-        SwitchCase{NavigationGroup::Query, 0, " 目录 ", "", 3, "", "1999282828/001.jpg", "Java 基础"},
-        SwitchCase{NavigationGroup::Query, 1, "查询中心", "", 3, "", "9098787891/main.htm", ""},
-        SwitchCase{NavigationGroup::Query, 2, " 检索 ", "", 3, "", "9098787891/main.htm", ""},
-        SwitchCase{NavigationGroup::Query, 3, "源码管理", " ymzx", 3, "", "", "源码与工具"},
-        SwitchCase{NavigationGroup::Query, 4, "", "", 3, "", "", ""},
-        SwitchCase{NavigationGroup::Query, 6, "工具管理", " gjzx", 3, "", "", "源码与工具"}));
+        SwitchCase{NavigationGroup::Centre, 0, "", "", PanelMode::Interface, "", "", ""},
+        SwitchCase{NavigationGroup::Centre, 1, "技术中心", "@jszx", PanelMode::Default, "显示文档", "1999282828/001.jpg", "Java 基础"},
+        SwitchCase{NavigationGroup::Centre, 2, "视频中心", " spzx", PanelMode::Video, "视频简介", "0000001.jpg", "视频教程"},
+        SwitchCase{NavigationGroup::Centre, 3, "实例中心", " slzx", PanelMode::Default, "显示文档", "", "界面实例"},
+        SwitchCase{NavigationGroup::Centre, 4, "项目中心", " xmzx", PanelMode::Default, "显示文档", "", "管理系统"},
+        SwitchCase{NavigationGroup::Centre, 5, "方案中心", " fazx", PanelMode::Default, "显示文档", "", "网络方案"},
+        SwitchCase{NavigationGroup::Centre, 6, "界面中心", " jmzx", PanelMode::Interface, "下载界面", "0000001.jpg", "窗口界面"},
+        SwitchCase{NavigationGroup::Learning, 0, "从零开始", "study", PanelMode::Interface, "显示文档", "0000001.jpg", "从零开始"},
+        SwitchCase{NavigationGroup::Learning, 1, "入门训练", "works", PanelMode::Interface, "显示文档", "1999282828/001.jpg", "入门训练"},
+        SwitchCase{NavigationGroup::Learning, 2, "进阶提高", "", PanelMode::Interface, "显示文档", "", ""},
+        SwitchCase{NavigationGroup::Learning, 7, "高级训练", "", PanelMode::Interface, "显示文档", "", ""},
+        SwitchCase{NavigationGroup::Query, 0, " 目录 ", "", PanelMode::Interface, "", "1999282828/001.jpg", "Java 基础"},
+        SwitchCase{NavigationGroup::Query, 1, "查询中心", "", PanelMode::Interface, "", "9098787891/main.htm", ""},
+        SwitchCase{NavigationGroup::Query, 2, " 检索 ", "", PanelMode::Interface, "", "9098787891/main.htm", ""},
+        SwitchCase{NavigationGroup::Query, 3, "源码管理", " ymzx", PanelMode::Interface, "", "", "源码与工具"},
+        SwitchCase{NavigationGroup::Query, 4, "", "", PanelMode::Interface, "", "", ""},
+        SwitchCase{NavigationGroup::Query, 6, "工具管理", " gjzx", PanelMode::Interface, "", "", "源码与工具"}));
 
 TEST_F(CentreSwitchTest, CentreGroupStoresTheCentresQueriesAndOffersItsTabs)
 {
     run(NavigationGroup::Centre, 3);
-    EXPECT_EQ(session.listTable, " slzx");
-    EXPECT_EQ(session.treeQuery.sql, "select name,xxbh,link from slzx order by xxbh");
-    EXPECT_EQ(session.listQuery.sql, "select name,xxbh,link from slzx");
-    EXPECT_EQ(session.viewMode, 1);
-    EXPECT_EQ(session.centreMainPage, library->layout().centreMainPage());
+    EXPECT_EQ(session.listTable(), " slzx");
+    EXPECT_EQ(session.treeQuery().sql, "select name,xxbh,link from slzx order by xxbh");
+    EXPECT_EQ(session.listQuery().sql, "select name,xxbh,link from slzx");
+    EXPECT_EQ(session.viewMode(), ViewMode::Catalogue);
+    EXPECT_EQ(session.centreMainPage(), library->layout().centreMainPage());
     EXPECT_EQ(view.activeTab, Control::TabCatalogue);
     EXPECT_EQ(view.tabsTop, 200);
     for (Control c : {Control::TabCatalogue, Control::TabList, Control::TabHistory, Control::SearchButton,
@@ -184,7 +184,7 @@ TEST_F(CentreSwitchTest, SidePanelCaptionsFollowTheCentre)
     run(NavigationGroup::Centre, 5);
     EXPECT_EQ(view.sideCaptions,
               QStringList({"显示文档", "显现文档中的源程序", "打开源代码文件夹", "观看学习视频", "学习论坛"}));
-    EXPECT_EQ(view.panelMode, 1);
+    EXPECT_EQ(session.panelMode(), PanelMode::Default);
 }
 
 TEST_F(CentreSwitchTest, InterfaceCentreShowsThumbnailsInPlaceOfSettingsUntilTheNextSwitch)
@@ -199,8 +199,8 @@ TEST_F(CentreSwitchTest, InterfaceCentreShowsThumbnailsInPlaceOfSettingsUntilThe
 TEST_F(CentreSwitchTest, LearningCourseTreeIsFullyExpandedAndItsTabsLimited)
 {
     run(NavigationGroup::Learning, 0);
-    EXPECT_EQ(session.treeQuery.params, QVariantList{"20510111"});
-    EXPECT_EQ(session.listQuery.params, QVariantList{"20510111"});
+    EXPECT_EQ(session.treeQuery().params, QVariantList{"20510111"});
+    EXPECT_EQ(session.listQuery().params, QVariantList{"20510111"});
     ASSERT_EQ(catalogue.nodeCount(), 4);
     for (int i = 0; i < catalogue.nodeCount(); ++i) EXPECT_TRUE(catalogue.node(i).expanded) << i;
     EXPECT_TRUE(view.expandedAll);
@@ -219,7 +219,7 @@ TEST_F(CentreSwitchTest, TitleOnlyCoursesShowAnEmptyTreeUnderTheirTitle)
     run(NavigationGroup::Learning, 4);
     EXPECT_EQ(view.title, "中级开发");
     EXPECT_TRUE(rootTexts().isEmpty());
-    EXPECT_EQ(session.currentTable, "works");
+    EXPECT_EQ(session.currentTable(), "works");
 }
 
 TEST_F(CentreSwitchTest, QueryCatalogueJoinsTheFourTextCentres)
@@ -311,7 +311,7 @@ TEST(CentreSwitchEmpty, APageWithoutRecordsShowsAnEmptyTree)
 
     for (auto [group, item] : {std::pair{NavigationGroup::Centre, 1}, std::pair{NavigationGroup::Learning, 0},
                                std::pair{NavigationGroup::Query, 3}}) {
-        session.group = group;
+        session.setGroup(group);
         centreSwitch.Label1_Click(item);
         EXPECT_EQ(catalogue.nodeCount(), 0) << int(group) << "/" << item;
         EXPECT_EQ(view.selectedNode, -1);
@@ -333,7 +333,7 @@ TEST(CentreSwitchFailure, AMissingLibraryEndsTheSwitchWithAMessageAndAUsableWind
     for (auto [group, item] : {std::pair{NavigationGroup::Centre, 1}, std::pair{NavigationGroup::Learning, 0},
                                std::pair{NavigationGroup::Query, 0}, std::pair{NavigationGroup::Query, 2}}) {
         view.failures.clear();
-        session.group = group;
+        session.setGroup(group);
         centreSwitch.Label1_Click(item);
         EXPECT_EQ(view.failures.size(), 1) << int(group) << "/" << item;
         EXPECT_TRUE(view.windowEnabled);

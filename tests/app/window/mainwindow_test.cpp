@@ -117,33 +117,41 @@ TEST_F(MainWindowTest, EveryNamedControlExistsWithItsAccessibleName)
 
 TEST_F(MainWindowTest, TimersExistWithTheirIntervalsAndOnlyShowingStartsTheirs)
 {
-    const std::array<int, 5> intervals = {300, 1500, 300, 300, 2000};
-    for (int n = 1; n <= 5; ++n) {
-        auto* t = window->findChild<QTimer*>(QStringLiteral("Timer%1").arg(n));
-        ASSERT_NE(t, nullptr) << n;
-        EXPECT_EQ(t, window->timer(n));
-        EXPECT_EQ(t->interval(), intervals[size_t(n - 1)]) << n;
-        EXPECT_FALSE(t->isActive()) << n;
+    const struct {
+        const char* name;
+        QTimer* timer;
+        int interval;
+    } timers[] = {
+        {"Timer1", window->splitterTimer(), 300},    {"Timer2", window->readingTimer(), 1500},
+        {"Timer3", window->highlightTimer(), 300},   {"Timer4", window->housekeepingTimer(), 300},
+        {"Timer5", window->walkTimer(), 2000},
+    };
+    for (const auto& c : timers) {
+        auto* t = window->findChild<QTimer*>(QString::fromLatin1(c.name));
+        ASSERT_NE(t, nullptr) << c.name;
+        EXPECT_EQ(t, c.timer) << c.name;
+        EXPECT_EQ(t->interval(), c.interval) << c.name;
+        EXPECT_FALSE(t->isActive()) << c.name;
     }
     window->show();
-    EXPECT_TRUE(window->timer(1)->isActive());  // the splitter drag
-    EXPECT_FALSE(window->timer(2)->isActive());
-    EXPECT_FALSE(window->timer(5)->isActive());
+    EXPECT_TRUE(window->splitterTimer()->isActive());  // the splitter drag
+    EXPECT_FALSE(window->readingTimer()->isActive());
+    EXPECT_FALSE(window->walkTimer()->isActive());
 }
 
 TEST_F(MainWindowTest, CreationOpensTheBeginnersCourseAndShowingWorksOnTheTechnologyCentre)
 {
     EXPECT_EQ(title(), "从零开始");
-    EXPECT_EQ(window->session().group, NavigationGroup::Centre);
-    EXPECT_EQ(window->session().currentItem, 1);
+    EXPECT_EQ(window->session().group(), NavigationGroup::Centre);
+    EXPECT_EQ(window->session().currentItem(), 1);
     ASSERT_GT(window->catalogueModel().nodeCount(), 0);
     EXPECT_EQ(window->catalogueModel().node(0).text, "从零开始");
     EXPECT_TRUE(child<QTreeView>("TreeView1")->currentIndex().isValid());
     EXPECT_EQ(window->descriptionBox()->text(), MainWindow::productDescription());
 
     window->show();
-    EXPECT_EQ(window->session().currentTable, tableExpression(*centreByTable(u"jszx"), library->layout()));
-    EXPECT_EQ(window->session().listTable, window->session().currentTable);
+    EXPECT_EQ(window->session().currentTable(), tableExpression(*centreByTable(u"jszx"), library->layout()));
+    EXPECT_EQ(window->session().listTable(), window->session().currentTable());
     EXPECT_EQ(window->navigation().bar().menuState(), "no");
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -152,7 +160,7 @@ TEST_F(MainWindowTest, GroupTabsAndBarItemsSwitchPages)
 {
     window->show();
     clickGroupTab(100);
-    EXPECT_EQ(window->session().group, NavigationGroup::Learning);
+    EXPECT_EQ(window->session().group(), NavigationGroup::Learning);
     EXPECT_EQ(title(), "从零开始");
     EXPECT_EQ(child("Label1(1)")->toolTip(), "入门训练");
 
@@ -161,7 +169,7 @@ TEST_F(MainWindowTest, GroupTabsAndBarItemsSwitchPages)
     EXPECT_EQ(window->catalogueModel().node(0).text, "入门训练");
 
     clickGroupTab(600);
-    EXPECT_EQ(window->session().group, NavigationGroup::Centre);
+    EXPECT_EQ(window->session().group(), NavigationGroup::Centre);
     EXPECT_EQ(title(), "技术中心");
     EXPECT_EQ(child("Label1(2)")->toolTip(), "视频中心");
     EXPECT_TRUE(child("Label1(0)")->isHidden());  // a slot without a page
@@ -172,7 +180,7 @@ TEST_F(MainWindowTest, GroupTabsAndBarItemsSwitchPages)
     EXPECT_EQ(child<QAbstractButton>("Command6(0)")->text(), "下载界面");
 
     clickGroupTab(1500);
-    EXPECT_EQ(window->session().group, NavigationGroup::Query);
+    EXPECT_EQ(window->session().group(), NavigationGroup::Query);
     EXPECT_EQ(title(), " 目录 ");
     EXPECT_EQ(child("Label1(0)")->toolTip(), "目录");
     EXPECT_TRUE(child("Label1(4)")->isHidden());
@@ -194,7 +202,7 @@ TEST_F(MainWindowTest, TheLearningTabReachesLeftOfTheTabLabel)
     QWidget* tabs = child("Label45");
     const QPoint onOverhang = tabs->pos() + QPoint(-20, tabs->height() - 3);
     QTest::mouseClick(child("Imagebar"), Qt::LeftButton, {}, onOverhang);
-    EXPECT_EQ(window->session().group, NavigationGroup::Learning);
+    EXPECT_EQ(window->session().group(), NavigationGroup::Learning);
 }
 
 TEST_F(MainWindowTest, HoverShowsTheOverlayAndLeavingResetsIt)

@@ -155,23 +155,23 @@ TEST_F(NavigationControllerTest, EachTabLandsOnItsGroupsFirstPage)
                           Case{600, NavigationGroup::Centre, 801, 812, 1, "技术中心"},
                           Case{1500, NavigationGroup::Query, 803, 813, 0, " 目录 "}}) {
         pressTabs(c.x);
-        EXPECT_EQ(session.group, c.group) << c.title;
+        EXPECT_EQ(session.group(), c.group) << c.title;
         EXPECT_EQ(view.banner, c.banner) << c.title;
         EXPECT_EQ(view.bar, c.bar) << c.title;
         EXPECT_EQ(view.barGroup, c.group) << c.title;
         EXPECT_FALSE(view.overlay.visible) << c.title;
-        EXPECT_EQ(session.currentItem, c.item) << c.title;
-        EXPECT_EQ(session.centreTitle, QString::fromUtf8(c.title));
+        EXPECT_EQ(session.currentItem(), c.item) << c.title;
+        EXPECT_EQ(session.centreTitle(), QString::fromUtf8(c.title));
         EXPECT_EQ(controller.bar().selectedItem(), c.item) << c.title;
     }
 }
 
 TEST_F(NavigationControllerTest, APressOnABorderOrBesideTheTabsChangesNothing)
 {
-    session.group = NavigationGroup::Query;
+    session.setGroup(NavigationGroup::Query);
     pressTabs(grouptabs::borderShift(grouptabs::kStripHeight - 1, grouptabs::kStripHeight) + 200);
     pressTabs(2500);
-    EXPECT_EQ(session.group, NavigationGroup::Query);
+    EXPECT_EQ(session.group(), NavigationGroup::Query);
     EXPECT_EQ(view.banner, 0);
     EXPECT_EQ(switchView.windowDisabledCount, 0);
 }
@@ -183,7 +183,7 @@ TEST_F(NavigationControllerTest, BarClickSwitchesAndTheOverlayRestsOnThePageShow
     EXPECT_TRUE(view.overlay.visible);
     EXPECT_EQ(view.overlay.picture, 924);
     controller.barItemClicked(4);
-    EXPECT_EQ(session.centreTitle, "项目中心");
+    EXPECT_EQ(session.centreTitle(), "项目中心");
     controller.barItemHovered(6);
     EXPECT_EQ(view.overlay.picture, 926);
     controller.pointerLeftItems();

@@ -173,7 +173,7 @@ TEST_F(NewUserScenarioTest, ASearchFromTheCatalogueTabShowsItsResultOnTheListTab
         const std::string label = c.text.toStdString();
         EXPECT_FALSE(resultList()->isHidden()) << label;
         EXPECT_TRUE(tree()->isHidden()) << label;
-        EXPECT_EQ(window->session().viewMode, 2) << label << ": the list tab is the one on show";
+        EXPECT_EQ(window->session().viewMode(), ViewMode::ResultList) << label << ": the list tab is the one on show";
         EXPECT_EQ(lines(), c.lines) << label;
         EXPECT_EQ(prompter.messages.size(), c.lines.empty() ? 1 : 0) << label;
         // The list tab, pressed now, keeps the search's result.

@@ -75,19 +75,19 @@ TEST_F(SearchWindowTest, OnACentrePageTypingChangesNothingAndEnterSearchesTheCen
     click("Command8");  // the list tab lists the centre
     const Lines listed = lines();
     ASSERT_EQ(listed.size(), 6u);
-    window->session().keywordConnectionFlag = 0;
+    window->session().setKeywordConnectionFlag(0);
 
     type("字符");
     EXPECT_EQ(lines(), listed);
-    EXPECT_EQ(window->session().keywordConnectionFlag, 1);
+    EXPECT_EQ(window->session().keywordConnectionFlag(), 1);
 
-    window->session().keywordConnectionFlag = 0;
+    window->session().setKeywordConnectionFlag(0);
     pressEnter();
     EXPECT_EQ(lines(), (Lines{"字符串处理"}));
     EXPECT_EQ(window->resultListModel().code(0), "101210350002");
-    EXPECT_EQ(window->session().firstHighlightTerm, "字符");
-    EXPECT_EQ(window->session().keywordConnectionFlag, 1);
-    EXPECT_EQ(window->session().listQuery.sql, centreSearch(connection, window->session().currentTable, "")->listQuery.sql);
+    EXPECT_EQ(window->session().firstHighlightTerm(), "字符");
+    EXPECT_EQ(window->session().keywordConnectionFlag(), 1);
+    EXPECT_EQ(window->session().listQuery().sql, centreSearch(connection, window->session().currentTable(), "")->listQuery.sql);
     EXPECT_EQ(window->documentViews().documentView()->location().toLocalFile(), library->layout().placeholderPicture());
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -135,11 +135,11 @@ TEST_F(SearchWindowTest, CentreSearchOnTheTechnologyCentreWorksWhicheverDatabase
 TEST_F(SearchWindowTest, ListTabListsTheCentreOnceAndKeepsASearchResult)
 {
     showTechnologyCentre();
-    EXPECT_EQ(window->session().viewMode, 1);
+    EXPECT_EQ(window->session().viewMode(), ViewMode::Catalogue);
     click("Command8");
     // The table's own order.
     EXPECT_EQ(lines(), (Lines{"Java 基础", "变量与类型", "字符串处理", "数据库", "SQL 查询入门", "Loop 循环"}));
-    EXPECT_EQ(window->session().viewMode, 2);
+    EXPECT_EQ(window->session().viewMode(), ViewMode::ResultList);
     EXPECT_FALSE(resultList()->isHidden());
     EXPECT_FALSE(child("HScroll1")->isHidden());
     EXPECT_TRUE(child("TreeView1")->isHidden());
@@ -159,14 +159,14 @@ TEST_F(SearchWindowTest, CatalogueTabShowsTheTreeInPlaceOfTheSearchBox)
 {
     showTechnologyCentre();
     click("Command8");
-    window->timer(2)->start();
+    window->readingTimer()->start();
     click("Command4");
-    EXPECT_EQ(window->session().viewMode, 1);
+    EXPECT_EQ(window->session().viewMode(), ViewMode::Catalogue);
     EXPECT_FALSE(child("TreeView1")->isHidden());
     EXPECT_TRUE(resultList()->isHidden());
     EXPECT_TRUE(child("HScroll1")->isHidden());
     EXPECT_TRUE(searchBox()->isHidden());
-    EXPECT_FALSE(window->timer(2)->isActive());
+    EXPECT_FALSE(window->readingTimer()->isActive());
     for (const char* option : {"Check2(0)", "Check3(0)"}) {
         EXPECT_FALSE(child(option)->isHidden()) << option;
         EXPECT_FALSE(child(option)->isEnabled()) << option;

@@ -196,7 +196,7 @@ TEST_F(RecordBrowsingTest, TheTreeResetsTheBarOnceThePointerLeftItsItems)
     EXPECT_EQ(overlay->x(), child("Label1(6)")->x());
     EXPECT_TRUE(child("Command48")->isEnabled()) << "a folder's thumbnails stay on offer";
     EXPECT_EQ(child<QAbstractButton>("Command91")->text(), "自动执行");
-    EXPECT_TRUE(window->session().highlighterArmed);
+    EXPECT_TRUE(window->session().highlighterArmed());
 }
 
 TEST_F(RecordBrowsingTest, AClickBesideTheNodesIsStillATreeClick)
@@ -248,13 +248,13 @@ TEST_F(RecordBrowsingTest, APlayerIsStartedOnlyWhenItLiesInsideTheLibrary)
 TEST_F(RecordBrowsingTest, TheCentreTitleLabelSearchesTheTechnologyCentreIntoASearchTree)
 {
     QTest::mouseClick(child("Label1(3)"), Qt::LeftButton);
-    const QString listTable = window->session().listTable;
+    const QString listTable = window->session().listTable();
     child<QComboBox>("Combo2")->setEditText("字符串");
     QTest::mouseClick(child("Label5"), Qt::LeftButton);
 
     EXPECT_EQ(child<QLabel>("Label5")->text(), "实例中心");
-    EXPECT_EQ(window->session().currentTable, "jszx");
-    EXPECT_EQ(window->session().listTable, listTable);
+    EXPECT_EQ(window->session().currentTable(), "jszx");
+    EXPECT_EQ(window->session().listTable(), listTable);
     const CatalogueModel& model = window->catalogueModel();
     QStringList texts;
     for (int i = 0; i < model.nodeCount(); ++i) {
@@ -265,7 +265,7 @@ TEST_F(RecordBrowsingTest, TheCentreTitleLabelSearchesTheTechnologyCentreIntoASe
     EXPECT_EQ(texts, QStringList({"Java 基础", "字符串处理", "数据库", "算法"}));
     // The list query holds documents only, also where a folder's body matched.
     QStringList listed;
-    for (const Row& row : connection.db().query(window->session().listQuery.sql, window->session().listQuery.params))
+    for (const Row& row : connection.db().query(window->session().listQuery().sql, window->session().listQuery().params))
         listed << row.text("name");
     EXPECT_EQ(listed, QStringList{"字符串处理"});
     EXPECT_EQ(documentView()->location(), QUrl::fromLocalFile(library->layout().placeholderPictureWide()));

@@ -43,11 +43,7 @@ public:
     void setCentreTitle(const QString& t) override { title = t; }
     void showInDocumentView(const QString& path) override { shown << path; }
     void showDocumentView() override { ++documentViewShows; }
-    void setSidePanel(int mode, const QStringList& c) override
-    {
-        panelMode = mode;
-        sideCaptions = c;
-    }
+    void setSidePanel(const QStringList& c) override { sideCaptions = c; }
     void catalogueRebuilt(int node, bool all) override
     {
         ++rebuilds;
@@ -72,7 +68,6 @@ public:
     QString title;
     QStringList shown;
     int documentViewShows = 0;
-    int panelMode = 0;
     QStringList sideCaptions;
     int rebuilds = 0;
     int selectedNode = -2;

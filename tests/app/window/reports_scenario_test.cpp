@@ -79,7 +79,7 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // The walk's pace; the window walks one node per tick of Timer5.
-        window->timer(5)->setInterval(20);
+        window->walkTimer()->setInterval(20);
     }
 
     template <typename T = QWidget>
@@ -211,15 +211,15 @@ TEST_F(ReportsScenarioTest, OneCharacterIsRefusedAndAClickOnTheProgressPanelCanc
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(prompter.messages, QStringList{u"输入的查询内容应大于两个字节！！！"_s});
 
-    window->timer(5)->setInterval(60000);  // the walk would wait a minute for its first node
+    window->walkTimer()->setInterval(60000);  // the walk would wait a minute for its first node
     QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
     field->setText(u"多线程"_s);
     QTest::keyClick(field, Qt::Key_Return);
     auto* progress = child<ProgressPanel>(u"Frame21"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(window->timer(5)->isActive(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->walkTimer()->isActive(), 30000);
     QTest::mouseClick(progress->findChild<QWidget*>(u"Picture4"_s), Qt::LeftButton);
     EXPECT_FALSE(progress->isVisible());
-    EXPECT_FALSE(window->timer(5)->isActive());
+    EXPECT_FALSE(window->walkTimer()->isActive());
     EXPECT_FALSE(reports.continuedQuery().isBusy());
     EXPECT_EQ(shown.size(), 0);
 }

@@ -141,7 +141,7 @@ protected:
         // Pointer events reach the window only once it is exposed.
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->navigation().chooseGroup(group);
-        if (item != window->session().currentItem) QTest::mouseClick(child(QStringLiteral("Label1(%1)").arg(item)), Qt::LeftButton);
+        if (item != window->session().currentItem()) QTest::mouseClick(child(QStringLiteral("Label1(%1)").arg(item)), Qt::LeftButton);
     }
     void showSearchPage() { showPage(NavigationGroup::Query, 2); }
     void showTechnologyCentre() { showPage(NavigationGroup::Centre, 1); }

@@ -79,7 +79,7 @@ TEST_F(WindowSettingsTest, OptionFileAndStartupEntryChooseTheStartingState)
         // Once shown, the window works on the technology centre whatever the start chose,
         // and the title still names the tree on show.
         window->show();
-        EXPECT_EQ(window->session().currentTable, tableExpression(*centreByTable(u"jszx"), library->layout())) << label;
+        EXPECT_EQ(window->session().currentTable(), tableExpression(*centreByTable(u"jszx"), library->layout())) << label;
         EXPECT_EQ(title(), k.tree) << label;
         EXPECT_TRUE(prompter.messages.isEmpty()) << label;
     }

@@ -6,10 +6,15 @@
 //   - the switch to the search page " 检索 " listing every title of six
 //     centres (1 000 000 in all), until the result list has been laid out and
 //     painted, with the longest time the window went without handling its
-//     events during the fill.
+//     events during the fill;
+//   - a keystroke in the search box on " 检索 ", from the text change until
+//     the list shows its first rows.
+// The list reads a page at a time, so the search page's figures stand beside
+// their floor: the bare statements of the first page stepped, no list built.
 
 #include "viewer/libraryscheme.h"
 
+#include "benchfigures.h"
 #include "generatedlibrary.h"
 
 #include "app/window/mainwindow.h"
@@ -19,9 +24,12 @@
 #include "catalogue/cataloguemodel.h"
 #include "library/prompter.h"
 #include "library/sharedconnection.h"
+#include "search/titlesearch.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -63,6 +71,7 @@ constexpr int kExamplesItem = 3;
 constexpr int kQueryCentreItem = 1;
 constexpr int kSearchPageItem = 2;
 constexpr int kResponsivenessTickMs = 10;
+constexpr size_t kFirstPageRows = 200;  // what the result list reads for its first screen
 
 // One window on one generated library, shown offscreen.
 class BenchWindow {
@@ -78,6 +87,7 @@ public:
     }
 
     MainWindow& window() { return *m_window; }
+    SharedConnection& connection() { return m_connection; }
     const QStringList& messages() const { return m_prompter.messages; }
 
 private:
@@ -112,6 +122,57 @@ void centreSwitchToLargeTree(benchmark::State& state, BenchWindow& bench)
     }
     state.counters["nodes"] = window.catalogueModel().nodeCount();
     state.counters["roots shown"] = window.catalogueModel().rowCount();
+    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
+}
+
+// The bare statements of the list's first page for `text`, stepped: the median ms.
+double firstPageFloorMs(SharedConnection& connection, const QString& text)
+{
+    std::vector<double> times;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        size_t rows = 0;
+        for (const QString& table : searchPageTables()) {
+            const Query q = titlePageQuery(connection.titleTable(table), text, connection.containsIndex(table),
+                                           std::nullopt, kFirstPageRows);
+            rows += bench::stepAll(connection.db(), q);
+        }
+        benchmark::DoNotOptimize(rows);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    return bench::medianMs(times);
+}
+
+// Every prefix of `word` typed into the search box on " 检索 ", one key at a
+// time: the time from the text change until the list is laid out and painted.
+void searchPageKeystroke(benchmark::State& state, BenchWindow& bench, const QString& word)
+{
+    MainWindow& window = bench.window();
+    window.navigation().chooseGroup(NavigationGroup::Query);
+    window.Label1_Click(kSearchPageItem);
+    QListView* list = window.resultList();
+    auto* box = window.findChild<QComboBox*>(QStringLiteral("Combo2"));
+    layOutAndPaint(list);
+    std::vector<double> times;
+    double floorMs = 0;
+    for (auto _ : state) {
+        for (qsizetype length = 1; length <= word.size(); ++length) {
+            const QString text = word.left(length);
+            QElapsedTimer clock;
+            clock.start();
+            box->lineEdit()->setText(text);
+            layOutAndPaint(list);
+            const double ms = double(clock.nsecsElapsed()) / 1e6;
+            times.push_back(ms);
+            floorMs = std::max(floorMs, firstPageFloorMs(bench.connection(), text));
+        }
+        state.SetIterationTime(*std::max_element(times.end() - word.size(), times.end()) / 1e3);
+    }
+    state.counters["slowest key ms"] = *std::max_element(times.begin(), times.end());
+    state.counters["median key ms"] = bench::medianMs(times);
+    state.counters["target_ms"] = 30;
+    state.counters["slowest floor_ms"] = floorMs;
     if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
 }
 
@@ -160,6 +221,7 @@ void searchPageFill(benchmark::State& state, BenchWindow& bench, bool fromQueryC
         gapsOver100 = std::max(gapsOver100, double(longGaps));
     }
     state.counters["titles"] = window.resultListModel().rowCount();
+    state.counters["floor_ms"] = firstPageFloorMs(bench.connection(), {});
     state.counters["longest gap ms"] = longestGapMs;
     state.counters["gaps over 100 ms"] = gapsOver100;
     if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
@@ -195,6 +257,14 @@ int main(int argc, char** argv)
         const char* name = fromQueryCentre ? "SearchPage/检索 of 1000000 titles from 查询中心, list laid out and painted"
                                            : "SearchPage/检索 of 1000000 titles chosen again, list laid out and painted";
         benchmark::RegisterBenchmark(name, searchPageFill, std::ref(searchWindow), fromQueryCentre)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(3);
+    }
+    for (const char* word : {"数据库设计", "Python", "JavaScript", "深入理解 Java 多线程", "用 Python 实现"}) {
+        const QString text = QString::fromUtf8(word);
+        benchmark::RegisterBenchmark(("SearchPage/keystrokes of " + text.toStdString()).c_str(), searchPageKeystroke,
+                                     std::ref(searchWindow), text)
             ->Unit(benchmark::kMillisecond)
             ->UseManualTime()
             ->Iterations(3);

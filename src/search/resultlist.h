@@ -19,6 +19,12 @@ public:
     // The centre search found nothing: the lines go, the code table stays.
     void clearLines() { m_lines.clear(); }
 
+    // The same rows shown a page at a time: the first page replaces the
+    // lines, each further one is appended. Once the last page is in, lines
+    // and code table are exactly what show() of all the rows would give.
+    void showFirstPage(const TitleList& page);
+    void appendPage(const TitleList& page);
+
     const std::vector<QString>& lines() const { return m_lines; }
     size_t lineCount() const { return m_lines.size(); }
     bool isEmpty() const { return m_lines.empty(); }
@@ -29,6 +35,8 @@ public:
 private:
     std::vector<QString> m_lines;
     std::vector<QString> m_codes;
+    // The code table as it was before the first page, for the spare position.
+    std::vector<QString> m_codesBeforePaging;
 };
 
 }  // namespace kelvor

@@ -150,6 +150,14 @@ TitlePage titleSearchPage(SharedConnection& connection, const QString& text, con
     return page;
 }
 
+TitlePager titleSearchPager(SharedConnection& connection, const QString& text)
+{
+    return [&connection, text](const std::optional<TitleKey>& after, size_t limit) {
+        if (!connection.isOpen()) connection.open(DatabaseRole::Content);
+        return titleSearchPage(connection, text, after, limit);
+    };
+}
+
 TitleList titleSearch(SharedConnection& connection, const QString& text, const QStringList& tables,
                       const std::function<void()>& tick)
 {

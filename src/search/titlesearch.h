@@ -38,6 +38,14 @@ struct TitlePage {
 TitlePage titleSearchPage(SharedConnection& connection, const QString& text, const std::optional<TitleKey>& after,
                           size_t limit, const QStringList& tables = searchPageTables());
 
+// Reads the rows after `after` (from the start when there is none), at most `limit`.
+using TitlePager = std::function<TitlePage(const std::optional<TitleKey>& after, size_t limit)>;
+
+// titleSearchPage() for `text` over the search page's tables, page after
+// page on `connection`, which must outlive the pager. The stored queries name
+// the content tables, so the content database is opened when nothing is open.
+TitlePager titleSearchPager(SharedConnection& connection, const QString& text);
+
 // The statement titleSearchPage() runs on one table.
 Query titlePageQuery(const QString& qualifiedTable, const QString& text, const QString& qualifiedIndex,
                      const std::optional<TitleKey>& after, size_t limit);

@@ -39,6 +39,34 @@ TEST(ResultListTest, ResizeKeepsWhatTheTableHeldWithinItsNewSize)
     EXPECT_EQ(results.lines().back(), "b title 4");
 }
 
+// Paging must end exactly where show() of all the rows ends, whatever the
+// table held before: a shorter, an equal and a longer previous list.
+TEST(ResultListTest, PagesEndAsTheWholeListShownAtOnce)
+{
+    const TitleList all = rows(10, "n");
+    auto slice = [&](size_t from, size_t to) {
+        TitleList part;
+        part.names.assign(all.names.begin() + long(from), all.names.begin() + long(to));
+        part.codes.assign(all.codes.begin() + long(from), all.codes.begin() + long(to));
+        return part;
+    };
+    for (int previous : {0, 3, 10, 11, 14}) {
+        ResultList whole;
+        ResultList paged;
+        whole.show(rows(previous, "p"));
+        paged.show(rows(previous, "p"));
+        whole.show(all);
+        paged.showFirstPage(slice(0, 4));
+        EXPECT_EQ(paged.lineCount(), 4u);
+        EXPECT_EQ(paged.codeAt(3), "n3");
+        paged.appendPage(slice(4, 9));
+        paged.appendPage(slice(9, 10));
+        paged.appendPage({});
+        EXPECT_EQ(paged.lines(), whole.lines()) << previous;
+        EXPECT_EQ(paged.codeTable(), whole.codeTable()) << previous;
+    }
+}
+
 TEST(ResultListTest, EmptiedListKeepsItsCodeTable)
 {
     ResultList results;

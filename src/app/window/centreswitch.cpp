@@ -5,7 +5,7 @@
 #include "catalogue/cataloguemodel.h"
 #include "catalogue/treequeries.h"
 #include "library/sharedconnection.h"
-#include "search/titlelist.h"
+#include "search/titlesearch.h"
 
 #include <stdexcept>
 
@@ -302,11 +302,9 @@ void CentreSwitch::showSearchPage()
     setCentreTitle(barItemName(NavigationGroup::Query, 2));
     m_view.setControlVisible(Control::Tree, false);
     openContentDatabase();
-    const TitleList titles = allTitles(m_connection, searchPageTables(), [this] { m_view.letEventsRun(); });
-    // Nothing found leaves the list as it was.
-    if (!titles.empty()) m_results.show(titles);
-    // Handing a million lines over to the list takes a moment of its own.
-    m_view.letEventsRun();
+    // Every title, the first screen at once and the rest as the list scrolls;
+    // nothing found leaves the list as it was.
+    m_results.showPaged(titleSearchPager(m_connection, QString()));
     showCentreMainPage();
     m_view.refreshLayout();
     for (Control shown : {Control::ResultList, Control::SearchBox, Control::SearchButton, Control::AdvancedButton,

@@ -47,8 +47,6 @@ public:
     virtual void catalogueRebuilt(int selectedNode, bool expandAll) = 0;
 
     virtual void stopReadingTimer() = 0;
-    // Lets pending window events run during a long fill.
-    virtual void letEventsRun() = 0;
     // A step failed; the switch ends there. `message` is the whole text to show.
     virtual void reportFailure(const QString& message) = 0;
 };

@@ -108,4 +108,22 @@ void DocumentAreaWidget::placeControls()
     }
 }
 
+DocumentArea DocumentAreaWidget::controlledArea() const
+{
+    DocumentArea area;
+    area.documentView = m_views.documentView();
+    area.sourcePageView = m_views.sourcePageView();
+    area.sourceTextBox = m_sourceText;
+    area.sidePanel = m_sidePanel;
+    return area;
+}
+
+void DocumentAreaWidget::setRecordCode(const QString& code) { m_recordCode->setText(code); }
+
+void DocumentAreaWidget::setExampleKeyword(const QString& keyword) { m_exampleKeyword->setText(keyword); }
+
+void DocumentAreaWidget::setAutoRunCaption(const QString& caption) { m_autoRun->setText(caption); }
+
+bool DocumentAreaWidget::isSourceTextShown() const { return !m_sourceText->isHidden(); }
+
 }  // namespace kelvor

@@ -2,6 +2,8 @@
 
 #include "documentslots.h"
 
+#include "viewer/documentareacontroller.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -30,6 +32,14 @@ public:
     QPushButton* autoRunButton() const { return m_autoRun; }
     // Room for the document toolbar; empty.
     QWidget* toolbarArea() const { return m_toolbar; }
+
+    // The widgets the document display drives (the source extraction and the side panel).
+    DocumentArea controlledArea() const;
+    void setRecordCode(const QString& code);
+    void setExampleKeyword(const QString& keyword);
+    void setAutoRunCaption(const QString& caption);
+    // The source text box lies over the document view.
+    bool isSourceTextShown() const;
 
     void placeControls();
 

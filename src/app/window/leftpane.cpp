@@ -7,7 +7,9 @@
 #include "namedcombobox.h"
 #include "twips.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -19,6 +21,8 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace kelvor {
 
@@ -171,7 +175,21 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     m_advancedPanel->installEventFilter(this);
     m_searchBox->installEventFilter(this);
 
-    setActiveTab(m_tabs[0]);
+    setActiveTab(Tab::Catalogue);
+
+    connect(m_title, &ClickLabel::clicked, this, &LeftPane::centreTitleClicked);
+    connect(tabButton(Tab::Catalogue), &QPushButton::clicked, this, &LeftPane::catalogueTabClicked);
+    connect(tabButton(Tab::List), &QPushButton::clicked, this, &LeftPane::listTabClicked);
+    connect(tabButton(Tab::History), &QPushButton::clicked, this, &LeftPane::historyTabClicked);
+    connect(m_search, &QPushButton::clicked, this, &LeftPane::searchClicked);
+    connect(m_advanced, &QPushButton::clicked, this, &LeftPane::advancedClicked);
+    connect(m_advancedPanel->closeButton(), &QPushButton::clicked, this, &LeftPane::advancedCloseClicked);
+    connect(m_advancedPanel->allDataButton(), &QPushButton::clicked, this, &LeftPane::allDataClicked);
+    connect(m_backToQuery, &QPushButton::clicked, this, &LeftPane::backToQueryClicked);
+    connect(m_viewResults, &QPushButton::clicked, this, &LeftPane::viewResultsClicked);
+    // Every change counts, typed or set by the program.
+    connect(m_searchBox, &QComboBox::editTextChanged, this, &LeftPane::searchTextChanged);
+    connect(m_searchBox->lineEdit(), &QLineEdit::returnPressed, this, &LeftPane::searchEntered);
 }
 
 QPushButton* LeftPane::makeButton(const QString& objectName, const QString& caption)
@@ -208,10 +226,173 @@ void LeftPane::placeThumbnailButtonAtSettingsTab()
     placeControls();
 }
 
-void LeftPane::setActiveTab(QPushButton* active)
+void LeftPane::setActiveTab(Tab active)
 {
     m_activeTab = active;
-    for (QPushButton* tab : m_tabs) tab->setStyleSheet(tab == active ? kActiveTabStyle : kTabStyle);
+    for (QPushButton* tab : m_tabs) tab->setStyleSheet(tab == tabButton(active) ? kActiveTabStyle : kTabStyle);
+}
+
+void LeftPane::setActiveTab(Control tab)
+{
+    switch (tab) {
+    case Control::TabCatalogue: setActiveTab(Tab::Catalogue); return;
+    case Control::TabList: setActiveTab(Tab::List); return;
+    case Control::TabHistory: setActiveTab(Tab::History); return;
+    case Control::TabSettings: setActiveTab(Tab::Settings); return;
+    default: return;  // not a tab
+    }
+}
+
+QString LeftPane::searchText() const { return m_searchBox->currentText(); }
+
+void LeftPane::clearSearchText() { m_searchBox->clear(); }
+
+QStringList LeftPane::searchHistory() const
+{
+    QStringList texts;
+    for (int i = 0; i < m_searchBox->count(); ++i) texts << m_searchBox->itemText(i);
+    return texts;
+}
+
+void LeftPane::setThumbnailButtonEnabled(bool enabled) { m_thumbnails->setEnabled(enabled); }
+
+void LeftPane::setTabsEnabled(bool enabled)
+{
+    for (Tab tab : {Tab::Catalogue, Tab::List, Tab::History}) tabButton(tab)->setEnabled(enabled);
+}
+
+bool LeftPane::isTabOffered(Tab tab) const { return tabButton(tab)->isEnabled() && !tabButton(tab)->isHidden(); }
+
+void LeftPane::showCatalogue()
+{
+    m_searchBox->hide();
+    m_clickRuns->show();
+    m_manualExpand->show();
+    setActiveTab(Tab::Catalogue);
+    m_tree->show();
+    m_results->hide();
+    m_scrollBar->hide();
+}
+
+void LeftPane::showResultList(bool activateListTab)
+{
+    m_searchBox->show();
+    m_search->show();
+    tabButton(Tab::History)->setEnabled(true);
+    m_advanced->show();
+    m_clickRuns->hide();
+    m_manualExpand->hide();
+    if (activateListTab) setActiveTab(Tab::List);
+    m_tree->hide();
+    m_results->show();
+    m_scrollBar->show();
+}
+
+void LeftPane::setAdvancedPanelOpen(bool open)
+{
+    for (QPushButton* button :
+         {m_advancedPanel->inResultsButton(), m_advancedPanel->allDataButton(), m_advancedPanel->closeButton()})
+        button->setVisible(open);
+    // The search row gives way to the open panel; placeControls() moves the list below it.
+    m_advanced->setVisible(!open);
+    m_search->setVisible(!open);
+    m_searchBox->setVisible(!open);
+    m_advancedPanel->setVisible(open);
+}
+
+void LeftPane::showQueryCentreControls()
+{
+    setTabsEnabled(false);
+    m_advancedPanel->closeButton()->show();
+    m_tree->hide();
+    m_results->hide();
+    m_backToQuery->hide();
+    // The multi-keyword frame fills the head of the query centre panel.
+    m_queryCentre->show();
+    m_scrollBar->hide();
+}
+
+void LeftPane::showResultView()
+{
+    setTabsEnabled(true);
+    if (m_activeTab == Tab::Catalogue) {
+        m_tree->show();
+    } else {
+        m_results->show();
+    }
+    // The panel lies over the tree and the list: it goes with the multi-keyword frame.
+    m_queryCentre->hide();
+    m_backToQuery->show();
+}
+
+void LeftPane::fitResultScrollBar()
+{
+    const double width = twips::fromPixels(m_results->width());
+    m_scrollBar->setValue(0);
+    m_scrollBar->setRange(0, int(std::lround(width / 3)));
+    m_scrollBar->setSingleStep(int(std::lround(width / 20)));
+    m_scrollBar->setPageStep(int(std::lround(width / 10)));
+}
+
+QWidget* LeftPane::widgetOf(Control control) const
+{
+    switch (control) {
+    case Control::TabCatalogue: return tabButton(Tab::Catalogue);
+    case Control::TabList: return tabButton(Tab::List);
+    case Control::TabHistory: return tabButton(Tab::History);
+    case Control::TabSettings: return tabButton(Tab::Settings);
+    case Control::SearchBox: return m_searchBox;
+    case Control::SearchButton: return m_search;
+    case Control::AdvancedButton: return m_advanced;
+    case Control::Tree: return m_tree;
+    case Control::ResultList: return m_results;
+    case Control::ResultScrollBar: return m_scrollBar;
+    case Control::ThumbnailShow: return m_thumbnails;
+    case Control::BackToQuery: return m_backToQuery;
+    case Control::AdvancedPanel: return m_advancedPanel;
+    case Control::AdvancedInResults: return m_advancedPanel->inResultsButton();
+    case Control::AdvancedAllData: return m_advancedPanel->allDataButton();
+    case Control::AdvancedClose: return m_advancedPanel->closeButton();
+    case Control::ClickRunsOption: return m_clickRuns;
+    case Control::ManualExpandOption: return m_manualExpand;
+    case Control::TitleOnlyOption: return m_titleOnly;
+    case Control::ShowPositionOption: return m_showPosition;
+    case Control::RangeOptionCentre: return m_advancedPanel->currentCentreOption();
+    case Control::QueryCentrePanel: return m_queryCentre;
+    case Control::LeftPaneFrame: return m_frame;
+    case Control::LeftPane: return const_cast<LeftPane*>(this);
+    // Controls of other parts of the window, or not built.
+    case Control::HistoryList:
+    case Control::AutoRun:
+    case Control::ThumbnailRestore:
+    case Control::Splitter:
+    case Control::DocumentArea: return nullptr;
+    }
+    return nullptr;
+}
+
+void LeftPane::setControlVisible(Control control, bool visible)
+{
+    if (QWidget* w = widgetOf(control)) w->setVisible(visible);
+}
+
+void LeftPane::setControlEnabled(Control control, bool enabled)
+{
+    if (QWidget* w = widgetOf(control)) w->setEnabled(enabled);
+}
+
+bool LeftPane::isControlVisible(Control control) const
+{
+    const QWidget* w = widgetOf(control);
+    return w && !w->isHidden();
+}
+
+void LeftPane::setControlCaption(Control control, const QString& caption)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widgetOf(control));
+    if (!button) return;
+    button->setText(caption);
+    button->setAccessibleName(caption.trimmed());
 }
 
 bool LeftPane::eventFilter(QObject* watched, QEvent* event)

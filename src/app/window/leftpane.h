@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowcontrols.h"
+
 #include <QWidget>
 
 #include <array>
@@ -22,51 +24,90 @@ class MultiKeywordFrame;
 // The left pane `Picture2`: the centre title, the tabs, the search box, the
 // catalogue tree and the result list, in its main frame `Frame5`. Places its
 // controls whenever its size changes; the measures are twips in the frame.
+// Others drive it through what it does; only the tree and the result list,
+// which their controllers drive, are lent out.
 class LeftPane : public QWidget {
     Q_OBJECT
 public:
+    enum class Tab { Catalogue, List, History, Settings };  // "目录", "查询", "历史", "设置"
+
     explicit LeftPane(QWidget* parent = nullptr);
 
-    QFrame* mainFrame() const { return m_frame; }
-    // `Label5`; a click on it starts the centre title search.
-    ClickLabel* centreTitle() const { return m_title; }
-    // "目录", "查询", "历史", "设置" in this order.
-    QPushButton* tab(int index) const { return m_tabs[size_t(index)]; }
-    QPushButton* thumbnailButton() const { return m_thumbnails; }
-    QPushButton* backToQueryButton() const { return m_backToQuery; }
-    QComboBox* searchBox() const { return m_searchBox; }
-    QPushButton* searchButton() const { return m_search; }
-    QPushButton* advancedButton() const { return m_advanced; }
     QTreeView* tree() const { return m_tree; }
     QListView* resultList() const { return m_results; }
-    QScrollBar* resultScrollBar() const { return m_scrollBar; }
-    QWidget* queryCentrePanel() const { return m_queryCentre; }
-    // `Frame8(0)`, opened by "高级".
-    AdvancedPanel* advancedPanel() const { return m_advancedPanel; }
-    // " 多关键字查询" and "查看结果" (`Command21`) at the head of the query centre panel.
-    MultiKeywordFrame* multiKeywordFrame() const { return m_multiKeyword; }
-    QPushButton* viewResultsButton() const { return m_viewResults; }
-    QCheckBox* clickRunsOption() const { return m_clickRuns; }
-    QCheckBox* manualExpandOption() const { return m_manualExpand; }
+    // `Frame8(0)`, opened by "高级"; its view option groups are bound to the view settings.
+    AdvancedPanel& advancedPanel() const { return *m_advancedPanel; }
+    // The query centre's panel, a column that the query centre's tool panels join.
+    QWidget* queryCentreArea() const { return m_queryCentre; }
 
+    // ------------------------------------------------------------ what it shows
     void setCentreTitle(const QString& title);
+    QString searchText() const;
+    void clearSearchText();
+    // The texts of the search box's drop-down list.
+    QStringList searchHistory() const;
     // The tab row's top, twips.
     void setTabsTop(int top);
     void placeThumbnailButtonAtSettingsTab();
-    void setActiveTab(QPushButton* tab);
+    void setThumbnailButtonEnabled(bool enabled);
+    void setActiveTab(Tab tab);
     // The tab that carries the active colour.
-    QPushButton* activeTab() const { return m_activeTab; }
+    Tab activeTab() const { return m_activeTab; }
+    // "目录", "查询" and "历史".
+    void setTabsEnabled(bool enabled);
+    // The tab is enabled and on show.
+    bool isTabOffered(Tab tab) const;
+
+    // "目录": the tree with its option boxes, the search row hidden.
+    void showCatalogue();
+    // "查询": the search row, the result list and its scroll bar; `activateListTab` gives "查询" the active colour.
+    void showResultList(bool activateListTab);
+    // "高级" opens the advanced panel in the search row's place; "关闭" gives the row back.
+    void setAdvancedPanelOpen(bool open);
+    // "返回查询界面": the query centre's panel over the tree and the list.
+    void showQueryCentreControls();
+    // "查看结果": the tree or the list again, as the active tab has it.
+    void showResultView();
+
+    // The centre switch's steps on the controls of this pane; a control of
+    // another part of the window is left alone (false for isControlVisible).
+    void setControlVisible(Control control, bool visible);
+    void setControlEnabled(Control control, bool enabled);
+    bool isControlVisible(Control control) const;
+    void setControlCaption(Control control, const QString& caption);
+    // Gives a tab the active colour.
+    void setActiveTab(Control tab);
+
+    // The result list's horizontal scroll bar fitted to the list's width.
+    void fitResultScrollBar();
+
     // Recomputes every placement from the pane's size. While the search box
     // is hidden the tree takes its row; the open advanced panel takes it too,
     // and the result list follows 30 twips below the panel, else 20 twips
     // below the search box.
     void placeControls();
 
+signals:
+    void centreTitleClicked();
+    void catalogueTabClicked();
+    void listTabClicked();
+    void historyTabClicked();
+    void searchClicked();            // "搜索"
+    void searchTextChanged(const QString& text);  // typed or set by the program
+    void searchEntered();            // Enter in the search box
+    void advancedClicked();          // "高级"
+    void advancedCloseClicked();     // "关闭"
+    void allDataClicked();           // "全部数据"
+    void backToQueryClicked();       // "返回查询界面"
+    void viewResultsClicked();       // "查看结果"
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* widgetOf(Control control) const;
+    QPushButton* tabButton(Tab tab) const { return m_tabs[size_t(tab)]; }
     QPushButton* makeButton(const QString& objectName, const QString& caption);
     QCheckBox* makeOption(const QString& objectName, const QString& caption);
 
@@ -89,7 +130,7 @@ private:
     AdvancedPanel* m_advancedPanel = nullptr;
     MultiKeywordFrame* m_multiKeyword = nullptr;
     QPushButton* m_viewResults = nullptr;
-    QPushButton* m_activeTab = nullptr;
+    Tab m_activeTab = Tab::Catalogue;
     int m_tabsTop = 200;
     bool m_thumbnailAtSettings = false;
 };

@@ -19,6 +19,7 @@
 #include "windowsettings.h"
 
 #include "catalogue/cataloguemodel.h"
+#include "library/prompter.h"
 #include "library/sharedconnection.h"
 #include "reports/documenttext.h"
 #include "viewer/documentareacontroller.h"
@@ -28,20 +29,15 @@
 #include "viewer/qtshell.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QFrame>
-#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 
-#include <cmath>
 
 namespace kelvor {
 
@@ -74,6 +70,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     parts.window = this;
     parts.leftPane = m_leftPane;
     parts.documentArea = m_documentArea;
+    parts.splitter = m_splitter;
     parts.catalogue = m_catalogue.get();
     parts.treePictures = m_treePictures.get();
     parts.readingTimer = m_readingTimer;
@@ -164,7 +161,7 @@ void MainWindow::buildReports()
         const SidePanel* strip = sidePanel();
         return QRect(strip->mapTo(m_documentArea, QPoint(0, 0)), strip->size());
     };
-    parts.queryCentrePanel = m_leftPane->queryCentrePanel();
+    parts.queryCentrePanel = m_leftPane->queryCentreArea();
     parts.sideDrawer = m_sideDrawer;
     parts.walkTimer = m_walkTimer;
     parts.openRecord = [this](const QString& code) {
@@ -183,19 +180,11 @@ void MainWindow::buildReports()
 void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
 {
     RecordBrowsing::Parts parts;
-    parts.tree = m_leftPane->tree();
+    parts.pane = m_leftPane;
+    parts.documentArea = m_documentArea;
+    parts.statusStrip = m_statusStrip;
     parts.treeProxy = m_treePictures.get();
     parts.catalogue = m_catalogue.get();
-    parts.views = documentViews();
-    parts.sourceTextBox = sourceTextBox();
-    parts.sidePanel = sidePanel();
-    parts.recordCodeBox = recordCodeBox();
-    parts.exampleKeywordBox = exampleKeywordBox();
-    parts.descriptionBox = descriptionBox();
-    parts.centreTitleLabel = centreTitleLabel();
-    parts.searchBox = searchBox();
-    parts.thumbnailButton = m_leftPane->thumbnailButton();
-    parts.autoRunButton = m_documentArea->autoRunButton();
     parts.readingTimer = m_readingTimer;
     parts.highlightTimer = m_highlightTimer;
     parts.housekeepingTimer = m_housekeepingTimer;
@@ -214,22 +203,20 @@ void MainWindow::buildSearch(const QString& viewSettingsPath)
     query.pane = m_leftPane;
     query.documentView = documentViews().documentView();
     query.readingTimer = m_readingTimer;
-    query.window = this;
     m_queryPanel = std::make_unique<QueryPanel>(m_connection, m_session, *m_results, m_prompter, query);
 
-    SearchBoxController::Parts box;
-    box.searchBox = m_leftPane->searchBox();
-    box.resultList = m_leftPane->resultList();
-    box.letEventsRun = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     m_searchBox = std::make_unique<SearchBoxController>(m_connection, m_session, *m_results, *m_queryPanel,
-                                                        m_prompter, std::move(box));
+                                                        m_prompter, *m_leftPane);
 
+    connect(m_results.get(), &ResultListModel::fetchFailed, this, [this](const QString& detail) {
+        m_prompter.message(QStringLiteral("读取资料库失败：%1").arg(detail));
+    });
     m_resultListController = std::make_unique<ResultListController>(
         m_connection, m_session, *m_results, *m_browsing, m_leftPane->resultList(), documentViews().documentView());
 
     m_viewOptions = std::make_unique<ViewOptionsGroup>(
         ViewSettingsFile(viewSettingsPath.isEmpty() ? ViewSettingsFile::defaultPath() : viewSettingsPath),
-        *m_leftPane->advancedPanel());
+        m_leftPane->advancedPanel());
 
     m_notesPanel = new NotesPanel(m_documentArea);
     m_windowSettings = std::make_unique<WindowSettings>(m_layout, m_notesPanel->showNotesOption());
@@ -260,9 +247,6 @@ QLineEdit* MainWindow::recordCodeBox() const { return m_documentArea->recordCode
 QLineEdit* MainWindow::exampleKeywordBox() const { return m_documentArea->exampleKeywordBox(); }
 QLineEdit* MainWindow::descriptionBox() const { return m_statusStrip->descriptionBox(); }
 QWidget* MainWindow::documentToolbarArea() const { return m_documentArea->toolbarArea(); }
-QWidget* MainWindow::queryCentrePanel() const { return m_leftPane->queryCentrePanel(); }
-ClickLabel* MainWindow::centreTitleLabel() const { return m_leftPane->centreTitle(); }
-QComboBox* MainWindow::searchBox() const { return m_leftPane->searchBox(); }
 
 QString MainWindow::productDescription()
 {
@@ -305,9 +289,9 @@ void MainWindow::initialSettings()
     // The option file, then the start-up entry, which opens its page of the group the window starts in.
     if (const auto startupItem = m_windowSettings->readStartupFiles()) m_switch->Label1_Click(*startupItem);
     m_leftPane->setTabsTop(200);
-    fitResultScrollBar();
-    m_statusStrip->descriptionBox()->setText(productDescription());
-    m_leftPane->searchBox()->clear();
+    m_leftPane->fitResultScrollBar();
+    m_statusStrip->setDescriptionText(productDescription());
+    m_leftPane->clearSearchText();
     m_walkTimer->stop();
     layoutrules::startform11(m_geometry);
     const QSize client = size();
@@ -336,7 +320,7 @@ void MainWindow::display()
     m_leftPane->show();
     m_splitterTimer->start();
     m_highlightTimer->start();
-    m_leftPane->setActiveTab(m_leftPane->tab(0));
+    m_leftPane->setActiveTab(LeftPane::Tab::Catalogue);
 
     // Once shown, the window works on the technology centre whatever page the start-up chose.
     if (const Centre* technology = centreByTable(QStringLiteral("jszx"))) {
@@ -345,16 +329,6 @@ void MainWindow::display()
     }
     m_navigation->bar().setMenuState(QStringLiteral("no"));
     // The centre title stays the one of the page the start-up opened, so it names the tree on show.
-}
-
-void MainWindow::fitResultScrollBar()
-{
-    const double width = twips::fromPixels(m_leftPane->resultList()->width());
-    QScrollBar* bar = m_leftPane->resultScrollBar();
-    bar->setValue(0);
-    bar->setRange(0, int(std::lround(width / 3)));
-    bar->setSingleStep(int(std::lround(width / 20)));
-    bar->setPageStep(int(std::lround(width / 10)));
 }
 
 void MainWindow::applyGeometry()
@@ -393,7 +367,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The program ends with the window whether or not the file could be written.
-    m_windowSettings->writeOnClose(*m_leftPane->searchBox());
+    m_windowSettings->writeOnClose(m_leftPane->searchHistory());
     QMainWindow::closeEvent(event);
 }
 

@@ -12,7 +12,6 @@
 
 #include <memory>
 
-class QComboBox;
 class QFrame;
 class QLineEdit;
 class QListView;
@@ -25,7 +24,6 @@ namespace kelvor {
 
 class CatalogueModel;
 class CentreSwitch;
-class ClickLabel;
 class DocumentAreaWidget;
 class LeftPane;
 class NavigationController;
@@ -77,10 +75,6 @@ public:
     QLineEdit* exampleKeywordBox() const;
     QLineEdit* descriptionBox() const;
     QWidget* documentToolbarArea() const;
-    QWidget* queryCentrePanel() const;
-    // `Label5`, whose click starts the centre title search.
-    ClickLabel* centreTitleLabel() const;
-    QComboBox* searchBox() const;
     // The window's timers; their objectNames are Timer1 … Timer5 in this order.
     QTimer* splitterTimer() const { return m_splitterTimer; }        // follows a splitter drag
     QTimer* readingTimer() const { return m_readingTimer; }          // automatic scrolling and execution
@@ -127,7 +121,6 @@ private:
     void load();
     void display();
     void applyGeometry();
-    void fitResultScrollBar();
     void splitterTick();
 
     SharedConnection& m_connection;

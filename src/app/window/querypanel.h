@@ -5,7 +5,6 @@
 #include <QObject>
 
 class QTimer;
-class QWidget;
 
 namespace kelvor {
 
@@ -27,9 +26,6 @@ public:
         LeftPane* pane = nullptr;
         DocumentView* documentView = nullptr;  // WebBrowser1, for the placeholder picture
         QTimer* readingTimer = nullptr;        // Timer2
-        // Where the controls of the query centre's other parts are looked up
-        // by caption or name; an absent one is skipped.
-        QWidget* window = nullptr;
     };
 
     QueryPanel(SharedConnection& connection, WindowSession& session, ResultListModel& results, Prompter& prompter,
@@ -54,8 +50,6 @@ private:
     // The list tab's steps; `relist` fills the list with the whole centre
     // unless the list is already on show.
     void showResultList(bool relist);
-    void showCaptioned(const QString& caption, bool visible);
-    void setTabsEnabled(bool enabled);
     void reportFailure(const QString& detail);
 
     SharedConnection& m_connection;

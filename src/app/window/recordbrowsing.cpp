@@ -1,7 +1,9 @@
 #include "recordbrowsing.h"
 
-#include "clicklabel.h"
+#include "documentarea.h"
 #include "highlightoptions.h"
+#include "leftpane.h"
+#include "statusstrip.h"
 
 #include "catalogue/cataloguemodel.h"
 #include "catalogue/centretitlesearch.h"
@@ -16,12 +18,8 @@
 #include "viewer/sidepanel.h"
 
 #include <QAbstractProxyModel>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QTreeView>
 
@@ -36,17 +34,12 @@ RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layou
       m_parts(std::move(parts)),
       m_shell(std::move(shell))
 {
-    DocumentArea area;
-    area.documentView = m_parts.views.documentView();
-    area.sourcePageView = m_parts.views.sourcePageView();
-    area.sourceTextBox = m_parts.sourceTextBox;
-    area.sidePanel = m_parts.sidePanel;
-    m_area = std::make_unique<DocumentAreaController>(area, m_layout, *m_shell);
+    m_area = std::make_unique<DocumentAreaController>(m_parts.documentArea->controlledArea(), m_layout, *m_shell);
     m_opener = std::make_unique<RecordOpener>(m_connection, static_cast<DocumentDisplay&>(*this));
     m_area->setPanelMode(m_session.panelMode());
     connect(&m_session, &WindowSession::panelModeChanged, this, [this](PanelMode mode) { m_area->setPanelMode(mode); });
 
-    QTreeView* tree = m_parts.tree;
+    QTreeView* tree = this->tree();
     // A single click toggles a node; expanding by double click would undo it.
     tree->setExpandsOnDoubleClick(false);
     connect(tree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
@@ -55,18 +48,21 @@ RecordBrowsing::RecordBrowsing(SharedConnection& connection, LibraryLayout layou
     });
     // Presses anywhere and clicks beside the nodes reach the tree's own handlers too.
     tree->viewport()->installEventFilter(this);
-    if (m_parts.centreTitleLabel)
-        connect(m_parts.centreTitleLabel, &ClickLabel::clicked, this, [this] { centreTitleSearch(); });
+    connect(m_parts.pane, &LeftPane::centreTitleClicked, this, [this] { centreTitleSearch(); });
 
     // The housekeeping tick runs from the first completed load of the document view.
     if (m_parts.housekeepingTimer) {
         m_housekeeping = std::make_unique<Housekeeping>(static_cast<HousekeepingHost&>(*this), *m_parts.housekeepingTimer);
-        if (DocumentView* view = m_parts.views.documentView())
+        if (DocumentView* view = documentView())
             connect(view, &DocumentView::documentComplete, m_housekeeping.get(), &Housekeeping::documentComplete);
     }
 }
 
 RecordBrowsing::~RecordBrowsing() = default;
+
+QTreeView* RecordBrowsing::tree() const { return m_parts.pane->tree(); }
+
+DocumentView* RecordBrowsing::documentView() const { return m_parts.documentArea->views().documentView(); }
 
 OpenOutcome RecordBrowsing::gototree(const QString& code)
 {
@@ -88,12 +84,12 @@ int RecordBrowsing::nodeOfViewIndex(const QModelIndex& viewIndex) const
 
 bool RecordBrowsing::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_parts.tree->viewport()) {
+    if (watched == tree()->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             treeMouseDown();
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (!m_parts.tree->indexAt(mouse->position().toPoint()).isValid()) treeClicked();
+            if (!tree()->indexAt(mouse->position().toPoint()).isValid()) treeClicked();
         }
     }
     return QObject::eventFilter(watched, event);
@@ -101,7 +97,7 @@ bool RecordBrowsing::eventFilter(QObject* watched, QEvent* event)
 
 int RecordBrowsing::selectedNode() const
 {
-    const QModelIndex current = m_parts.tree->currentIndex();
+    const QModelIndex current = tree()->currentIndex();
     return current.isValid() ? nodeOfViewIndex(current) : -1;
 }
 
@@ -115,7 +111,7 @@ void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)
     const int node = nodeOfViewIndex(viewIndex);
     if (node < 0) return;
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
-    QTreeView* tree = m_parts.tree;
+    QTreeView* tree = this->tree();
     // The view may have been unfolded by its own arrow: the click toggles what is on show.
     m_parts.catalogue->setExpanded(node, tree->isExpanded(viewIndex));
     const bool opened = nodeClick(*m_parts.catalogue, node, *m_opener);
@@ -123,7 +119,7 @@ void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)
     if (opened) {
         syncSession();
         if (m_parts.highlight && m_parts.highlight->isChosen(0)) {
-            if (DocumentView* view = m_parts.views.documentView()) view->show();
+            if (DocumentView* view = documentView()) view->show();
         }
     }
 }
@@ -132,15 +128,14 @@ void RecordBrowsing::treeClicked()
 {
     m_session.setHighlighterArmed(true);
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
-    if (m_parts.autoRunButton) m_parts.autoRunButton->setText(QStringLiteral("自动执行"));
+    m_parts.documentArea->setAutoRunCaption(QStringLiteral("自动执行"));
     // Hiding the source text alone would leave a blank area where the
     // document was: a tree click returns to the document itself.
-    if (m_parts.sourceTextBox && !m_parts.sourceTextBox->isHidden()) m_area->showDocument();
+    if (m_parts.documentArea->isSourceTextShown()) m_area->showDocument();
     const int node = selectedNode();
     // The thumbnails show a folder's records; until they are on offer the
     // button stays usable for a folder (it is shown in the interface centre only).
-    if (m_parts.thumbnailButton)
-        m_parts.thumbnailButton->setEnabled(node >= 0 && !m_parts.catalogue->node(node).children.empty());
+    m_parts.pane->setThumbnailButtonEnabled(node >= 0 && !m_parts.catalogue->node(node).children.empty());
     if (node < 0) return;
     if (m_parts.resetBarWhenDue) m_parts.resetBarWhenDue();
 }
@@ -152,8 +147,8 @@ bool RecordBrowsing::selectNextNodeAfterAncestor(int k)
     QModelIndex index = m_parts.catalogue->indexOfNode(*next);
     if (m_parts.treeProxy) index = m_parts.treeProxy->mapFromSource(index);
     if (!index.isValid()) return false;
-    m_parts.tree->setCurrentIndex(index);
-    m_parts.tree->scrollTo(index);
+    tree()->setCurrentIndex(index);
+    tree()->scrollTo(index);
     return true;
 }
 
@@ -162,13 +157,13 @@ std::optional<QString> RecordBrowsing::recordPictureLookup(const QString& code)
     const auto picture = findRecordPicture(m_connection, m_session.listTable(), code);
     if (!picture) return std::nullopt;
     m_thumbnailPath = *picture;
-    if (DocumentView* view = m_parts.views.documentView()) view->hide();
+    if (DocumentView* view = documentView()) view->hide();
     return picture;
 }
 
 void RecordBrowsing::centreTitleSearch()
 {
-    const QString text = m_parts.searchBox ? m_parts.searchBox->currentText() : QString();
+    const QString text = m_parts.pane->searchText();
     const CentreTitleSearch search = kelvor::centreTitleSearch(m_connection, text);
     m_session.setCentreTitleSearch(search);
     if (m_parts.setCentreTitle) m_parts.setCentreTitle(search.centreTitle);
@@ -183,7 +178,7 @@ void RecordBrowsing::centreTitleSearch()
 
 void RecordBrowsing::setRecordCode(const QString& code)
 {
-    if (m_parts.recordCodeBox) m_parts.recordCodeBox->setText(code);
+    m_parts.documentArea->setRecordCode(code);
 }
 
 void RecordBrowsing::setSidePanel(const SidePanelTags& tags)
@@ -193,7 +188,7 @@ void RecordBrowsing::setSidePanel(const SidePanelTags& tags)
 
 void RecordBrowsing::setExampleKeyword(const QString& keyword)
 {
-    if (m_parts.exampleKeywordBox) m_parts.exampleKeywordBox->setText(keyword);
+    m_parts.documentArea->setExampleKeyword(keyword);
 }
 
 void RecordBrowsing::showNote(const QString&)
@@ -203,7 +198,7 @@ void RecordBrowsing::showNote(const QString&)
 
 void RecordBrowsing::loadDocument(const QString& path)
 {
-    if (DocumentView* view = m_parts.views.documentView()) view->navigate(path);
+    if (DocumentView* view = documentView()) view->navigate(path);
 }
 
 void RecordBrowsing::startPlayer(const QString& path)
@@ -226,12 +221,12 @@ void RecordBrowsing::openingFinished()
 
 QString RecordBrowsing::descriptionBoxText() const
 {
-    return m_parts.descriptionBox ? m_parts.descriptionBox->text() : QString();
+    return m_parts.statusStrip->descriptionText();
 }
 
 void RecordBrowsing::setDescriptionBoxText(const QString& text)
 {
-    if (m_parts.descriptionBox) m_parts.descriptionBox->setText(text);
+    m_parts.statusStrip->setDescriptionText(text);
 }
 
 QString RecordBrowsing::productDescription() const { return m_parts.productDescription; }

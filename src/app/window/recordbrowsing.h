@@ -1,6 +1,5 @@
 #pragma once
 
-#include "documentslots.h"
 #include "windowsession.h"
 
 #include "catalogue/documentdisplay.h"
@@ -14,11 +13,7 @@
 #include <memory>
 #include <optional>
 
-class QComboBox;
-class QLineEdit;
 class QModelIndex;
-class QPlainTextEdit;
-class QPushButton;
 class QTimer;
 class QTreeView;
 class QAbstractProxyModel;
@@ -26,12 +21,14 @@ class QAbstractProxyModel;
 namespace kelvor {
 
 class CatalogueModel;
-class ClickLabel;
 class DocumentAreaController;
+class DocumentAreaWidget;
+class DocumentView;
 class HighlightOptions;
+class LeftPane;
 class Shell;
 class SharedConnection;
-class SidePanel;
+class StatusStrip;
 
 // Opening records from the catalogue tree: the tree's clicks, the record
 // opener `gototree` and what it shows in the document area (the document,
@@ -41,19 +38,12 @@ class RecordBrowsing : public QObject, private DocumentDisplay, private Housekee
     Q_OBJECT
 public:
     struct Parts {
-        QTreeView* tree = nullptr;
+        // The panels it works through: the left pane lends the tree it drives.
+        LeftPane* pane = nullptr;
+        DocumentAreaWidget* documentArea = nullptr;
+        StatusStrip* statusStrip = nullptr;
         QAbstractProxyModel* treeProxy = nullptr;  // the tree's view model over the catalogue
         CatalogueModel* catalogue = nullptr;
-        DocumentSlots views;
-        QPlainTextEdit* sourceTextBox = nullptr;
-        SidePanel* sidePanel = nullptr;
-        QLineEdit* recordCodeBox = nullptr;
-        QLineEdit* exampleKeywordBox = nullptr;
-        QLineEdit* descriptionBox = nullptr;
-        ClickLabel* centreTitleLabel = nullptr;
-        QComboBox* searchBox = nullptr;
-        QPushButton* thumbnailButton = nullptr;  // Command48 "缩略图显示"
-        QPushButton* autoRunButton = nullptr;    // Command91 "自动执行"
         QTimer* readingTimer = nullptr;       // Timer2
         QTimer* highlightTimer = nullptr;     // Timer3
         QTimer* housekeepingTimer = nullptr;  // Timer4
@@ -118,6 +108,8 @@ private:
     int nodeOfViewIndex(const QModelIndex& viewIndex) const;
     int selectedNode() const;
     void syncSession();
+    QTreeView* tree() const;
+    DocumentView* documentView() const;
 
     SharedConnection& m_connection;
     LibraryLayout m_layout;

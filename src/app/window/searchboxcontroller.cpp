@@ -1,5 +1,6 @@
 #include "searchboxcontroller.h"
 
+#include "leftpane.h"
 #include "querypanel.h"
 #include "resultlistmodel.h"
 
@@ -8,29 +9,23 @@
 #include "library/sharedconnection.h"
 #include "search/titlesearch.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListView>
-
 #include <exception>
 
 namespace kelvor {
 
 SearchBoxController::SearchBoxController(SharedConnection& connection, WindowSession& session,
                                          ResultListModel& results, QueryPanel& queryPanel, Prompter& prompter,
-                                         Parts parts, QObject* parent)
+                                         LeftPane& pane, QObject* parent)
     : QObject(parent),
       m_connection(connection),
       m_session(session),
       m_results(results),
       m_queryPanel(queryPanel),
       m_prompter(prompter),
-      m_parts(std::move(parts))
+      m_pane(pane)
 {
-    // Every change counts, typed or set by the program.
-    connect(m_parts.searchBox, &QComboBox::editTextChanged, this, &SearchBoxController::textChanged);
-    if (QLineEdit* edit = m_parts.searchBox->lineEdit())
-        connect(edit, &QLineEdit::returnPressed, this, &SearchBoxController::enterPressed);
+    connect(&m_pane, &LeftPane::searchTextChanged, this, &SearchBoxController::textChanged);
+    connect(&m_pane, &LeftPane::searchEntered, this, &SearchBoxController::enterPressed);
 }
 
 void SearchBoxController::textChanged(const QString& text)
@@ -51,18 +46,15 @@ void SearchBoxController::enterPressed()
 
 void SearchBoxController::titleSearch(const QString& text)
 {
-    TitleList found;
+    // The first screen of titles at once, the rest as the list scrolls.
     try {
-        if (!m_connection.isOpen()) m_connection.open(DatabaseRole::Content);
-        found = kelvor::titleSearch(m_connection, text, searchPageTables(), m_parts.letEventsRun);
+        // No title begins with the text: the last list stays on show.
+        if (!m_results.showPaged(titleSearchPager(m_connection, text))) return;
     } catch (const std::exception& e) {
         m_prompter.message(QStringLiteral("读取资料库失败：%1").arg(QString::fromUtf8(e.what())));
         return;
     }
-    // No title begins with the text: the last list stays on show.
-    if (found.empty()) return;
-    m_results.show(found);
-    m_parts.resultList->show();
+    m_pane.setControlVisible(Control::ResultList, true);
 }
 
 }  // namespace kelvor

@@ -4,13 +4,9 @@
 
 #include <QObject>
 
-#include <functional>
-
-class QComboBox;
-class QListView;
-
 namespace kelvor {
 
+class LeftPane;
 class Prompter;
 class QueryPanel;
 class ResultListModel;
@@ -23,15 +19,8 @@ class SharedConnection;
 class SearchBoxController : public QObject {
     Q_OBJECT
 public:
-    struct Parts {
-        QComboBox* searchBox = nullptr;
-        QListView* resultList = nullptr;
-        // Lets pending window events run while a long listing is merged.
-        std::function<void()> letEventsRun;
-    };
-
     SearchBoxController(SharedConnection& connection, WindowSession& session, ResultListModel& results,
-                        QueryPanel& queryPanel, Prompter& prompter, Parts parts, QObject* parent = nullptr);
+                        QueryPanel& queryPanel, Prompter& prompter, LeftPane& pane, QObject* parent = nullptr);
 
     void textChanged(const QString& text);
     void enterPressed();
@@ -44,7 +33,7 @@ private:
     ResultListModel& m_results;
     QueryPanel& m_queryPanel;
     Prompter& m_prompter;
-    Parts m_parts;
+    LeftPane& m_pane;
 };
 
 }  // namespace kelvor

@@ -98,4 +98,8 @@ void StatusStrip::placeControls()
     }
 }
 
+QString StatusStrip::descriptionText() const { return m_description->text(); }
+
+void StatusStrip::setDescriptionText(const QString& text) { m_description->setText(text); }
+
 }  // namespace kelvor

@@ -22,6 +22,9 @@ public:
     StatusStrip(HighlightOptions& options, QWidget* parent = nullptr);
 
     QLineEdit* descriptionBox() const { return m_description; }
+    // The product description `Text2` shows and scrolls through.
+    QString descriptionText() const;
+    void setDescriptionText(const QString& text);
     QRadioButton* option(int index) const { return m_options[size_t(index)]; }
     ClickLabel* clickArea(int index) const { return m_clickAreas[size_t(index)]; }
 

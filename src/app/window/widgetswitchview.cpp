@@ -10,7 +10,6 @@
 #include "viewer/sidepanel.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
@@ -19,11 +18,40 @@ namespace kelvor {
 
 WidgetSwitchView::WidgetSwitchView(Parts parts) : m_parts(std::move(parts)) {}
 
-QWidget* WidgetSwitchView::find(Control control) const
+QWidget* WidgetSwitchView::windowControl(Control control) const
 {
-    const QString name = objectNameOf(control);
-    if (m_parts.window->objectName() == name) return m_parts.window;
-    return m_parts.window->findChild<QWidget*>(name);
+    switch (control) {
+    case Control::Splitter: return m_parts.splitter;
+    case Control::DocumentArea: return m_parts.documentArea;
+    case Control::AutoRun: return m_parts.documentArea->autoRunButton();
+    case Control::HistoryList:
+    case Control::ThumbnailRestore: return nullptr;  // not built
+    case Control::TabCatalogue:
+    case Control::TabList:
+    case Control::TabHistory:
+    case Control::TabSettings:
+    case Control::SearchBox:
+    case Control::SearchButton:
+    case Control::AdvancedButton:
+    case Control::Tree:
+    case Control::ResultList:
+    case Control::ResultScrollBar:
+    case Control::ThumbnailShow:
+    case Control::BackToQuery:
+    case Control::AdvancedPanel:
+    case Control::AdvancedInResults:
+    case Control::AdvancedAllData:
+    case Control::AdvancedClose:
+    case Control::ClickRunsOption:
+    case Control::ManualExpandOption:
+    case Control::TitleOnlyOption:
+    case Control::ShowPositionOption:
+    case Control::RangeOptionCentre:
+    case Control::QueryCentrePanel:
+    case Control::LeftPaneFrame:
+    case Control::LeftPane: return nullptr;  // the left pane's own
+    }
+    return nullptr;
 }
 
 void WidgetSwitchView::setWindowEnabled(bool enabled)
@@ -35,32 +63,34 @@ void WidgetSwitchView::setWindowEnabled(bool enabled)
 
 void WidgetSwitchView::setControlVisible(Control control, bool visible)
 {
-    if (QWidget* w = find(control)) w->setVisible(visible);
+    if (QWidget* w = windowControl(control)) w->setVisible(visible);
+    else m_parts.leftPane->setControlVisible(control, visible);
 }
 
 void WidgetSwitchView::setControlEnabled(Control control, bool enabled)
 {
-    if (QWidget* w = find(control)) w->setEnabled(enabled);
+    if (QWidget* w = windowControl(control)) w->setEnabled(enabled);
+    else m_parts.leftPane->setControlEnabled(control, enabled);
 }
 
 bool WidgetSwitchView::isControlVisible(Control control) const
 {
-    const QWidget* w = find(control);
-    return w && !w->isHidden();
+    if (const QWidget* w = windowControl(control)) return !w->isHidden();
+    return m_parts.leftPane->isControlVisible(control);
 }
 
 void WidgetSwitchView::setControlCaption(Control control, const QString& caption)
 {
-    auto* button = qobject_cast<QAbstractButton*>(find(control));
-    if (!button) return;
+    auto* button = qobject_cast<QAbstractButton*>(windowControl(control));
+    if (!button) {
+        m_parts.leftPane->setControlCaption(control, caption);
+        return;
+    }
     button->setText(caption);
     button->setAccessibleName(caption.trimmed());
 }
 
-void WidgetSwitchView::setActiveTab(Control tab)
-{
-    m_parts.leftPane->setActiveTab(qobject_cast<QPushButton*>(find(tab)));
-}
+void WidgetSwitchView::setActiveTab(Control tab) { m_parts.leftPane->setActiveTab(tab); }
 
 void WidgetSwitchView::placeTabsAtTop(int top) { m_parts.leftPane->setTabsTop(top); }
 
@@ -114,8 +144,6 @@ void WidgetSwitchView::stopReadingTimer()
 {
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
 }
-
-void WidgetSwitchView::letEventsRun() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 void WidgetSwitchView::reportFailure(const QString& message)
 {

@@ -16,14 +16,17 @@ class LeftPane;
 class Prompter;
 class TreePictureModel;
 
-// The centre switch's view over the window's widgets. Controls are found by
-// their objectName under the window; an absent one is skipped.
+// The centre switch's view over the window's panels: the left pane's own
+// controls through the pane, the splitter, the document area and its
+// "自动执行" here. The history list and "恢复缩略图" are not built, so the
+// steps on them do nothing.
 class WidgetSwitchView : public CentreSwitchView {
 public:
     struct Parts {
-        QWidget* window = nullptr;
+        QWidget* window = nullptr;  // its direct children are disabled while a switch runs
         LeftPane* leftPane = nullptr;
         DocumentAreaWidget* documentArea = nullptr;
+        QWidget* splitter = nullptr;  // image1
         CatalogueModel* catalogue = nullptr;
         TreePictureModel* treePictures = nullptr;
         QTimer* readingTimer = nullptr;  // Timer2
@@ -53,11 +56,11 @@ public:
     void setSidePanel(const QStringList& captions) override;
     void catalogueRebuilt(int selectedNode, bool expandAll) override;
     void stopReadingTimer() override;
-    void letEventsRun() override;
     void reportFailure(const QString& message) override;
 
 private:
-    QWidget* find(Control control) const;
+    // The control outside the left pane; nullptr for the pane's own and for those not built.
+    QWidget* windowControl(Control control) const;
 
     Parts m_parts;
 };

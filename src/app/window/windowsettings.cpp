@@ -5,7 +5,6 @@
 #include "settings/optionfile.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 
 namespace kelvor {
 
@@ -33,11 +32,9 @@ void WindowSettings::optionClicked(bool ticked)
     writeOptionFile(m_layout.optionFile(), ticked);
 }
 
-bool WindowSettings::writeOnClose(const QComboBox& searchBox) const
+bool WindowSettings::writeOnClose(const QStringList& searchHistory) const
 {
-    QStringList texts;
-    for (int i = 0; i < searchBox.count(); ++i) texts << searchBox.itemText(i);
-    return writeCoolsys(m_layout.coolsysFile(), texts);
+    return writeCoolsys(m_layout.coolsysFile(), searchHistory);
 }
 
 }  // namespace kelvor

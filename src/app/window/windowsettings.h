@@ -7,7 +7,6 @@
 #include <optional>
 
 class QCheckBox;
-class QComboBox;
 
 namespace kelvor {
 
@@ -26,7 +25,7 @@ public:
 
     // `coolsys.ini` from the search box's drop-down list. False when it could
     // not be written; the old file then stays as it was.
-    bool writeOnClose(const QComboBox& searchBox) const;
+    bool writeOnClose(const QStringList& searchHistory) const;
 
 private:
     void optionClicked(bool ticked);

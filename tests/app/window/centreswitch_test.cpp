@@ -240,6 +240,7 @@ TEST_F(CentreSwitchTest, QueryCatalogueJoinsTheFourTextCentres)
 TEST_F(CentreSwitchTest, SearchPageListsEveryTitleOfSixCentresByTitleWithItsCode)
 {
     run(NavigationGroup::Query, 2);
+    results.fetchAll();
     const std::vector<QString>& names = results.list().lines();
     ASSERT_EQ(names.size(), 16u);  // the learning courses are not listed
     std::map<QString, QString> titleOf;

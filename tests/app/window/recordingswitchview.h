@@ -51,7 +51,6 @@ public:
         expandedAll = all;
     }
     void stopReadingTimer() override { ++readingTimerStops; }
-    void letEventsRun() override { ++eventRuns; }
     void reportFailure(const QString& message) override { failures << message; }
 
     std::map<Control, bool> visible;
@@ -73,7 +72,6 @@ public:
     int selectedNode = -2;
     bool expandedAll = false;
     int readingTimerStops = 0;
-    int eventRuns = 0;
     QStringList failures;
 };
 

@@ -5,6 +5,8 @@
 // document view renders into them).
 #include "searchwindow.h"
 
+#include "app/window/resultlistmodel.h"
+#include "search/titlesearch.h"
 #include "viewer/documentview.h"
 
 #include <QDeadlineTimer>
@@ -38,6 +40,45 @@ protected:
         return resultList()->visualRect(index).center();
     }
 };
+
+// The list reads a page at a time as it is scrolled. Scrolled to its end it
+// must hold exactly the listing read whole: every title on entering the page,
+// then a typed prefix, a prefix with a wildcard, a prefix that finds nothing
+// (the last list stays) and the emptied box (every title again).
+TEST_F(SearchScenarioTest, PagedListScrolledToItsEndEqualsTheWholeListing)
+{
+    ResultListModel& model = window->resultListModel();
+    model.setPageSizes(2, 3);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->navigation().chooseGroup(NavigationGroup::Query);
+    QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
+    ASSERT_EQ(title(), " 检索 ");
+
+    auto scrolledToEnd = [&] {
+        for (int step = 0; step < 200 && model.canFetchMore({}); ++step) {
+            resultList()->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_FALSE(model.canFetchMore({})) << "the list reads on as it is scrolled";
+        return model.list().lines();
+    };
+    auto whole = [&](const QString& text) { return titleSearch(connection, text).names; };
+
+    ASSERT_GT(whole({}).size(), 3u);
+    EXPECT_EQ(scrolledToEnd(), whole({}));
+    const struct {
+        const char* typed;
+        const char* listed;  // the text whose listing stays on show
+    } cases[] = {{"L", "L"}, {"L%o", "L%o"}, {"Lzzz", "L%o"}, {"", ""}};
+    for (const auto& c : cases) {
+        searchBox()->lineEdit()->setText(QString::fromUtf8(c.typed));
+        if (qstrcmp(c.typed, c.listed) == 0) {
+            EXPECT_LE(model.rowCount(), 2) << c.typed << ": the first page only";
+        }
+        EXPECT_EQ(scrolledToEnd(), whole(QString::fromUtf8(c.listed))) << c.typed;
+    }
+}
 
 TEST_F(SearchScenarioTest, TypeTwoLettersThenOpenAnInterfacePicture)
 {

@@ -132,7 +132,12 @@ protected:
     QListView* resultList() const { return child<QListView>(QStringLiteral("datalist2")); }
     QString title() const { return child<QLabel>(QStringLiteral("Label5"))->text(); }
 
-    std::vector<QString> lines() const { return window->resultListModel().list().lines(); }
+    // The whole list, as the user finds it scrolled to its end.
+    std::vector<QString> lines() const
+    {
+        window->resultListModel().fetchAll();
+        return window->resultListModel().list().lines();
+    }
 
     // Shows the window and opens a page of a group, as the bar does.
     void showPage(NavigationGroup group, int item)

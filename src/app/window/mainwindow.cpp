@@ -24,7 +24,6 @@
 #include "viewer/documentareacontroller.h"
 #include "viewer/documentview.h"
 #include "viewer/libraryscheme.h"
-#include "viewer/sidepanel.h"
 #include "viewer/qtshell.h"
 
 #include <QCloseEvent>
@@ -162,10 +161,9 @@ void MainWindow::buildReports()
     parts.client = centralWidget();
     parts.leftPane = m_leftPane;
     parts.documentArea = m_documentArea;
-    parts.sideStrip = [this] {
-        const SidePanel* strip = sidePanel();
-        return QRect(strip->mapTo(m_documentArea, QPoint(0, 0)), strip->size());
-    };
+    // The strip along the foot of the document area, where the reference
+    // navigation panel is lowered and collapsed to.
+    parts.sideStrip = [this] { return QRect(0, m_documentArea->height() - 34, m_documentArea->width(), 30); };
     parts.queryCentrePanel = m_leftPane->queryCentrePanel();
     parts.sideDrawer = m_sideDrawer;
     parts.walkTimer = timer(5);

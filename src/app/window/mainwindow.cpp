@@ -2,6 +2,7 @@
 
 #include "centreswitch.h"
 #include "documentarea.h"
+#include "documentreading.h"
 #include "leftpane.h"
 #include "navigationcontroller.h"
 #include "navigationregion.h"
@@ -92,6 +93,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     buildRecordBrowsing(shell ? std::move(shell) : std::make_unique<QtShell>());
     buildSearch(viewSettingsPath);
     buildReports();
+    buildReading();
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -204,6 +206,9 @@ void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
     parts.setCentreTitle = [this](const QString& title) { m_leftPane->setCentreTitle(title); };
     parts.refreshLayout = [this] { startform(); };
     parts.resetBarWhenDue = [this] { m_navigation->pointerLeftItems(); };
+    parts.recordShown = [this](const QString& code) {
+        if (m_reading) m_reading->recordShown(code);
+    };
     m_browsing = std::make_unique<RecordBrowsing>(m_connection, m_layout, m_session, std::move(parts),
                                                   std::move(shell));
     connect(this, &MainWindow::panelModeChanged, this, [this](int mode) { m_browsing->setPanelMode(mode); });
@@ -234,6 +239,62 @@ void MainWindow::buildSearch(const QString& viewSettingsPath)
 
     m_notesPanel = new NotesPanel(m_documentArea);
     m_windowSettings = std::make_unique<WindowSettings>(m_layout, m_notesPanel->showNotesOption());
+}
+
+void MainWindow::buildReading()
+{
+    DocumentReading::Parts parts;
+    parts.toolbarArea = m_documentArea->toolbarArea();
+    parts.panelArea = m_documentArea;
+    parts.notesPanel = m_notesPanel;
+    parts.documentView = documentViews().documentView();
+    parts.sourceTextBox = sourceTextBox();
+    parts.highlightTimer = timer(3);
+    parts.readingTimer = timer(2);
+    parts.autoRunButton = m_documentArea->autoRunButton();
+    parts.tree = m_leftPane->tree();
+    parts.treeProxy = m_treePictures.get();
+    parts.catalogue = m_catalogue.get();
+    parts.readingMode = &m_session.readingMode;
+    parts.bookmarkPath = m_layout.bookmarkFile();
+    parts.highlightRequest = [this] {
+        return HighlightRequest{m_session.highlighterArmed, m_highlight.chosen(), m_session.firstHighlightTerm};
+    };
+    parts.back = [this] { return m_browsing->back(); };
+    parts.forward = [this] { return m_browsing->forward(); };
+    parts.open = [this](const QString& code) { return m_browsing->gototree(code); };
+    parts.shownCode = [this] { return m_browsing->opener().shownCode(); };
+    parts.switchLeftPane = [this] { switchLeftPane(); };
+    parts.currentGroup = [this] { return groupCode(m_session.group); };
+    parts.currentItem = [this] { return QString::number(m_session.currentItem); };
+    parts.switchTo = [this](const QString& group, const QString& item) {
+        const auto chosen = groupFromCode(group);
+        if (!chosen) return false;
+        m_navigation->chooseGroup(*chosen);
+        m_navigation->barItemClicked(item.toInt());
+        return true;
+    };
+    parts.disableQuerySearch = [this] { m_leftPane->searchButton()->setEnabled(false); };
+    m_reading = std::make_unique<DocumentReading>(m_connection, m_prompter, std::move(parts));
+}
+
+void MainWindow::switchLeftPane()
+{
+    WindowGeometry& g = m_geometry;
+    constexpr int kBesidePane = 500;  // twips: a document area further right lies beside the pane
+    if (g.documentArea.left > kBesidePane) {
+        g.documentArea.width = g.workingFrame.width;
+        g.documentArea.left = 0;
+        g.splitterVisible = false;
+        m_leftPane->hide();
+    } else {
+        g.documentArea.left = g.splitter.right() + layoutrules::kSplitterToDocument;
+        g.documentArea.width = g.width - layoutrules::kFullFormRightReserve - g.leftMargin - g.documentArea.left -
+                               layoutrules::kDocumentRightGap;
+        g.splitterVisible = true;
+        m_leftPane->show();
+    }
+    applyGeometry();
 }
 
 void MainWindow::buildTimers()

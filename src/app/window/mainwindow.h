@@ -28,6 +28,7 @@ class CatalogueModel;
 class CentreSwitch;
 class ClickLabel;
 class DocumentAreaWidget;
+class DocumentReading;
 class LeftPane;
 class NavigationController;
 class NavigationRegion;
@@ -98,6 +99,8 @@ public:
     NotesPanel* notesPanel() const { return m_notesPanel; }
     // The report, reference navigation and tool panels with the menu "面板".
     ReportsRegion& reports() { return *m_reports; }
+    // The document toolbar, its panels, highlighting and the reading aids.
+    DocumentReading& reading() { return *m_reading; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
     void Label1_Click(int item);
@@ -123,6 +126,9 @@ private:
     void buildRecordBrowsing(std::unique_ptr<Shell> shell);
     void buildSearch(const QString& viewSettingsPath);
     void buildReports();
+    void buildReading();
+    // The toolbar's "切换": the document area over the whole frame, or back beside the left pane.
+    void switchLeftPane();
     void create();
     void initialSettings();
     void load();
@@ -164,6 +170,7 @@ private:
     std::unique_ptr<ViewOptionsGroup> m_viewOptions;
     std::unique_ptr<WindowSettings> m_windowSettings;
     std::unique_ptr<ReportsRegion> m_reports;
+    std::unique_ptr<DocumentReading> m_reading;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

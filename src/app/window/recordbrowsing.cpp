@@ -75,6 +75,20 @@ OpenOutcome RecordBrowsing::gototree(const QString& code)
     return outcome;
 }
 
+OpenOutcome RecordBrowsing::back()
+{
+    const OpenOutcome outcome = m_opener->back();
+    syncSession();
+    return outcome;
+}
+
+OpenOutcome RecordBrowsing::forward()
+{
+    const OpenOutcome outcome = m_opener->forward();
+    syncSession();
+    return outcome;
+}
+
 void RecordBrowsing::setPanelMode(int mode) { m_area->setPanelMode(mode); }
 
 void RecordBrowsing::syncSession()
@@ -205,7 +219,8 @@ void RecordBrowsing::setExampleKeyword(const QString& keyword)
 
 void RecordBrowsing::showNote(const QString&)
 {
-    // The notes panel shows the record's note once it is part of the window.
+    // The notes panel reads the note itself while it is open.
+    if (m_parts.recordShown) m_parts.recordShown(m_opener->shownCode());
 }
 
 void RecordBrowsing::loadDocument(const QString& path)

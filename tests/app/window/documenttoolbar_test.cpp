@@ -21,6 +21,9 @@ protected:
         window.resize(700, 60);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Shortcuts and focus work in the active window only.
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     QAbstractButton* icon(int i) const { return toolbar->findChild<QAbstractButton*>(u"Label2(%1)"_s.arg(i)); }

@@ -18,9 +18,9 @@ namespace kelvor {
 namespace {
 
 constexpr int kSlotWidth = 58;   // pixels per icon with its caption
-constexpr int kIconSize = 26;
+constexpr int kIconSize = 24;
 constexpr int kCaptionHeight = 16;
-constexpr int kTopInset = 2;
+constexpr int kTopInset = 1;
 
 // Colours of the hover rules, written as the form wrote them (blue-green-red).
 QColor fromBgr(unsigned bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
@@ -243,7 +243,7 @@ DocumentToolbar::DocumentToolbar(QWidget* parent) : QWidget(parent)
         const auto action = static_cast<ToolbarAction>(i);
         auto* picture = new QLabel(this);
         picture->setObjectName(QStringLiteral("Image6(%1)").arg(i));
-        picture->setPixmap(hoverPicture(kIconSize + 6));
+        picture->setPixmap(hoverPicture(kIconSize + 4));
         picture->setAttribute(Qt::WA_TransparentForMouseEvents);
         picture->hide();
         m_hoverPictures[size_t(i)] = picture;
@@ -303,10 +303,11 @@ void DocumentToolbar::placeControls()
 {
     for (int i = 0; i < kIconCount; ++i) {
         const int left = i * kSlotWidth;
-        m_icons[size_t(i)]->setGeometry(left + (kSlotWidth - kIconSize) / 2, kTopInset + 3, kIconSize, kIconSize);
-        m_hoverPictures[size_t(i)]->setGeometry(left + (kSlotWidth - kIconSize - 6) / 2, kTopInset, kIconSize + 6,
-                                                kIconSize + 6);
-        m_captions[size_t(i)]->setGeometry(left, kTopInset + kIconSize + 6, kSlotWidth, kCaptionHeight);
+        // Icon, then caption, within the toolbar row of 46 pixels.
+        m_icons[size_t(i)]->setGeometry(left + (kSlotWidth - kIconSize) / 2, kTopInset + 2, kIconSize, kIconSize);
+        m_hoverPictures[size_t(i)]->setGeometry(left + (kSlotWidth - kIconSize - 4) / 2, kTopInset, kIconSize + 4,
+                                                kIconSize + 4);
+        m_captions[size_t(i)]->setGeometry(left, kTopInset + kIconSize + 4, kSlotWidth, kCaptionHeight);
     }
     const QSize option = m_autoScroll->sizeHint();
     m_autoScroll->setGeometry(kIconCount * kSlotWidth + 12, (std::max(height(), 46) - option.height()) / 2,

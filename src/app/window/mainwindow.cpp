@@ -1,9 +1,12 @@
 #include "mainwindow.h"
 
 #include "centreswitch.h"
+#include "clicklabel.h"
 #include "documentarea.h"
 #include "documentreading.h"
 #include "leftpane.h"
+#include "keywords/keywordeditorpanel.h"
+#include "librarypanels.h"
 #include "navigationcontroller.h"
 #include "navigationregion.h"
 #include "notespanel.h"
@@ -17,6 +20,7 @@
 #include "treepicturemodel.h"
 #include "viewoptionsgroup.h"
 #include "widgetswitchview.h"
+#include "windowmenu.h"
 #include "windowsettings.h"
 
 #include "catalogue/cataloguemodel.h"
@@ -35,6 +39,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -94,6 +99,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     buildSearch(viewSettingsPath);
     buildReports();
     buildReading();
+    buildLibraryPanels();
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -295,6 +301,52 @@ void MainWindow::switchLeftPane()
         m_leftPane->show();
     }
     applyGeometry();
+}
+
+void MainWindow::buildLibraryPanels()
+{
+    LibraryPanels::Parts parts;
+    parts.leftPane = m_leftPane;
+    parts.documentArea = m_documentArea;
+    parts.documentView = documentViews().documentView();
+    parts.tree = m_leftPane->tree();
+    parts.treeProxy = m_treePictures.get();
+    parts.catalogue = m_catalogue.get();
+    parts.browsing = m_browsing.get();
+    parts.recordCodeBox = recordCodeBox();
+    parts.exampleKeywordBox = exampleKeywordBox();
+    // Over the tree and the result list, under the tabs.
+    parts.historyPlace = [this] {
+        const auto placed = [this](QWidget* w) { return QRect(w->mapTo(m_leftPane, QPoint(0, 0)), w->size()); };
+        return placed(m_leftPane->tree()).united(placed(m_leftPane->resultList()));
+    };
+    parts.centreCaption = [this] { return m_leftPane->centreTitle()->text().trimmed(); };
+    parts.replaySearch = [this](const QString& text) {
+        sourceTextBox()->hide();
+        m_leftPane->searchBox()->setEditText(text);
+        m_queryPanel->listTab();
+        m_queryPanel->centreSearch();
+    };
+    m_libraryPanels = std::make_unique<LibraryPanels>(m_connection, m_layout, m_prompter, std::move(parts));
+    connect(m_queryPanel.get(), &QueryPanel::centreSearchRun, m_libraryPanels.get(), &LibraryPanels::searchRun);
+    connect(m_leftPane->tab(2), &QPushButton::clicked, m_libraryPanels.get(), &LibraryPanels::showHistory);
+    for (int tab : {0, 1})
+        connect(m_leftPane->tab(tab), &QPushButton::clicked, m_libraryPanels.get(), &LibraryPanels::hideHistory);
+    connect(m_leftPane->thumbnailButton(), &QPushButton::clicked, m_libraryPanels.get(),
+            &LibraryPanels::showThumbnails);
+
+    // The keyword editor's three openings are entries of the menu, enabled as the editor allows.
+    KeywordEditorPanel& editor = m_libraryPanels->keywordEditor();
+    WindowMenu& menu = m_reports->menu();
+    const std::array<std::pair<KeywordEditorPanel::Opening, QString>, 3> openings = {{
+        {KeywordEditorPanel::Opening::NavigationKeywords, QStringLiteral("导航技术关键字")},
+        {KeywordEditorPanel::Opening::ExampleKeywords, QStringLiteral("导航实例关键字")},
+        {KeywordEditorPanel::Opening::FolderRenaming, QStringLiteral("修改文件夹")},
+    }};
+    for (const auto& [opening, caption] : openings) menu.addEntry(caption, [&editor, opening] { editor.open(opening); });
+    connect(&editor, &KeywordEditorPanel::openingsChanged, this, [&editor, &menu, openings] {
+        for (const auto& [opening, caption] : openings) menu.setEntryEnabled(caption, editor.isOpeningEnabled(opening));
+    });
 }
 
 void MainWindow::buildTimers()

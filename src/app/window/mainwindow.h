@@ -30,6 +30,7 @@ class ClickLabel;
 class DocumentAreaWidget;
 class DocumentReading;
 class LeftPane;
+class LibraryPanels;
 class NavigationController;
 class NavigationRegion;
 class NotesPanel;
@@ -101,6 +102,8 @@ public:
     ReportsRegion& reports() { return *m_reports; }
     // The document toolbar, its panels, highlighting and the reading aids.
     DocumentReading& reading() { return *m_reading; }
+    // The search history, the thumbnails and the keyword editor.
+    LibraryPanels& libraryPanels() { return *m_libraryPanels; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
     void Label1_Click(int item);
@@ -129,6 +132,7 @@ private:
     void buildReading();
     // The toolbar's "切换": the document area over the whole frame, or back beside the left pane.
     void switchLeftPane();
+    void buildLibraryPanels();
     void create();
     void initialSettings();
     void load();
@@ -171,6 +175,7 @@ private:
     std::unique_ptr<WindowSettings> m_windowSettings;
     std::unique_ptr<ReportsRegion> m_reports;
     std::unique_ptr<DocumentReading> m_reading;
+    std::unique_ptr<LibraryPanels> m_libraryPanels;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

@@ -65,6 +65,7 @@ void QueryPanel::centreSearch()
 {
     const QString text = m_parts.pane->searchBox()->currentText();
     m_session.firstHighlightTerm = text;
+    if (!text.isEmpty()) emit centreSearchRun(text);
     try {
         // The stored queries name content tables; they run wherever the connection is, but it must be open.
         if (!m_connection.isOpen()) m_connection.open(DatabaseRole::Content);

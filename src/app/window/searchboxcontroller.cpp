@@ -9,6 +9,7 @@
 #include "search/titlesearch.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
@@ -29,8 +30,21 @@ SearchBoxController::SearchBoxController(SharedConnection& connection, WindowSes
 {
     // Every change counts, typed or set by the program.
     connect(m_parts.searchBox, &QComboBox::editTextChanged, this, &SearchBoxController::textChanged);
-    if (QLineEdit* edit = m_parts.searchBox->lineEdit())
-        connect(edit, &QLineEdit::returnPressed, this, &SearchBoxController::enterPressed);
+    // The line edit leaves Enter to its combo box, which hands it back and so
+    // says returnPressed twice: Enter is taken here, once.
+    if (QLineEdit* edit = m_parts.searchBox->lineEdit()) edit->installEventFilter(this);
+}
+
+bool SearchBoxController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched == m_parts.searchBox->lineEdit()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            enterPressed();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void SearchBoxController::textChanged(const QString& text)

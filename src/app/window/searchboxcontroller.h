@@ -39,6 +39,9 @@ public:
     void textChanged(const QString& text);
     void enterPressed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void titleSearch(const QString& text);
 

@@ -100,6 +100,13 @@ void HistoryPanel::recordSearch(const QString& text)
     }
 }
 
+void HistoryPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    // The list belongs to the panel: shown with it, whatever hid it while the panel was away.
+    m_list->show();
+}
+
 void HistoryPanel::lineActivated(const QModelIndex& index)
 {
     // The first line is the header: it starts nothing.

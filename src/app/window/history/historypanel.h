@@ -36,6 +36,9 @@ signals:
     // A line other than the header was double-clicked: search for `text`.
     void replayRequested(const QString& text);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void lineActivated(const QModelIndex& index);
     void reportFailure(const QString& detail) const;

@@ -52,7 +52,7 @@ TEST_F(KeywordScenarioTest, LinkRenameAndAnUnreadableKeywordDatabaseInTheWindow)
     QWidget* editor = child(u"Frame11"_s);
     ASSERT_TRUE(editor->isVisible());
     EXPECT_FALSE(menu().isEntryEnabled(u"导航实例关键字"_s));
-    EXPECT_EQ(child<QLineEdit>(u"Text16"_s)->text(), u"101210350001"_s);
+    EXPECT_EQ(child<QLineEdit>(u"editorText16"_s)->text(), u"101210350001"_s);
     EXPECT_EQ(child<QLineEdit>(u"Text17"_s)->text(), u"变量与类型"_s);
 
     // A double quote and a percent sign are characters of the keyword, nothing more.

@@ -118,7 +118,7 @@ TEST_F(KeywordEditorPanelTest, KeywordModesListTheirDatabaseAndLockTheKeywordOpe
 
 TEST_F(KeywordEditorPanelTest, FolderModeDisablesTheKeywordControlsUntilHidden)
 {
-    const char* const keywordControls[] = {"Text18", "Text19", "Text20", "Text21", "Check5", "Combo8", "Combo10",
+    const char* const keywordControls[] = {"Text18", "Text19", "Text20", "editorText21", "Check5", "Combo8", "Combo10",
                                            "Command58", "Command59", "Command60", "Command55", "Command61"};
     panel.open(Opening::FolderRenaming);
     EXPECT_EQ(panel.mode(), EditorMode::Folder);
@@ -138,7 +138,7 @@ TEST_F(KeywordEditorPanelTest, SizeButtonSwitchesBetweenShortAndFullPanel)
     EXPECT_EQ(child<QPushButton>("Command55")->text(), u"关闭"_s);
     EXPECT_EQ(panel.height(), 439);  // 6585 twips
     // The full panel holds everything down to the last field; the short one ends above the keyword list.
-    EXPECT_LE(field("Text21")->geometry().bottom(), panel.height());
+    EXPECT_LE(field("editorText21")->geometry().bottom(), panel.height());
     EXPECT_GE(combo("Combo8")->y(), 184);
     click("Command55");
     EXPECT_EQ(child<QPushButton>("Command55")->text(), u"展开"_s);
@@ -159,7 +159,7 @@ TEST_F(KeywordEditorPanelTest, SavingLinksTheRecordUnderTheTrimmedLockedKeyword)
     EXPECT_TRUE(rows(DatabaseRole::TechKeywords).contains(u"akv|Array|数组|数组|101210110003"_s));
     EXPECT_EQ(contentValue(u"select jbmc from jszx where xxbh = '101210110003'"_s), u"Array"_s);
     EXPECT_TRUE(child("Label36")->isVisible());
-    for (const char* name : {"Text16", "Text17", "Text22"}) EXPECT_TRUE(field(name)->text().isEmpty()) << name;
+    for (const char* name : {"editorText16", "Text17", "Text22"}) EXPECT_TRUE(field(name)->text().isEmpty()) << name;
     EXPECT_FALSE(child<QCheckBox>("Check5")->isChecked());
     // The related titles show the locked keyword's links afterwards.
     EXPECT_EQ(titles(), (QStringList{u"数组用法"_s, u"数组"_s}));

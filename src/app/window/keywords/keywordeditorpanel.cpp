@@ -67,7 +67,8 @@ void KeywordEditorPanel::build()
     };
 
     // The program fills the code, title, navigation and example keyword fields; the user cannot type into them.
-    m_code = field(u"Text16"_s, u"序号："_s, rowTop(0), true).second;
+    // The window's own `Text16` and `Text21` are the document area's boxes; these follow them.
+    m_code = field(u"editorText16"_s, u"序号："_s, rowTop(0), true).second;
     m_title = field(u"Text17"_s, u"目录名称："_s, rowTop(1), true).second;
     std::tie(m_displayNameLabel, m_displayName) = field(u"Text22"_s, u"关联显示名称："_s, rowTop(2), false);
     m_mainKeyword = new QCheckBox(u"主关键字"_s, this);
@@ -125,7 +126,7 @@ void KeywordEditorPanel::build()
     const int unlinkRow = titlesRow + 120;
     m_unlink = button(u"Command59"_s, u"删除关键字的关联内容"_s, 8, unlinkRow, 180);
     m_navigation = field(u"Text20"_s, u"导航关键字："_s, unlinkRow + 26, true).second;
-    m_example = field(u"Text21"_s, u"实例关键字："_s, unlinkRow + 48, true).second;
+    m_example = field(u"editorText21"_s, u"实例关键字："_s, unlinkRow + 48, true).second;
 
     m_tables = new QComboBox(this);
     m_tables->setObjectName(u"Combo9"_s);

@@ -64,6 +64,9 @@ void addStandardFiles(LibraryContent& content)
     content.addFile({relative(layout().optionFile()), QByteArrayLiteral("0\r\n"), false});
     // No start-up item (9 is none of 1-7): the window opens on the course 从零开始.
     content.addFile({relative(layout().loginsysFile()), QByteArrayLiteral("9\r\n"), false});
+    // The reading bookmark file, holding no bookmark yet (a first line longer than two
+    // characters): the toolbar's "书签" writes into it and does nothing without it.
+    content.addFile({relative(layout().bookmarkFile()), QByteArrayLiteral("none\r\n\r\n\r\n"), false});
 }
 
 std::map<QString, qint64> documentCounts(const LibraryContent& content)

@@ -9,45 +9,45 @@ namespace {
 
 DocumentPage lessonPage(const Lesson& lesson)
 {
-    DocumentPage page(text(lesson.title));
-    page.addParagraphs(text(lesson.text));
-    if (!text(lesson.snippetKey).isEmpty()) {
-        addSnippetBody(page, snippetByKey(text(lesson.snippetKey)));
+    DocumentPage page(lesson.title);
+    page.addParagraphs(lesson.text);
+    if (!lesson.snippetKey.isEmpty()) {
+        addSnippetBody(page, snippetByKey(lesson.snippetKey));
         return page;
     }
-    if (!text(lesson.code).isEmpty()) {
+    if (!lesson.code.isEmpty()) {
         page.addHeading(lesson.practice ? QStringLiteral("参考答案") : QStringLiteral("示例代码"));
-        page.addSource(QString::fromUtf8(lesson.code).trimmed());
+        page.addSource(lesson.code.trimmed());
     }
-    if (!text(lesson.output).isEmpty()) {
+    if (!lesson.output.isEmpty()) {
         page.addHeading(QStringLiteral("运行结果"));
-        page.addConsole(text(lesson.output));
+        page.addConsole(lesson.output);
     }
     return page;
 }
 
 DocumentPage exercisePage(const Exercise& e)
 {
-    DocumentPage page(text(e.title));
+    DocumentPage page(e.title);
     page.addHeading(QStringLiteral("题目"));
-    page.addParagraphs(text(e.problem));
+    page.addParagraphs(e.problem);
     page.addHeading(QStringLiteral("输入输出示例"));
-    page.addConsole(text(e.sample));
+    page.addConsole(e.sample);
     page.addHeading(QStringLiteral("解题思路"));
-    page.addParagraphs(text(e.hint));
+    page.addParagraphs(e.hint);
     page.addHeading(QStringLiteral("参考答案"));
-    page.addSource(QString::fromUtf8(e.answer).trimmed());
-    if (!text(e.output).isEmpty()) {
+    page.addSource(e.answer.trimmed());
+    if (!e.output.isEmpty()) {
         page.addHeading(QStringLiteral("运行结果"));
-        page.addConsole(text(e.output));
+        page.addConsole(e.output);
     }
     return page;
 }
 
-DocumentPage closingPage(const char* title, const char* body)
+DocumentPage closingPage(const QString& title, const QString& body)
 {
-    DocumentPage page(text(title));
-    page.addParagraphs(text(body));
+    DocumentPage page(title);
+    page.addParagraphs(body);
     return page;
 }
 
@@ -55,13 +55,13 @@ void addStudy(LibraryContent& content)
 {
     CentreAuthor centre(content, QStringLiteral("study"));
     for (const Course& course : studyCourses()) {
-        const QString link = text(course.link);
-        const QString keyword = text(course.keyword);
-        const QString courseFolder = centre.folder(QString(), text(course.title));
+        const QString link = course.link;
+        const QString keyword = course.keyword;
+        const QString courseFolder = centre.folder(QString(), course.title);
         int lessonNumber = 0;
         bool placeholderAdded = false;
         for (const Chapter& chapter : course.chapters) {
-            const QString chapterFolder = centre.folder(courseFolder, text(chapter.title));
+            const QString chapterFolder = centre.folder(courseFolder, chapter.title);
             QString practice;
             for (const Lesson& lesson : chapter.lessons) {
                 DocumentFields fields{.link = link, .jbmc = keyword, .techKeywordLinks = {keyword}};
@@ -72,10 +72,10 @@ void addStudy(LibraryContent& content)
                     fields.jbnr = QStringLiteral("编程练习");
                 } else {
                     fields.bb = QStringLiteral("%1_%2").arg(link).arg(++lessonNumber, 2, 10, QLatin1Char('0'));
-                    addLearningVideo(content, fields.bb, text(lesson.title));
+                    addLearningVideo(content, fields.bb, lesson.title);
                 }
-                if (!text(lesson.snippetKey).isEmpty()) {
-                    const Snippet& s = snippetByKey(text(lesson.snippetKey));
+                if (!lesson.snippetKey.isEmpty()) {
+                    const Snippet& s = snippetByKey(lesson.snippetKey);
                     fields.nycd = s.key;
                     addSnippetSourceFolder(content, s);
                 }
@@ -101,12 +101,12 @@ void addWorks(LibraryContent& content)
     CentreAuthor centre(content, QStringLiteral("works"));
     const QString exerciseKeyword = QStringLiteral("编程练习");
     for (const TrainingCourse& course : trainingCourses()) {
-        const QString link = text(course.link);
-        const QString keyword = text(course.keyword);
-        const QString courseFolder = centre.folder(QString(), text(course.title));
+        const QString link = course.link;
+        const QString keyword = course.keyword;
+        const QString courseFolder = centre.folder(QString(), course.title);
         bool placeholderAdded = false;
         for (const Training& training : course.trainings) {
-            const QString trainingFolder = centre.folder(courseFolder, text(training.title));
+            const QString trainingFolder = centre.folder(courseFolder, training.title);
             QString advanced;
             for (const Exercise& exercise : training.exercises) {
                 QString parent = trainingFolder;

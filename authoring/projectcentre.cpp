@@ -15,7 +15,7 @@ struct Column {
 QList<Column> columnsOf(const ProjectTable& table)
 {
     QList<Column> columns;
-    for (const QString& line : text(table.columns).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    for (const QString& line : table.columns.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         columns.push_back({line.section(QLatin1Char('|'), 0, 0), line.section(QLatin1Char('|'), 1)});
     return columns;
 }
@@ -28,8 +28,8 @@ QString schemaSql(const Project& p)
         const QList<Column> columns = columnsOf(table);
         qsizetype width = 0;
         for (const Column& c : columns) width = std::max(width, c.definition.size() + 1);
-        out << QStringLiteral("-- %1").arg(text(table.comment));
-        out << QStringLiteral("CREATE TABLE %1 (").arg(text(table.name));
+        out << QStringLiteral("-- %1").arg(table.comment);
+        out << QStringLiteral("CREATE TABLE %1 (").arg(table.name);
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const bool last = i + 1 == columns.size();
             const QString definition = columns[i].definition + (last ? QString() : QStringLiteral(","));
@@ -43,26 +43,26 @@ QString schemaSql(const Project& p)
 
 DocumentPage requirementsPage(const Project& p)
 {
-    DocumentPage page(text(p.name) + QStringLiteral("：需求分析"));
-    page.addParagraphs(text(p.summary));
+    DocumentPage page(p.name + QStringLiteral("：需求分析"));
+    page.addParagraphs(p.summary);
     page.addHeading(QStringLiteral("功能需求"));
-    page.addList(text(p.features).split(QLatin1Char('|')));
+    page.addList(p.features.split(QLatin1Char('|')));
     page.addHeading(QStringLiteral("技术选型"));
     QStringList techniques;
-    for (const char* key : p.snippetKeys) techniques << snippetByKey(text(key)).title;
-    page.addParagraphs(QStringLiteral("开发语言：%1。项目中用到的关键技术在技术中心有详细讲解：").arg(text(p.language)));
+    for (const QString& key : p.snippetKeys) techniques << snippetByKey(key).title;
+    page.addParagraphs(QStringLiteral("开发语言：%1。项目中用到的关键技术在技术中心有详细讲解：").arg(p.language));
     page.addList(techniques);
     return page;
 }
 
 DocumentPage databasePage(const Project& p)
 {
-    DocumentPage page(text(p.name) + QStringLiteral("：数据库设计"));
+    DocumentPage page(p.name + QStringLiteral("：数据库设计"));
     page.addParagraphs(QStringLiteral("%1共有 %2 张数据表。下面先列出每张表的字段，再给出建表语句。")
-                           .arg(text(p.name))
+                           .arg(p.name)
                            .arg(p.tables.size()));
     for (const ProjectTable& table : p.tables) {
-        page.addHeading(QStringLiteral("%1（%2）").arg(text(table.name), text(table.comment)));
+        page.addHeading(QStringLiteral("%1（%2）").arg(table.name, table.comment));
         QList<QStringList> rows;
         for (const Column& c : columnsOf(table))
             rows.push_back({c.definition.section(QLatin1Char(' '), 0, 0), c.definition.section(QLatin1Char(' '), 1),
@@ -77,26 +77,26 @@ DocumentPage databasePage(const Project& p)
 
 DocumentPage corePage(const Project& p)
 {
-    DocumentPage page(text(p.name) + QStringLiteral("：核心代码 ") + text(p.coreTitle));
+    DocumentPage page(p.name + QStringLiteral("：核心代码 ") + p.coreTitle);
     page.addParagraphs(QStringLiteral("本节给出%1中最关键的一段代码，源文件为 %2。")
-                           .arg(text(p.name), text(p.coreFile)));
-    page.addSource(QString::fromUtf8(p.coreCode).trimmed());
-    if (!text(p.coreOutput).isEmpty()) {
+                           .arg(p.name, p.coreFile));
+    page.addSource(p.coreCode.trimmed());
+    if (!p.coreOutput.isEmpty()) {
         page.addHeading(QStringLiteral("运行结果"));
-        page.addConsole(text(p.coreOutput));
+        page.addConsole(p.coreOutput);
     }
     page.addHeading(QStringLiteral("代码说明"));
-    page.addParagraphs(text(p.coreNotes));
+    page.addParagraphs(p.coreNotes);
     return page;
 }
 
 DocumentPage buildPage(const Project& p)
 {
-    DocumentPage page(text(p.name) + QStringLiteral("：编译运行与测试"));
+    DocumentPage page(p.name + QStringLiteral("：编译运行与测试"));
     page.addHeading(QStringLiteral("编译与运行"));
-    page.addConsole(text(p.buildCommands));
+    page.addConsole(p.buildCommands);
     page.addHeading(QStringLiteral("测试用例"));
-    const QStringList parts = text(p.testCases).split(QLatin1Char('|'));
+    const QStringList parts = p.testCases.split(QLatin1Char('|'));
     QList<QStringList> rows;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) rows.push_back({parts[i], parts[i + 1]});
     page.addTable({QStringLiteral("测试场景"), QStringLiteral("预期结果")}, rows);
@@ -106,11 +106,11 @@ DocumentPage buildPage(const Project& p)
 
 DocumentPage techniquePage(const Project& p, const Snippet& s)
 {
-    DocumentPage page(text(p.name) + QStringLiteral("关键技术：") + s.title);
-    page.addParagraphs(QStringLiteral("%1用到了这项技术。下面先讲解技术本身，再说明它在项目中的用法。").arg(text(p.name)));
+    DocumentPage page(p.name + QStringLiteral("关键技术：") + s.title);
+    page.addParagraphs(QStringLiteral("%1用到了这项技术。下面先讲解技术本身，再说明它在项目中的用法。").arg(p.name));
     addSnippetBody(page, s);
     page.addHeading(QStringLiteral("在本项目中的应用"));
-    page.addParagraphs(text(p.coreNotes).section(QLatin1Char('\n'), 0, 0));
+    page.addParagraphs(p.coreNotes.section(QLatin1Char('\n'), 0, 0));
     return page;
 }
 
@@ -119,9 +119,9 @@ DocumentPage categoryPage(const QString& category)
     DocumentPage page(category + QStringLiteral("：项目一览"));
     page.addParagraphs(QStringLiteral("本类别收录以下项目，每个项目都包含需求分析、数据库设计、核心代码、关键技术和编译测试五部分。"));
     for (const Project& p : projects()) {
-        if (text(p.category) != category) continue;
-        page.addHeading(text(p.name));
-        page.addParagraphs(text(p.summary).section(QLatin1Char('\n'), 0, 0));
+        if (p.category != category) continue;
+        page.addHeading(p.name);
+        page.addParagraphs(p.summary.section(QLatin1Char('\n'), 0, 0));
     }
     return page;
 }
@@ -132,16 +132,14 @@ DocumentPage projectGuide()
     page.addParagraphs(QStringLiteral(
         "项目中心收录完整的小型软件项目，按照真实的开发过程组织：先分析需求，再设计数据库，然后实现核心代码，最后编译运行并测试。\n"
         "每个项目的源代码都放在源代码文件夹中，打开项目的任意一篇文档后，点击“打开源代码文件夹”即可找到。"));
-    QStringList categories;
-    for (const char* c : projectCategories()) categories << text(c);
-    page.addList(categories);
+    page.addList(projectCategories());
     return page;
 }
 
 void addProjectSources(LibraryContent& content, const Project& p, const QString& nycd)
 {
-    addSourceFolder(content, nycd, text(p.name),
-                    {{QStringLiteral("schema.sql"), schemaSql(p)}, {text(p.coreFile), QString::fromUtf8(p.coreCode).trimmed()}});
+    addSourceFolder(content, nycd, p.name,
+                    {{QStringLiteral("schema.sql"), schemaSql(p)}, {p.coreFile, p.coreCode.trimmed()}});
 }
 
 }  // namespace
@@ -150,19 +148,18 @@ void addProjectCentre(LibraryContent& content)
 {
     CentreAuthor centre(content, QStringLiteral("xmzx"));
     centre.page(QString(), projectGuide(), {.link = QStringLiteral("xmguide")});
-    for (const char* categoryName : projectCategories()) {
-        const QString category = text(categoryName);
+    for (const QString& category : projectCategories()) {
         const QString categoryFolder = centre.folder(QString(), category);
         centre.page(categoryFolder, categoryPage(category), {.link = QStringLiteral("xmguide")});
         bool placeholderAdded = false;
         for (const Project& p : projects()) {
-            if (text(p.category) != category) continue;
-            const QString nycd = QStringLiteral("xm_") + text(p.key);
+            if (p.category != category) continue;
+            const QString nycd = QStringLiteral("xm_") + p.key;
             addProjectSources(content, p, nycd);
-            const QString folder = centre.folder(categoryFolder, text(p.name));
-            const QString keyword = text(p.exampleKeyword);
-            const DocumentFields fields{.link = text(p.link),
-                                        .jbmc = text(p.language),
+            const QString folder = centre.folder(categoryFolder, p.name);
+            const QString keyword = p.exampleKeyword;
+            const DocumentFields fields{.link = p.link,
+                                        .jbmc = p.language,
                                         .jbnr = keyword,
                                         .nycd = nycd,
                                         .exampleKeywordLinks = {keyword}};
@@ -174,8 +171,8 @@ void addProjectCentre(LibraryContent& content)
             centre.page(folder, corePage(p), fields);
             centre.page(folder, buildPage(p), fields);
             const QString techniques = centre.folder(folder, QStringLiteral("关键技术"));
-            for (const char* key : p.snippetKeys) {
-                const Snippet& s = snippetByKey(text(key));
+            for (const QString& key : p.snippetKeys) {
+                const Snippet& s = snippetByKey(key);
                 DocumentFields technique = fields;
                 technique.jbmc = s.techKeywords.value(0);
                 centre.page(techniques, techniquePage(p, s), technique);

@@ -24,9 +24,4 @@ const Snippet& snippetByKey(const QString& key)
     throw AuthoringError(QStringLiteral("unknown snippet %1").arg(key));
 }
 
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 }  // namespace kelvor::authoring

@@ -53,7 +53,4 @@ const std::vector<LanguageSection>& languageSections();
 // Throws AuthoringError for an unknown key.
 const Snippet& snippetByKey(const QString& key);
 
-// Text of the C++ content tables (projects, solutions, courses) as QString.
-QString text(const char* utf8);
-
 }  // namespace kelvor::authoring

@@ -1,12 +1,10 @@
 #include "topicfiles.h"
 
 #include "authoringerror.h"
+#include "contentfile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <set>
 
@@ -14,94 +12,9 @@ namespace kelvor::authoring {
 
 namespace {
 
-// One JSON file and the checks on its fields; every complaint names the file.
-class Entry {
-public:
-    Entry(const QString& path, const QJsonObject& object) : m_path(path), m_object(object) {}
-
-    [[noreturn]] void fail(const QString& what) const
-    {
-        throw AuthoringError(QStringLiteral("%1: %2").arg(m_path, what));
-    }
-
-    // Fails on a field that no reader knows: most likely a misspelt one.
-    void allowOnly(const QStringList& fields) const
-    {
-        for (auto it = m_object.begin(); it != m_object.end(); ++it)
-            if (!fields.contains(it.key())) fail(QStringLiteral("unknown field \"%1\"").arg(it.key()));
-    }
-
-    QString string(const QString& field, bool required = true) const
-    {
-        const QJsonValue v = m_object.value(field);
-        if (v.isUndefined() && !required) return {};
-        if (!v.isString()) fail(QStringLiteral("field \"%1\" must be a text").arg(field));
-        const QString s = v.toString();
-        if (required && s.isEmpty()) fail(QStringLiteral("field \"%1\" is empty").arg(field));
-        return s;
-    }
-
-    QStringList strings(const QString& field, bool required = true) const
-    {
-        const QJsonValue v = m_object.value(field);
-        if (v.isUndefined() && !required) return {};
-        if (!v.isArray()) fail(QStringLiteral("field \"%1\" must be a list of texts").arg(field));
-        QStringList out;
-        for (const QJsonValue& item : v.toArray()) {
-            if (!item.isString()) fail(QStringLiteral("field \"%1\" must be a list of texts").arg(field));
-            out << item.toString();
-        }
-        if (required && out.isEmpty()) fail(QStringLiteral("field \"%1\" is empty").arg(field));
-        return out;
-    }
-
-    // Paragraphs are kept one per list entry so that the files stay readable.
-    QString lines(const QString& field, bool required = true) const
-    {
-        return strings(field, required).join(QLatin1Char('\n'));
-    }
-
-    QJsonArray array(const QString& field) const
-    {
-        const QJsonValue v = m_object.value(field);
-        if (!v.isArray()) fail(QStringLiteral("field \"%1\" must be a list").arg(field));
-        return v.toArray();
-    }
-
-private:
-    QString m_path;
-    QJsonObject m_object;
-};
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw AuthoringError(QStringLiteral("%1: cannot be read").arg(path));
-    return file.readAll();
-}
-
 QString readText(const QString& path)
 {
-    return QString::fromUtf8(readFile(path));
-}
-
-QJsonDocument readJson(const QString& path)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(readFile(path), &error);
-    if (error.error != QJsonParseError::NoError)
-        throw AuthoringError(QStringLiteral("%1: not valid JSON at byte %2: %3")
-                                 .arg(path)
-                                 .arg(error.offset)
-                                 .arg(error.errorString()));
-    return document;
-}
-
-Entry readObject(const QString& path)
-{
-    const QJsonDocument document = readJson(path);
-    if (!document.isObject()) throw AuthoringError(QStringLiteral("%1: must hold one JSON object").arg(path));
-    return Entry(path, document.object());
+    return QString::fromUtf8(readContentFile(path));
 }
 
 QString withoutBlankEdges(QString code)
@@ -114,7 +27,7 @@ QString withoutBlankEdges(QString code)
 Snippet readTopic(const QString& folder, const QString& key)
 {
     const QString metadata = folder + QStringLiteral("/topic.json");
-    const Entry entry = readObject(metadata);
+    const ContentEntry entry = ContentEntry::read(metadata);
     entry.allowOnly({QStringLiteral("language"), QStringLiteral("file"), QStringLiteral("title"),
                      QStringLiteral("exampleTitle"), QStringLiteral("techKeywords"), QStringLiteral("exampleKeyword"),
                      QStringLiteral("outputDependsOn"), QStringLiteral("intro"), QStringLiteral("task"),
@@ -165,7 +78,7 @@ std::vector<Snippet> readTopics(const QString& root)
 std::vector<LanguageSection> readSections(const QString& root, const std::vector<Snippet>& topics)
 {
     const QString path = root + QStringLiteral("/sections.json");
-    const QJsonDocument document = readJson(path);
+    const QJsonDocument document = readContentJson(path);
     if (!document.isArray()) throw AuthoringError(QStringLiteral("%1: must hold a JSON list of sections").arg(path));
     std::set<QString> known;
     for (const Snippet& s : topics) known.insert(s.key);
@@ -174,7 +87,7 @@ std::vector<LanguageSection> readSections(const QString& root, const std::vector
     for (const QJsonValue& value : document.array()) {
         const QString where = QStringLiteral("%1 (section %2)").arg(path).arg(sections.size() + 1);
         if (!value.isObject()) throw AuthoringError(QStringLiteral("%1: must be a JSON object").arg(where));
-        const Entry entry(where, value.toObject());
+        const ContentEntry entry(where, value.toObject());
         entry.allowOnly({QStringLiteral("language"), QStringLiteral("techFolder"), QStringLiteral("exampleFolder"),
                          QStringLiteral("videoFolder"), QStringLiteral("techLink"), QStringLiteral("exampleLink"),
                          QStringLiteral("videoLink"), QStringLiteral("overview"), QStringLiteral("groups")});
@@ -190,7 +103,7 @@ std::vector<LanguageSection> readSections(const QString& root, const std::vector
             entry.fail(QStringLiteral("\"exampleFolder\" and \"exampleLink\" are both set or both empty"));
         section.overview = entry.lines(QStringLiteral("overview"));
         for (const QJsonValue& groupValue : entry.array(QStringLiteral("groups"))) {
-            const Entry group(where, groupValue.toObject());
+            const ContentEntry group(where, groupValue.toObject());
             if (!groupValue.isObject()) group.fail(QStringLiteral("a group must be a JSON object"));
             group.allowOnly({QStringLiteral("name"), QStringLiteral("topics")});
             TopicGroup g{group.string(QStringLiteral("name")), group.strings(QStringLiteral("topics"))};

@@ -56,6 +56,7 @@ OpenOutcome RecordOpener::gototree(const QString& code)
         return OpenOutcome::NotFound;
     }
     const Row& record = rows.front();
+    m_shownCode = code;
 
     m_currentCentrePrefix = code.left(6);
     m_display.setSidePanel({record.text(QStringLiteral("cc")), record.text(QStringLiteral("nycd")),

@@ -35,6 +35,9 @@ public:
     bool openNode(const CatalogueNode& node);
     QString currentNodeKey() const { return m_currentNodeKey; }
     QString currentCode() const { return m_currentCode; }
+    // The record on show: the code the last opening found, whoever asked
+    // for it (the tree, back and forward, a favourite, a note).
+    QString shownCode() const { return m_shownCode; }
 
     QString currentCentrePrefix() const { return m_currentCentrePrefix; }
     QString currentDocumentPath() const { return m_currentDocumentPath; }
@@ -57,6 +60,7 @@ private:
     QString m_currentTitle;
     QString m_currentNodeKey;
     QString m_currentCode;
+    QString m_shownCode;
     QString m_currentCentrePrefix;
     QString m_currentDocumentPath;
 };

@@ -116,6 +116,7 @@ DocumentView::DocumentView(const LibraryLayout& layout, QWidget* parent)
     connect(m_view, &QWebEngineView::urlChanged, this, &DocumentView::locationChanged);
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
+        if (ok) m_hasDocument = true;
         auto pending = std::exchange(m_afterLoad, {});
         for (auto& next : pending) next();
         emit documentComplete(ok);
@@ -358,6 +359,13 @@ void DocumentView::moveStart(const TextRangeId& id, int characters, std::functio
 void DocumentView::moveEnd(const TextRangeId& id, int characters, std::function<void(bool)> done) const
 {
     call(QStringLiteral("moveEnd"), {id, characters}, boolResult(std::move(done)));
+}
+
+void DocumentView::markText(const QString& text, const QString& colour, std::function<void(int)> done) const
+{
+    call(QStringLiteral("markAll"), {text, colour}, [done = std::move(done)](const QVariant& v) {
+        if (done) done(v.toInt());
+    });
 }
 
 }  // namespace kelvor

@@ -52,6 +52,9 @@ public:
     // link led to since).
     QUrl location() const;
     bool isLoading() const { return m_loading; }
+    // True once a page has finished loading: before that the page operations
+    // have no document to work on.
+    bool hasDocument() const { return m_hasDocument; }
     // Runs `next` once the page being loaded has finished, or at once when
     // nothing is loading.
     void whenLoaded(std::function<void()> next);
@@ -87,6 +90,11 @@ public:
     void moveStart(const TextRangeId& id, int characters, std::function<void(bool)> done = {}) const;
     void moveEnd(const TextRangeId& id, int characters, std::function<void(bool)> done = {}) const;
 
+    // Wraps every occurrence of `text` in the page (case ignored, the page's
+    // own letters kept) in a span with the background `colour`, going on
+    // behind each one; `done` gets the number marked (0 without a page).
+    void markText(const QString& text, const QString& colour, std::function<void(int)> done = {}) const;
+
 signals:
     // A page finished loading (ok is false for a page that could not be loaded).
     void documentComplete(bool ok);
@@ -117,6 +125,7 @@ private:
     QUrl m_loadedUrl;
     QElapsedTimer m_lastUserInput;
     bool m_loading = false;
+    bool m_hasDocument = false;
     std::vector<std::function<void()>> m_afterLoad;
     bool m_paintedSinceLoad = false;
     std::vector<std::function<void()>> m_afterPaint;

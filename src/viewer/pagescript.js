@@ -81,11 +81,19 @@
             return { node: top, offset: isEnd && top ? top.childNodes.length : 0 };
         }
         index = Math.max(0, Math.min(index, s.length));
-        for (let i = 0; i < s.nodes.length; ++i) {
-            const start = s.starts[i];
-            const end = start + s.nodes[i].data.length;
-            if (isEnd ? index <= end : index < end) return { node: s.nodes[i], offset: index - start };
+        // The first node whose end lies beyond the index (at or beyond it
+        // for an end); node ends only grow, so a binary search finds it.
+        let low = 0;
+        let high = s.nodes.length;
+        while (low < high) {
+            const mid = (low + high) >> 1;
+            const end = s.starts[mid] + s.nodes[mid].data.length;
+            if (isEnd ? index <= end : index < end)
+                high = mid;
+            else
+                low = mid + 1;
         }
+        if (low < s.nodes.length) return { node: s.nodes[low], offset: index - s.starts[low] };
         const last = s.nodes[s.nodes.length - 1];
         return { node: last, offset: last.data.length };
     }
@@ -215,6 +223,58 @@
         return true;
     }
 
+    // Wraps every occurrence of `what` (case ignored, runs of white space
+    // matching one blank) in a highlight span, <span style='background:COLOUR'>,
+    // that keeps the page's own letters; each search continues behind the
+    // previous match. The matches are found on the text as it stands and
+    // replaced from the last to the first, so the text nodes of earlier
+    // matches stay where they were found and a page of any size is marked in
+    // one pass. The span is built as an element rather than parsed from
+    // markup, so a matched "<" or "&" stays text. Gives the number marked.
+    function markAll(what, colour) {
+        const needle = folded(String(what)).text;
+        if (needle.length === 0 || !root()) return 0;
+        const s = stream();
+        const hay = folded(s.text);
+        const found = [];
+        for (let at = hay.text.indexOf(needle); at >= 0; at = hay.text.indexOf(needle, at + needle.length))
+            found.push([hay.map[at], hay.map[at + needle.length - 1] + 1]);
+        const template = document.createElement('span');
+        template.setAttribute('style', 'background:' + String(colour));
+        const span = (start, end) => {
+            const e = template.cloneNode(false);
+            e.textContent = s.text.slice(start, end);
+            return e;
+        };
+        // Matches inside one text node are replaced together, so a long text
+        // node is cut once rather than once per match.
+        for (let i = found.length - 1; i >= 0;) {
+            const a = pointAt(s, found[i][0], false);
+            const b = pointAt(s, found[i][1], true);
+            let first = i;
+            if (a.node === b.node) {
+                while (first > 0) {
+                    const before = pointAt(s, found[first - 1][0], false);
+                    if (before.node !== a.node || pointAt(s, found[first - 1][1], true).node !== a.node) break;
+                    --first;
+                }
+            }
+            const from = pointAt(s, found[first][0], false);
+            const r = document.createRange();
+            r.setStart(from.node, from.offset);
+            r.setEnd(b.node, b.offset);
+            const pieces = document.createDocumentFragment();
+            for (let k = first; k <= i; ++k) {
+                if (k > first) pieces.appendChild(document.createTextNode(s.text.slice(found[k - 1][1], found[k][0])));
+                pieces.appendChild(span(found[k][0], found[k][1]));
+            }
+            r.deleteContents();
+            r.insertNode(pieces);
+            i = first - 1;
+        }
+        return found.length;
+    }
+
     window.kelvorPage = {
         plainText() {
             const body = document.body;
@@ -248,5 +308,6 @@
         collapse,
         moveStart,
         moveEnd,
+        markAll,
     };
 })();

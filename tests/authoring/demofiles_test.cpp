@@ -29,6 +29,8 @@ TEST(DemoFiles, SettingsFilesKeepTheStartUpOnTheFirstCourse)
     // 9 is no item of the navigation bar, so the window stays on 从零开始.
     EXPECT_EQ(readAll(layout.loginsysFile()), QByteArray("9\r\n"));
     EXPECT_TRUE(QFileInfo(layout.sourcePage()).isFile());
+    // The bookmark button works on a fresh library: the file is there, holding no bookmark.
+    EXPECT_EQ(readAll(layout.bookmarkFile()), QByteArray("none\r\n\r\n\r\n"));
 }
 
 TEST(DemoFiles, ReportPageCarriesThePlaceholderOnce)

@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -182,6 +183,7 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     connect(tabButton(Tab::List), &QPushButton::clicked, this, &LeftPane::listTabClicked);
     connect(tabButton(Tab::History), &QPushButton::clicked, this, &LeftPane::historyTabClicked);
     connect(m_search, &QPushButton::clicked, this, &LeftPane::searchClicked);
+    connect(m_thumbnails, &QPushButton::clicked, this, &LeftPane::thumbnailsClicked);
     connect(m_advanced, &QPushButton::clicked, this, &LeftPane::advancedClicked);
     connect(m_advancedPanel->closeButton(), &QPushButton::clicked, this, &LeftPane::advancedCloseClicked);
     connect(m_advancedPanel->allDataButton(), &QPushButton::clicked, this, &LeftPane::allDataClicked);
@@ -189,7 +191,9 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     connect(m_viewResults, &QPushButton::clicked, this, &LeftPane::viewResultsClicked);
     // Every change counts, typed or set by the program.
     connect(m_searchBox, &QComboBox::editTextChanged, this, &LeftPane::searchTextChanged);
-    connect(m_searchBox->lineEdit(), &QLineEdit::returnPressed, this, &LeftPane::searchEntered);
+    // The line edit leaves Enter to its combo box, which hands it back and so
+    // says returnPressed twice: Enter is taken in the event filter, once.
+    m_searchBox->lineEdit()->installEventFilter(this);
 }
 
 QPushButton* LeftPane::makeButton(const QString& objectName, const QString& caption)
@@ -243,7 +247,13 @@ void LeftPane::setActiveTab(Control tab)
     }
 }
 
+QString LeftPane::centreTitle() const { return m_title->text().trimmed(); }
+
 QString LeftPane::searchText() const { return m_searchBox->currentText(); }
+
+void LeftPane::setSearchText(const QString& text) { m_searchBox->setEditText(text); }
+
+void LeftPane::setSearchEnabled(bool enabled) { m_search->setEnabled(enabled); }
 
 void LeftPane::clearSearchText() { m_searchBox->clear(); }
 
@@ -397,6 +407,13 @@ void LeftPane::setControlCaption(Control control, const QString& caption)
 
 bool LeftPane::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_searchBox->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit searchEntered();
+            return true;
+        }
+    }
     if ((watched == m_advancedPanel || watched == m_searchBox) &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         placeControls();

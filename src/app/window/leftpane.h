@@ -42,8 +42,12 @@ public:
 
     // ------------------------------------------------------------ what it shows
     void setCentreTitle(const QString& title);
+    QString centreTitle() const;
     QString searchText() const;
+    void setSearchText(const QString& text);
     void clearSearchText();
+    // "搜索", switched off while a document offers its own search.
+    void setSearchEnabled(bool enabled);
     // The texts of the search box's drop-down list.
     QStringList searchHistory() const;
     // The tab row's top, twips.
@@ -93,6 +97,7 @@ signals:
     void listTabClicked();
     void historyTabClicked();
     void searchClicked();            // "搜索"
+    void thumbnailsClicked();        // "缩略图显示"
     void searchTextChanged(const QString& text);  // typed or set by the program
     void searchEntered();            // Enter in the search box
     void advancedClicked();          // "高级"

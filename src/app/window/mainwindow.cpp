@@ -1,8 +1,12 @@
 #include "mainwindow.h"
 
 #include "centreswitch.h"
+#include "clicklabel.h"
 #include "documentarea.h"
+#include "documentreading.h"
 #include "leftpane.h"
+#include "keywords/keywordeditorpanel.h"
+#include "librarypanels.h"
 #include "navigationcontroller.h"
 #include "navigationregion.h"
 #include "notespanel.h"
@@ -16,6 +20,7 @@
 #include "treepicturemodel.h"
 #include "viewoptionsgroup.h"
 #include "widgetswitchview.h"
+#include "windowmenu.h"
 #include "windowsettings.h"
 
 #include "catalogue/cataloguemodel.h"
@@ -25,7 +30,6 @@
 #include "viewer/documentareacontroller.h"
 #include "viewer/documentview.h"
 #include "viewer/libraryscheme.h"
-#include "viewer/sidepanel.h"
 #include "viewer/qtshell.h"
 
 #include <QCloseEvent>
@@ -33,6 +37,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
@@ -88,6 +93,8 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     buildRecordBrowsing(shell ? std::move(shell) : std::make_unique<QtShell>());
     buildSearch(viewSettingsPath);
     buildReports();
+    buildReading();
+    buildLibraryPanels();
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -157,10 +164,9 @@ void MainWindow::buildReports()
     parts.client = centralWidget();
     parts.leftPane = m_leftPane;
     parts.documentArea = m_documentArea;
-    parts.sideStrip = [this] {
-        const SidePanel* strip = sidePanel();
-        return QRect(strip->mapTo(m_documentArea, QPoint(0, 0)), strip->size());
-    };
+    // The strip along the foot of the document area, where the reference
+    // navigation panel is lowered and collapsed to.
+    parts.sideStrip = [this] { return QRect(0, m_documentArea->height() - 34, m_documentArea->width(), 30); };
     parts.queryCentrePanel = m_leftPane->queryCentreArea();
     parts.sideDrawer = m_sideDrawer;
     parts.walkTimer = m_walkTimer;
@@ -193,6 +199,9 @@ void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
     parts.setCentreTitle = [this](const QString& title) { m_leftPane->setCentreTitle(title); };
     parts.refreshLayout = [this] { startform(); };
     parts.resetBarWhenDue = [this] { m_navigation->pointerLeftItems(); };
+    parts.recordShown = [this](const QString& code) {
+        if (m_reading) m_reading->recordShown(code);
+    };
     m_browsing = std::make_unique<RecordBrowsing>(m_connection, m_layout, m_session, std::move(parts),
                                                   std::move(shell));
 }
@@ -220,6 +229,107 @@ void MainWindow::buildSearch(const QString& viewSettingsPath)
 
     m_notesPanel = new NotesPanel(m_documentArea);
     m_windowSettings = std::make_unique<WindowSettings>(m_layout, m_notesPanel->showNotesOption());
+}
+
+void MainWindow::buildReading()
+{
+    DocumentReading::Parts parts;
+    parts.toolbarArea = m_documentArea->toolbarArea();
+    parts.panelArea = m_documentArea;
+    parts.notesPanel = m_notesPanel;
+    parts.documentView = documentViews().documentView();
+    parts.sourceTextBox = sourceTextBox();
+    parts.highlightTimer = m_highlightTimer;
+    parts.readingTimer = m_readingTimer;
+    parts.autoRunButton = m_documentArea->autoRunButton();
+    parts.tree = m_leftPane->tree();
+    parts.treeProxy = m_treePictures.get();
+    parts.catalogue = m_catalogue.get();
+    parts.session = &m_session;
+    parts.bookmarkPath = m_layout.bookmarkFile();
+    parts.highlightRequest = [this] {
+        return HighlightRequest{m_session.highlighterArmed(), m_highlight.chosen(), m_session.firstHighlightTerm()};
+    };
+    parts.back = [this] { return m_browsing->back(); };
+    parts.forward = [this] { return m_browsing->forward(); };
+    parts.open = [this](const QString& code) { return m_browsing->gototree(code); };
+    parts.shownCode = [this] { return m_browsing->opener().shownCode(); };
+    parts.switchLeftPane = [this] { switchLeftPane(); };
+    parts.currentGroup = [this] { return groupCode(m_session.group()); };
+    parts.currentItem = [this] { return QString::number(m_session.currentItem()); };
+    parts.switchTo = [this](const QString& group, const QString& item) {
+        const auto chosen = groupFromCode(group);
+        if (!chosen) return false;
+        m_navigation->chooseGroup(*chosen);
+        m_navigation->barItemClicked(item.toInt());
+        return true;
+    };
+    parts.disableQuerySearch = [this] { m_leftPane->setSearchEnabled(false); };
+    m_reading = std::make_unique<DocumentReading>(m_connection, m_prompter, std::move(parts));
+}
+
+void MainWindow::switchLeftPane()
+{
+    WindowGeometry& g = m_geometry;
+    constexpr int kBesidePane = 500;  // twips: a document area further right lies beside the pane
+    if (g.documentArea.left > kBesidePane) {
+        g.documentArea.width = g.workingFrame.width;
+        g.documentArea.left = 0;
+        g.splitterVisible = false;
+        m_leftPane->hide();
+    } else {
+        g.documentArea.left = g.splitter.right() + layoutrules::kSplitterToDocument;
+        g.documentArea.width = g.width - layoutrules::kFullFormRightReserve - g.leftMargin - g.documentArea.left -
+                               layoutrules::kDocumentRightGap;
+        g.splitterVisible = true;
+        m_leftPane->show();
+    }
+    applyGeometry();
+}
+
+void MainWindow::buildLibraryPanels()
+{
+    LibraryPanels::Parts parts;
+    parts.leftPane = m_leftPane;
+    parts.documentArea = m_documentArea;
+    parts.documentView = documentViews().documentView();
+    parts.tree = m_leftPane->tree();
+    parts.treeProxy = m_treePictures.get();
+    parts.catalogue = m_catalogue.get();
+    parts.browsing = m_browsing.get();
+    parts.recordCodeBox = recordCodeBox();
+    parts.exampleKeywordBox = exampleKeywordBox();
+    // Over the tree and the result list, under the tabs.
+    parts.historyPlace = [this] {
+        const auto placed = [this](QWidget* w) { return QRect(w->mapTo(m_leftPane, QPoint(0, 0)), w->size()); };
+        return placed(m_leftPane->tree()).united(placed(m_leftPane->resultList()));
+    };
+    parts.centreCaption = [this] { return m_leftPane->centreTitle(); };
+    parts.replaySearch = [this](const QString& text) {
+        sourceTextBox()->hide();
+        m_leftPane->setSearchText(text);
+        m_queryPanel->listTab();
+        m_queryPanel->centreSearch();
+    };
+    m_libraryPanels = std::make_unique<LibraryPanels>(m_connection, m_layout, m_prompter, std::move(parts));
+    connect(m_queryPanel.get(), &QueryPanel::centreSearchRun, m_libraryPanels.get(), &LibraryPanels::searchRun);
+    connect(m_leftPane, &LeftPane::historyTabClicked, m_libraryPanels.get(), &LibraryPanels::showHistory);
+    connect(m_leftPane, &LeftPane::catalogueTabClicked, m_libraryPanels.get(), &LibraryPanels::hideHistory);
+    connect(m_leftPane, &LeftPane::listTabClicked, m_libraryPanels.get(), &LibraryPanels::hideHistory);
+    connect(m_leftPane, &LeftPane::thumbnailsClicked, m_libraryPanels.get(), &LibraryPanels::showThumbnails);
+
+    // The keyword editor's three openings are entries of the menu, enabled as the editor allows.
+    KeywordEditorPanel& editor = m_libraryPanels->keywordEditor();
+    WindowMenu& menu = m_reports->menu();
+    const std::array<std::pair<KeywordEditorPanel::Opening, QString>, 3> openings = {{
+        {KeywordEditorPanel::Opening::NavigationKeywords, QStringLiteral("导航技术关键字")},
+        {KeywordEditorPanel::Opening::ExampleKeywords, QStringLiteral("导航实例关键字")},
+        {KeywordEditorPanel::Opening::FolderRenaming, QStringLiteral("修改文件夹")},
+    }};
+    for (const auto& [opening, caption] : openings) menu.addEntry(caption, [&editor, opening] { editor.open(opening); });
+    connect(&editor, &KeywordEditorPanel::openingsChanged, this, [&editor, &menu, openings] {
+        for (const auto& [opening, caption] : openings) menu.setEntryEnabled(caption, editor.isOpeningEnabled(opening));
+    });
 }
 
 void MainWindow::buildTimers()

@@ -25,7 +25,9 @@ namespace kelvor {
 class CatalogueModel;
 class CentreSwitch;
 class DocumentAreaWidget;
+class DocumentReading;
 class LeftPane;
+class LibraryPanels;
 class NavigationController;
 class NavigationRegion;
 class NotesPanel;
@@ -95,6 +97,10 @@ public:
     NotesPanel* notesPanel() const { return m_notesPanel; }
     // The report, reference navigation and tool panels with the menu "面板".
     ReportsRegion& reports() { return *m_reports; }
+    // The document toolbar, its panels, highlighting and the reading aids.
+    DocumentReading& reading() { return *m_reading; }
+    // The search history, the thumbnails and the keyword editor.
+    LibraryPanels& libraryPanels() { return *m_libraryPanels; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
     void Label1_Click(int item);
@@ -116,6 +122,10 @@ private:
     void buildRecordBrowsing(std::unique_ptr<Shell> shell);
     void buildSearch(const QString& viewSettingsPath);
     void buildReports();
+    void buildReading();
+    // The toolbar's "切换": the document area over the whole frame, or back beside the left pane.
+    void switchLeftPane();
+    void buildLibraryPanels();
     void create();
     void initialSettings();
     void load();
@@ -160,6 +170,8 @@ private:
     std::unique_ptr<ViewOptionsGroup> m_viewOptions;
     std::unique_ptr<WindowSettings> m_windowSettings;
     std::unique_ptr<ReportsRegion> m_reports;
+    std::unique_ptr<DocumentReading> m_reading;
+    std::unique_ptr<LibraryPanels> m_libraryPanels;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

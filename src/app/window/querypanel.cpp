@@ -41,6 +41,7 @@ void QueryPanel::centreSearch()
 {
     const QString text = m_parts.pane->searchText();
     m_session.setFirstHighlightTerm(text);
+    if (!text.isEmpty()) emit centreSearchRun(text);
     try {
         // The stored queries name content tables; they run wherever the connection is, but it must be open.
         if (!m_connection.isOpen()) m_connection.open(DatabaseRole::Content);

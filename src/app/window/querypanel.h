@@ -46,6 +46,10 @@ public:
     void showQueryCentreControls();  // "返回查询界面"
     void showResultView();           // "查看结果"
 
+signals:
+    // A centre search for a non-empty text started; the search history counts it.
+    void centreSearchRun(const QString& text);
+
 private:
     // The list tab's steps; `relist` fills the list with the whole centre
     // unless the list is already on show.

@@ -71,6 +71,20 @@ OpenOutcome RecordBrowsing::gototree(const QString& code)
     return outcome;
 }
 
+OpenOutcome RecordBrowsing::back()
+{
+    const OpenOutcome outcome = m_opener->back();
+    syncSession();
+    return outcome;
+}
+
+OpenOutcome RecordBrowsing::forward()
+{
+    const OpenOutcome outcome = m_opener->forward();
+    syncSession();
+    return outcome;
+}
+
 void RecordBrowsing::syncSession()
 {
     m_session.setCurrentRecord(m_opener->currentCode(), m_opener->currentDocumentPath());
@@ -193,7 +207,8 @@ void RecordBrowsing::setExampleKeyword(const QString& keyword)
 
 void RecordBrowsing::showNote(const QString&)
 {
-    // The notes panel shows no note: the record's note is not read.
+    // The notes panel reads the note itself while it is open.
+    if (m_parts.recordShown) m_parts.recordShown(m_opener->shownCode());
 }
 
 void RecordBrowsing::loadDocument(const QString& path)

@@ -53,6 +53,8 @@ public:
         std::function<void()> refreshLayout;
         // The bar reset `buttonstate`, run only while the menu state is "no".
         std::function<void()> resetBarWhenDue;
+        // A record was found and is being shown (its code is the opener's shownCode()).
+        std::function<void(const QString& code)> recordShown;
     };
 
     RecordBrowsing(SharedConnection& connection, LibraryLayout layout, WindowSession& session, Parts parts,
@@ -64,6 +66,9 @@ public:
 
     // `gototree` for every caller of the window.
     OpenOutcome gototree(const QString& code);
+    // The toolbar's back and forward through the history.
+    OpenOutcome back();
+    OpenOutcome forward();
 
     // The tree's events, in the order the tree sends them. A click on a node
     // gives nodeClicked and then treeClicked; a click beside the nodes only

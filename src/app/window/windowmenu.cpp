@@ -27,10 +27,23 @@ QStringList WindowMenu::entries() const
     return captions;
 }
 
+void WindowMenu::setEntryEnabled(const QString& caption, bool enabled)
+{
+    for (QAction* a : m_menu->actions())
+        if (a->text() == caption) a->setEnabled(enabled);
+}
+
+bool WindowMenu::isEntryEnabled(const QString& caption) const
+{
+    for (const QAction* a : m_menu->actions())
+        if (a->text() == caption) return a->isEnabled();
+    return false;
+}
+
 bool WindowMenu::pick(const QString& caption)
 {
     for (QAction* a : m_menu->actions()) {
-        if (a->text() != caption) continue;
+        if (a->text() != caption || !a->isEnabled()) continue;
         a->trigger();
         return true;
     }

@@ -18,6 +18,9 @@ public:
     // Adds an entry; `show` runs when the user picks it.
     void addEntry(const QString& caption, std::function<void()> show);
     QStringList entries() const;
+    // An entry that is disabled cannot be picked.
+    void setEntryEnabled(const QString& caption, bool enabled);
+    bool isEntryEnabled(const QString& caption) const;
     // Runs the entry of that caption, as a pick would; false when there is none.
     bool pick(const QString& caption);
 

@@ -12,6 +12,7 @@
 #include "app/window/reports/continuedquery.h"
 #include "app/window/reports/progresspanel.h"
 #include "app/window/reports/reportpanel.h"
+#include "app/window/reports/referencenavigation.h"
 #include "app/window/reports/reportsregion.h"
 #include "app/window/reports/tooldrawer.h"
 #include "app/window/reports/toolspanel.h"
@@ -28,6 +29,7 @@
 #include <QEnterEvent>
 #include <QDir>
 #include <QLabel>
+#include <QListView>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -281,6 +283,71 @@ TEST_F(ReportsScenarioTest, QueryCentreToolsHoverChooseCentresAndRetrieveSmartly
     EXPECT_EQ(tools->smartRetrievalHistory(), QStringList{QString()});
     EXPECT_TRUE(child(u"Frame20"_s)->isVisible());
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ReportsScenarioTest, SixKeptReportsSurviveANewQueryAndNoShowsTheCurrentOne)
+{
+    ReportsRegion& reports = window->reports();
+    reports.menu().pick(u"查询报表"_s);
+    QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
+    auto* field = child<QLineEdit>(u"Text7"_s);
+    const QStringList terms = {u"多线"_s, u"线程"_s, u"多线程"_s, u"线程池"_s, u"入门"_s, u"用锁"_s};
+    for (const QString& term : terms) {
+        field->setText(term);
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_TRUE(shown.wait(30000)) << term.toStdString();
+        QTest::mouseClick(child<QPushButton>(u"saveReportButton"_s), Qt::LeftButton);
+    }
+    ASSERT_EQ(reports.continuedQuery().saved().terms(), terms);
+
+    // A new query: its report is the current one and the six kept stay as they were.
+    field->setText(u"概念"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(shown.wait(30000));
+    EXPECT_EQ(reports.continuedQuery().saved().terms(), terms);
+    EXPECT_EQ(reports.continuedQuery().saved().report(5)->term, u"用锁"_s);
+
+    auto* list = child<QListView>(u"List2"_s);
+    const auto pick = [&](int row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    };
+    prompter.confirmAnswers = {true};
+    pick(5);
+    EXPECT_EQ(prompter.questions.back(), u"查看该记录内容吗?"_s);
+    EXPECT_EQ(reports.continuedQuery().current().term, u"用锁"_s);
+    prompter.confirmAnswers = {false};
+    pick(0);
+    EXPECT_EQ(reports.continuedQuery().current().term, u"概念"_s);  // No: the current query's report
+    EXPECT_TRUE(child(u"Option6"_s)->isVisible());
+}
+
+TEST_F(ReportsScenarioTest, ReferenceNavigationLowersAndCollapsesOntoTheStrip)
+{
+    ASSERT_TRUE(window->reports().menu().pick(u"参考导航"_s));
+    auto* panel = child<ReferenceNavigationPanel>(u"Picture14"_s);
+    ASSERT_TRUE(panel && panel->isVisible());
+    QWidget* area = panel->parentWidget();
+    const QRect strip(0, area->height() - 34, area->width(), 30);  // the strip at the foot of the document area
+    const int top = panel->y();
+    QTest::mouseClick(child(u"Label9"_s), Qt::LeftButton);
+    EXPECT_EQ(panel->y(), strip.top() - 7);
+    QTest::mouseClick(child(u"Label9"_s), Qt::LeftButton);
+    EXPECT_EQ(panel->y(), top);
+
+    const int height = panel->height();
+    QTest::mouseClick(child(u"Image4"_s), Qt::LeftButton);
+    EXPECT_TRUE(panel->isCollapsed());
+    EXPECT_EQ(panel->geometry().top(), strip.top());
+    EXPECT_EQ(panel->height(), strip.height());
+    EXPECT_EQ(panel->arrowPicture(), 1012);
+    EXPECT_FALSE(child(u"Label9"_s)->isVisible());
+    QTest::mouseClick(child(u"Image4"_s), Qt::LeftButton);
+    EXPECT_FALSE(panel->isCollapsed());
+    EXPECT_EQ(panel->y(), top);
+    EXPECT_EQ(panel->height(), height);
+    EXPECT_EQ(panel->arrowPicture(), 1011);
+    EXPECT_TRUE(child(u"Label9"_s)->isVisible());
 }
 
 TEST_F(ReportsScenarioTest, ToolLabelUnderThePointerTurnsRed)

@@ -131,6 +131,8 @@ void ContinuedQuery::treeBuilt(const MatchTree& tree)
     m_hits->reset(catalogueOf(m_hitNodes));
     m_parts.panel->expandHitTree();
     if (m_hitNodes.empty()) {
+        // A query that found nothing is the current query all the same.
+        m_saved.storeSnapshot(m_current);
         hideProgress();
         render();  // "共找到 0处": the user sees that the query ran
         return;

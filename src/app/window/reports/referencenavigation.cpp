@@ -11,7 +11,6 @@ namespace {
 // Measures of the panel in pixels (15 twips each).
 constexpr int kKeywordShift = 27;  // 400 twips
 constexpr int kStripGap = 7;       // 100 twips
-constexpr int kCollapsedSlack = 20;  // 300 twips
 }  // namespace
 
 ReferenceNavigationPanel::ReferenceNavigationPanel(QWidget* parent, std::function<QRect()> strip)
@@ -94,29 +93,29 @@ QStringList ReferenceNavigationPanel::keywords() const
     return all;
 }
 
-bool ReferenceNavigationPanel::isCollapsed() const
-{
-    return m_strip && m_strip().height() + kCollapsedSlack >= height();
-}
+bool ReferenceNavigationPanel::isCollapsed() const { return m_collapsed; }
 
 void ReferenceNavigationPanel::toggleLowered()
 {
     if (!m_strip) return;
     const int lowered = m_strip().top() - kStripGap;
-    if (y() < m_strip().top()) m_loweredFrom = y();
+    // Where it was before it went down, not the lowered place itself.
+    if (y() < m_strip().top() && y() != lowered) m_loweredFrom = y();
     move(x(), y() != lowered ? lowered : m_loweredFrom);
 }
 
 void ReferenceNavigationPanel::toggleCollapsed()
 {
     if (!m_strip) return;
-    if (isCollapsed()) {
+    if (m_collapsed) {
+        m_collapsed = false;
         moveKeywords(kKeywordShift);
         setArrow(1011);
         m_title->show();
         setGeometry(x(), m_restoreTop, width(), m_restoreHeight);
         return;
     }
+    m_collapsed = true;
     moveKeywords(-kKeywordShift);
     m_restoreHeight = height();
     m_restoreTop = y();

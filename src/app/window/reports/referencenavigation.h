@@ -53,6 +53,7 @@ private:
     int m_restoreHeight = 0;
     int m_restoreTop = 0;
     int m_loweredFrom = 0;
+    bool m_collapsed = false;
 };
 
 }  // namespace kelvor

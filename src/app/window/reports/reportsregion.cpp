@@ -93,10 +93,11 @@ void ReportsRegion::hideReportPanel()
 
 void ReportsRegion::showReferenceNavigation()
 {
+    // Just above the strip at the foot of the document area, where it is lowered to.
     const QRect strip = m_parts.sideStrip ? m_parts.sideStrip() : QRect();
     const int height = 160;
-    const int top = strip.isValid() ? std::max(0, strip.top() - height - 7) : 40;
-    m_navigation->setGeometry(strip.isValid() ? strip.left() : 10, top, strip.isValid() ? strip.width() : 240, height);
+    const int top = strip.isValid() ? std::max(0, strip.top() - height - 40) : 40;
+    m_navigation->setGeometry(10, top, 320, height);
     m_navigation->show();
     m_navigation->raise();
 }

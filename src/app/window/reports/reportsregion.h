@@ -34,7 +34,7 @@ public:
         QWidget* client = nullptr;            // the window's client area: the menu and the progress panel
         QWidget* leftPane = nullptr;          // the report panel covers it while shown
         QWidget* documentArea = nullptr;      // holds the reference navigation panel
-        std::function<QRect()> sideStrip;     // the side-panel strip, in the document area
+        std::function<QRect()> sideStrip;     // the strip the reference navigation lowers onto, in the document area
         QWidget* queryCentrePanel = nullptr;  // the automatic tools and the dictionary options join it
         QFrame* sideDrawer = nullptr;         // Frame1
         QTimer* walkTimer = nullptr;          // Timer5

@@ -1,0 +1,114 @@
+#include "librarypanels.h"
+
+#include "history/historypanel.h"
+#include "keywords/keywordeditorpanel.h"
+#include "recordbrowsing.h"
+#include "thumbnails/thumbnailpanel.h"
+
+#include "catalogue/cataloguemodel.h"
+#include "keywords/keywordeditor.h"
+#include "keywords/keywordindex.h"
+#include "viewer/documentareacontroller.h"
+#include "viewer/documentview.h"
+
+#include <QAbstractProxyModel>
+#include <QEvent>
+#include <QLineEdit>
+#include <QTreeView>
+
+namespace kelvor {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kEditorMargin = 6;  // pixels from the document area's corner
+
+}  // namespace
+
+LibraryPanels::LibraryPanels(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, Parts parts,
+                             QObject* parent)
+    : QObject(parent), m_parts(std::move(parts))
+{
+    m_history = new HistoryPanel(layout, prompter, m_parts.leftPane);
+    m_history->hide();
+    connect(m_history, &HistoryPanel::replayRequested, this, [this](const QString& text) {
+        hideHistory();
+        if (m_parts.replaySearch) m_parts.replaySearch(text);
+    });
+
+    m_thumbnails = new ThumbnailPanel(
+        [this](const QString& code) { return m_parts.browsing->recordPictureLookup(code); }, m_parts.documentArea);
+    // The grid lies under the document view, which covers it while a record shows.
+    if (m_parts.documentView) {
+        m_thumbnails->stackUnder(m_parts.documentView);
+        m_parts.documentView->installEventFilter(this);
+    }
+    connect(m_thumbnails, &ThumbnailPanel::openRecordRequested, this, [this](const QString& code) {
+        m_parts.browsing->gototree(code);
+        m_parts.browsing->documentArea().showDocument();
+    });
+    connect(m_thumbnails, &ThumbnailPanel::restoreRequested, this, [this] {
+        if (m_parts.documentView) m_parts.documentView->hide();
+    });
+    // Another tree (a centre switch) takes away the folder the thumbnails showed.
+    connect(m_parts.catalogue, &QAbstractItemModel::modelReset, m_thumbnails, &ThumbnailPanel::stop);
+    connect(m_parts.catalogue, &QAbstractItemModel::modelReset, m_history, &HistoryPanel::hide);
+
+    m_keywordIndex = std::make_unique<keywords::KeywordIndex>(layout, prompter);
+    m_keywordEditor = std::make_unique<keywords::KeywordEditor>(*m_keywordIndex, connection);
+    m_editorPanel = new KeywordEditorPanel(*m_keywordIndex, *m_keywordEditor, m_parts.centreCaption,
+                                           m_parts.documentArea);
+    m_editorPanel->move(kEditorMargin, kEditorMargin);
+    // The editor works on the record the window opened last, under the title it was chosen by.
+    if (m_parts.recordCodeBox)
+        connect(m_parts.recordCodeBox, &QLineEdit::textChanged, m_editorPanel, [this](const QString& code) {
+            m_editorPanel->setRecordCode(code);
+            m_editorPanel->setRecordTitle(m_parts.browsing->opener().currentTitle());
+        });
+    if (m_parts.exampleKeywordBox)
+        connect(m_parts.exampleKeywordBox, &QLineEdit::textChanged, m_editorPanel,
+                &KeywordEditorPanel::setExampleKeyword);
+}
+
+LibraryPanels::~LibraryPanels() = default;
+
+void LibraryPanels::showHistory()
+{
+    if (m_parts.historyPlace) m_history->setGeometry(m_parts.historyPlace());
+    m_history->show();
+    m_history->raise();
+    m_history->refresh();
+}
+
+void LibraryPanels::hideHistory() { m_history->hide(); }
+
+void LibraryPanels::searchRun(const QString& text) { m_history->recordSearch(text); }
+
+void LibraryPanels::showThumbnails()
+{
+    QModelIndex current = m_parts.tree->currentIndex();
+    if (m_parts.treeProxy) current = m_parts.treeProxy->mapToSource(current);
+    const int node = m_parts.catalogue->nodeOf(current);
+    if (node < 0) return;
+    QStringList codes;
+    // A node's key is a letter followed by the record code.
+    for (int child : m_parts.catalogue->node(node).children) codes << m_parts.catalogue->node(child).key.mid(1);
+    if (m_parts.documentView) m_parts.documentView->hide();
+    placeThumbnails();
+    m_thumbnails->start(codes);
+}
+
+void LibraryPanels::placeThumbnails()
+{
+    if (m_parts.documentView) m_thumbnails->setGeometry(m_parts.documentView->geometry());
+}
+
+bool LibraryPanels::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_parts.documentView && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeThumbnails();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace kelvor

@@ -2,10 +2,10 @@
 
 #include "library/libraryindexes.h"
 
-#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include "exitcode.h"
+#include "indexpreparation.h"
 #include "instancelock.h"
 #include "mainwindowhost.h"
 
@@ -32,6 +32,8 @@ StartupController::StartupController(InstanceLock& lock, SharedConnection& conne
     m_timer.setInterval(kTickIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &StartupController::tick);
 }
+
+StartupController::~StartupController() = default;
 
 void StartupController::start()
 {
@@ -73,14 +75,11 @@ void StartupController::tick()
     emit progressChanged(m_progress);
 
     if (m_ticks == 1) {
-        prepareTitleIndexes();
-        try {
-            m_mainWindow.load();
-        } catch (const std::exception& error) {
-            // Building the main window failing ends the program without a box.
-            emit diagnostic(QString::fromUtf8(error.what()));
-            fail(ExitMainWindowFailed);
+        if (prepareTitleIndexes()) {
+            m_stage = Stage::Preparing;
+            return;
         }
+        loadMainWindow();
     } else if (m_ticks == 2) {
         m_timer.stop();
         m_stage = Stage::Done;
@@ -89,20 +88,48 @@ void StartupController::tick()
     }
 }
 
-void StartupController::prepareTitleIndexes()
+bool StartupController::prepareTitleIndexes()
 {
     try {
-        // A library the program cannot write gets its search indexes in the user's cache.
-        const QString cacheFolder =
-            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kelvor");
-        prepareLibraryIndexes(m_connection, cacheFolder, [this](qint64 done, qint64 total) {
-            if (total <= 0) return;
-            emit progressChanged(QStringLiteral("整理标题 %1%").arg(done * 100 / total));
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
+        if (libraryIndexesCurrent(m_connection.db())) {
+            m_connection.setIndexPlace(SharedConnection::IndexPlace::Library);
+            return false;
+        }
     } catch (const std::exception& error) {
         // A library whose tables cannot even be read keeps working as far as it can.
         emit diagnostic(QString::fromUtf8(error.what()));
+        return false;
+    }
+    // A library the program cannot write gets its search indexes in the user's cache.
+    const QString cacheFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kelvor");
+    m_preparation = std::make_unique<IndexPreparation>(m_connection, cacheFolder);
+    connect(m_preparation.get(), &IndexPreparation::progress, this, [this](qint64 done, qint64 total) {
+        if (total <= 0 || m_stage != Stage::Preparing) return;
+        m_progress = QStringLiteral("整理标题 %1%").arg(done * 100 / total);
+        emit progressChanged(m_progress);
+    });
+    connect(m_preparation.get(), &IndexPreparation::finished, this, &StartupController::indexesPrepared);
+    m_preparation->start();
+    return true;
+}
+
+void StartupController::indexesPrepared(const QString& error)
+{
+    if (m_stage != Stage::Preparing) return;
+    if (!error.isEmpty()) emit diagnostic(error);
+    m_stage = Stage::Ticking;
+    loadMainWindow();
+}
+
+void StartupController::loadMainWindow()
+{
+    try {
+        m_mainWindow.load();
+    } catch (const std::exception& error) {
+        // Building the main window failing ends the program without a box.
+        emit diagnostic(QString::fromUtf8(error.what()));
+        fail(ExitMainWindowFailed);
     }
 }
 

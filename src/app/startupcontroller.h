@@ -4,8 +4,11 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 namespace kelvor {
 
+class IndexPreparation;
 class InstanceLock;
 class MainWindowHost;
 class Prompter;
@@ -17,7 +20,9 @@ QString nextProgressText(const QString& current);
 
 // The start-up sequence behind the splash window: refuse a second copy, open
 // the shared connection on the content database, then build the main window
-// on the first tick of the start-up timer and show it on the second.
+// on the first tick of the start-up timer and show it on the second. An older
+// library first gets its search indexes, beside the event loop; the ticks
+// wait for that work and the window is built when it is done.
 class StartupController : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +33,7 @@ public:
 
     StartupController(InstanceLock& lock, SharedConnection& connection, MainWindowHost& mainWindow,
                       Prompter& prompter, QObject* parent = nullptr);
+    ~StartupController() override;
 
     quint16 tickCount() const { return m_ticks; }
     QString progressText() const { return m_progress; }
@@ -51,11 +57,14 @@ signals:
 
 private:
     // Libraries from older tools lack the title helper columns the searches
-    // run on; they are added once, with progress on the splash.
-    void prepareTitleIndexes();
+    // run on; they are added once, with progress on the splash. True when
+    // that work runs and the main window must wait for it.
+    bool prepareTitleIndexes();
+    void indexesPrepared(const QString& error);
+    void loadMainWindow();
     void fail(int exitCode);
 
-    enum class Stage { Idle, Ticking, Done };
+    enum class Stage { Idle, Ticking, Preparing, Done };
 
     InstanceLock& m_lock;
     SharedConnection& m_connection;
@@ -65,6 +74,7 @@ private:
     Stage m_stage = Stage::Idle;
     quint16 m_ticks = 0;
     QString m_progress;
+    std::unique_ptr<IndexPreparation> m_preparation;
 };
 
 }  // namespace kelvor

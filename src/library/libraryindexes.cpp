@@ -130,6 +130,11 @@ void writeLibraryIndexes(Database& contentDb, const std::function<void(qint64, q
     }
 }
 
+bool libraryIndexesCurrent(Database& contentDb)
+{
+    return libraryIsCurrent(contentDb, indexedContentTables(contentDb));
+}
+
 QString indexCachePath(const QString& cacheFolder, const QString& contentPath)
 {
     const QString where = QFileInfo(contentPath).absoluteFilePath();

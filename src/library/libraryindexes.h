@@ -27,6 +27,10 @@ void writeLibraryIndexes(Database& contentDb, const std::function<void(qint64, q
 SharedConnection::IndexPlace prepareLibraryIndexes(SharedConnection& connection, const QString& cacheFolder,
                                                   const std::function<void(qint64, qint64)>& progress = {});
 
+// True when every centre table of the content database already has its title
+// helpers and contains index beside it, so there is nothing to prepare.
+bool libraryIndexesCurrent(Database& contentDb);
+
 // The cache database of the library whose content database is at `contentPath`.
 QString indexCachePath(const QString& cacheFolder, const QString& contentPath);
 

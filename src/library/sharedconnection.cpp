@@ -45,6 +45,14 @@ void SharedConnection::useIndexCache(const QString& path, const QString& passwor
     if (m_db && !m_db->isAttached(QString::fromLatin1(kCacheSchema))) attachCache();
 }
 
+void SharedConnection::adoptIndexPlace(const SharedConnection& other)
+{
+    if (other.m_indexPlace == IndexPlace::Cache)
+        useIndexCache(other.m_cachePath, other.m_cachePassword);
+    else
+        setIndexPlace(other.m_indexPlace);
+}
+
 void SharedConnection::setIndexPlace(IndexPlace place)
 {
     if (m_indexPlace == IndexPlace::Cache && m_db) m_db->detach(QString::fromLatin1(kCacheSchema));

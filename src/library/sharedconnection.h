@@ -34,6 +34,9 @@ public:
     void useIndexCache(const QString& path, const QString& password);
     void setIndexPlace(IndexPlace place);  // Library or None (no usable index: scan)
     IndexPlace indexPlace() const { return m_indexPlace; }
+    // Takes the index place another connection on the same library found,
+    // with its cache, so that work done on a worker's connection serves this one.
+    void adoptIndexPlace(const SharedConnection& other);
     // The table to read titles with their helper columns from.
     QString titleTable(const QString& table) const;
     // The contains index of a centre table as the connection reaches it;

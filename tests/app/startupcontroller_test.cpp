@@ -4,6 +4,7 @@
 #include "app/startupcontroller.h"
 
 #include "library/database.h"
+#include "library/libraryindexes.h"
 #include "library/sharedconnection.h"
 #include "scriptedprompter.h"
 #include "testlibrary.h"
@@ -67,6 +68,12 @@ struct Startup {
 class StartupControllerTest : public ::testing::Test {
 protected:
     QString lockPath() const { return lockDir.filePath("kelvor.lock"); }
+    // The search indexes written, as the authoring tool leaves a library:
+    // start-up then has nothing to prepare and builds the window on its first tick.
+    static void indexAsTheAuthoringToolDoes(const TestLibrary& library)
+    {
+        writeLibraryIndexes(*library.open(DatabaseRole::Content));
+    }
     QTemporaryDir lockDir;
 };
 
@@ -252,6 +259,7 @@ TEST_F(StartupControllerTest, ALockReleasedWithinTheWaitLetsStartUpGoOn)
 TEST_F(StartupControllerTest, BuildsTheMainWindowOnTickOneAndShowsItOnTickTwo)
 {
     TestLibrary library;
+    indexAsTheAuthoringToolDoes(library);
     Startup startup(library.dataRoot(), lockPath());
     bool connectionOpenForFactory = false;
     startup.factory.check = [&](const MainWindowServices& services) {
@@ -308,9 +316,44 @@ TEST_F(StartupControllerTest, AnOlderLibraryGetsItsTitleHelpersBeforeTheMainWind
             services.connection.db().columnsOf("slzx").contains("namekey") &&
             services.connection.db().scalar("select name from slzx order by namekey").toString() == "alpha";
     };
+    QSignalSpy shown(&startup.controller, &StartupController::mainWindowShown);
     startup.controller.start();
     startup.controller.tick();
+    // The work runs beside the event loop: the window waits for it, the ticks go on.
+    EXPECT_EQ(startup.factory.calls, 0) << "the main window is built once the library is prepared";
+    EXPECT_TRUE(startup.controller.isTicking());
+
+    ASSERT_TRUE(shown.wait(10000));
+    EXPECT_EQ(startup.factory.calls, 1);
     EXPECT_TRUE(helpersReadyForFactory);
+    EXPECT_EQ(startup.controller.tickCount(), 2);
+}
+
+TEST_F(StartupControllerTest, AnOlderLibraryLockedForWritingGetsItsIndexesInTheCacheForTheWindow)
+{
+    TestLibrary library;
+    {
+        auto db = library.open(DatabaseRole::Content);
+        db->executeScript("drop table slzx; create table slzx (xxbh text, name text, link text, eee text);"
+                          "insert into slzx values ('10122135', 'Beta', '', null), ('10122136', 'alpha', '', null);");
+    }
+    // Another program holds the write lock for the whole start-up.
+    auto locker = library.open(DatabaseRole::Content);
+    locker->executeScript("begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');");
+
+    Startup startup(library.dataRoot(), lockPath());
+    SharedConnection::IndexPlace placeForFactory = SharedConnection::IndexPlace::None;
+    startup.factory.check = [&](const MainWindowServices& services) {
+        placeForFactory = services.connection.indexPlace();
+    };
+    QSignalSpy shown(&startup.controller, &StartupController::mainWindowShown);
+    startup.controller.start();
+    ASSERT_TRUE(shown.wait(15000));
+    EXPECT_EQ(placeForFactory, SharedConnection::IndexPlace::Cache)
+        << "the window's connection takes the cache the preparation wrote";
+    EXPECT_EQ(startup.connection.db().scalar(QStringLiteral("select name from ") +
+                                             startup.connection.titleTable(QStringLiteral("slzx")) +
+                                             QStringLiteral(" order by namekey limit 1")).toString(), "alpha");
 }
 
 TEST_F(StartupControllerTest, TimerDrivesStartUpToTheShownWindow)
@@ -352,6 +395,7 @@ TEST_F(StartupControllerTest, SecondCopyEndsSilentlyWithoutOpeningTheLibrary)
 TEST_F(StartupControllerTest, MainWindowThatCannotBeBuiltEndsTheProgramWithoutAMessage)
 {
     TestLibrary library;
+    indexAsTheAuthoringToolDoes(library);
     Startup startup(library.dataRoot(), lockPath());
     startup.factory.check = [](const MainWindowServices&) {
         throw DatabaseError(DatabaseErrorKind::Query, QStringLiteral("no such table: jszx"));

@@ -11,6 +11,16 @@ bool opensRecord(QStringView key)
 
 QString codeOfKey(QStringView key) { return key.isEmpty() ? QString() : key.mid(1).toString(); }
 
+int nodeOfRecord(const CatalogueTree& tree, const QString& code)
+{
+    if (code.isEmpty()) return -1;
+    for (const QChar prefix : {QLatin1Char('l'), QLatin1Char('m'), QLatin1Char('n')}) {
+        const int node = tree.indexOfKey(prefix + code);
+        if (node >= 0) return node;
+    }
+    return -1;
+}
+
 std::optional<int> nextNodeAfterAncestor(const CatalogueTree& tree, int selected, int k)
 {
     if (k < 0 || k > 7 || !tree.contains(selected)) return std::nullopt;

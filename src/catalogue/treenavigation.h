@@ -15,6 +15,8 @@ namespace kelvor {
 bool opensRecord(QStringView key);
 // The record code a node key stands for: the key without its prefix letter.
 QString codeOfKey(QStringView key);
+// The node that opens record `code` in `tree`, whatever its prefix letter; -1 when none.
+int nodeOfRecord(const CatalogueTree& tree, const QString& code);
 
 // The node after the (k+1)-th ancestor of `selected` among that ancestor's
 // siblings, for automatic execution to continue behind a finished branch.

@@ -5,6 +5,8 @@
 #include <QAbstractProxyModel>
 #include <QTreeView>
 
+#include <vector>
+
 namespace kelvor {
 
 CatalogueSelection::CatalogueSelection(QTreeView& view, QAbstractProxyModel* proxy, CatalogueModel& model)
@@ -44,6 +46,16 @@ void CatalogueSelection::expand(int node)
     if (!index.isValid()) return;
     m_view.setExpanded(index, true);
     m_model.setExpanded(node, true);
+}
+
+void CatalogueSelection::reveal(int node)
+{
+    if (!m_model.tree().contains(node)) return;
+    std::vector<int> ancestors;
+    for (int up = m_model.node(node).parent; up >= 0; up = m_model.node(up).parent) ancestors.push_back(up);
+    // From the root down: a child's index is only shown under an unfolded parent.
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) expand(*it);
+    select(node);
 }
 
 }  // namespace kelvor

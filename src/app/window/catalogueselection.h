@@ -23,6 +23,8 @@ public:
     std::optional<QString> selectedKey() const;
     void select(int node);
     void expand(int node);
+    // Unfolds the node's ancestors, then selects it and scrolls it into view.
+    void reveal(int node);
 
 private:
     QTreeView& m_view;

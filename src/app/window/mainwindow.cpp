@@ -4,6 +4,8 @@
 #include "clicklabel.h"
 #include "documentarea.h"
 #include "documentreading.h"
+#include "import/pagefollowing.h"
+#include "import/windowimport.h"
 #include "leftpane.h"
 #include "keywords/keywordeditorpanel.h"
 #include "librarypanels.h"
@@ -95,6 +97,7 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     buildReports();
     buildReading();
     buildLibraryPanels();
+    buildImport();
 
     resize(kDesignedSize);
     m_geometry = layoutrules::designed(twips::fromPixels(kDesignedSize.width()),
@@ -330,6 +333,35 @@ void MainWindow::buildLibraryPanels()
     connect(&editor, &KeywordEditorPanel::openingsChanged, this, [&editor, &menu, openings] {
         for (const auto& [opening, caption] : openings) menu.setEntryEnabled(caption, editor.isOpeningEnabled(opening));
     });
+}
+
+void MainWindow::buildImport()
+{
+    WindowImport::Parts parts;
+    parts.window = this;
+    parts.menu = &m_reports->menu();
+    parts.tree = m_leftPane->tree();
+    parts.treeProxy = m_treePictures.get();
+    parts.catalogue = m_catalogue.get();
+    parts.showCentre = [this](int item) {
+        if (m_session.group() != NavigationGroup::Centre) {
+            m_navigation->chooseGroup(NavigationGroup::Centre);
+            if (m_session.currentItem() == item) return;
+        }
+        m_navigation->barItemClicked(item);
+    };
+    m_import = new WindowImport(m_connection, m_layout.dataRoot(), m_prompter, std::move(parts));
+
+    PageFollowing::Parts following;
+    following.tree = m_leftPane->tree();
+    following.treeProxy = m_treePictures.get();
+    following.catalogue = m_catalogue.get();
+    following.openNodeShowing = [this](int node, const QString& page) {
+        return m_browsing->openNodeShowing(node, page);
+    };
+    m_pageFollowing = new PageFollowing(m_connection, std::move(following), this);
+    connect(documentViews().documentView(), &DocumentView::libraryPageFollowed, m_pageFollowing,
+            &PageFollowing::pageFollowed);
 }
 
 void MainWindow::buildTimers()

@@ -31,6 +31,7 @@ class LibraryPanels;
 class NavigationController;
 class NavigationRegion;
 class NotesPanel;
+class PageFollowing;
 class Prompter;
 class QueryPanel;
 class RecordBrowsing;
@@ -44,6 +45,7 @@ class StatusStrip;
 class TreePictureModel;
 class ViewOptionsGroup;
 class WidgetSwitchView;
+class WindowImport;
 class WindowSettings;
 struct DocumentSlots;
 
@@ -101,6 +103,8 @@ public:
     DocumentReading& reading() { return *m_reading; }
     // The search history, the thumbnails and the keyword editor.
     LibraryPanels& libraryPanels() { return *m_libraryPanels; }
+    // "导入文档…" of the menu "面板".
+    WindowImport& documentImport() { return *m_import; }
 
     // `Label1_Click`: the centre switch for bar item `item` in the current group.
     void Label1_Click(int item);
@@ -126,6 +130,8 @@ private:
     // The toolbar's "切换": the document area over the whole frame, or back beside the left pane.
     void switchLeftPane();
     void buildLibraryPanels();
+    // The import entry, and the tree following a link from one record's page to another's.
+    void buildImport();
     void create();
     void initialSettings();
     void load();
@@ -172,6 +178,8 @@ private:
     std::unique_ptr<ReportsRegion> m_reports;
     std::unique_ptr<DocumentReading> m_reading;
     std::unique_ptr<LibraryPanels> m_libraryPanels;
+    WindowImport* m_import = nullptr;
+    PageFollowing* m_pageFollowing = nullptr;
 
     bool m_initialSettingsDone = false;
     bool m_displayed = false;

@@ -18,6 +18,7 @@
 #include "viewer/sidepanel.h"
 
 #include <QAbstractProxyModel>
+#include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QTimer>
@@ -83,6 +84,16 @@ OpenOutcome RecordBrowsing::forward()
     const OpenOutcome outcome = m_opener->forward();
     syncSession();
     return outcome;
+}
+
+bool RecordBrowsing::openNodeShowing(int node, const QString& pageOnShow)
+{
+    if (!m_parts.catalogue->tree().contains(node)) return false;
+    m_pageOnShow = QDir::cleanPath(pageOnShow);
+    const bool opened = m_opener->openNode(m_parts.catalogue->node(node));
+    m_pageOnShow.clear();
+    if (opened) syncSession();
+    return opened;
 }
 
 void RecordBrowsing::syncSession()
@@ -213,6 +224,7 @@ void RecordBrowsing::showNote(const QString&)
 
 void RecordBrowsing::loadDocument(const QString& path)
 {
+    if (!m_pageOnShow.isEmpty() && QDir::cleanPath(path) == m_pageOnShow) return;
     if (DocumentView* view = documentView()) view->navigate(path);
 }
 

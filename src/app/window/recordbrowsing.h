@@ -69,6 +69,10 @@ public:
     // The toolbar's back and forward through the history.
     OpenOutcome back();
     OpenOutcome forward();
+    // Opens the record of tree node `node` as a click on it would, for a page
+    // the document view already shows (a link led there): everything follows
+    // the record but the page, which is not loaded a second time.
+    bool openNodeShowing(int node, const QString& pageOnShow);
 
     // The tree's events, in the order the tree sends them. A click on a node
     // gives nodeClicked and then treeClicked; a click beside the nodes only
@@ -125,6 +129,7 @@ private:
     std::unique_ptr<RecordOpener> m_opener;
     std::unique_ptr<Housekeeping> m_housekeeping;
     QString m_thumbnailPath;
+    QString m_pageOnShow;  // while openNodeShowing runs
 };
 
 }  // namespace kelvor

@@ -35,6 +35,22 @@ void CatalogueModel::setExpanded(int node, bool expanded)
     emit dataChanged(at, at, {ExpandedRole});
 }
 
+int CatalogueModel::renameRecord(const QString& code, const QString& text)
+{
+    if (code.isEmpty()) return 0;
+    int renamed = 0;
+    // A node's key is its kind's letter followed by the record code.
+    for (const QChar kind : {u'a', u'l', u'm', u'n'}) {
+        const int node = m_tree.indexOfKey(kind + code);
+        if (node < 0 || m_tree.node(node).text == text) continue;
+        m_tree.setText(node, text);
+        const QModelIndex at = indexOfNode(node);
+        emit dataChanged(at, at, {Qt::DisplayRole});
+        ++renamed;
+    }
+    return renamed;
+}
+
 QModelIndex CatalogueModel::index(int row, int column, const QModelIndex& parent) const
 {
     if (column != 0 || row < 0) return {};

@@ -34,6 +34,10 @@ public:
     // The node an index stands for; -1 for an invalid index.
     int nodeOf(const QModelIndex& index) const;
     void setExpanded(int node, bool expanded);
+    // A record renamed in the library: the caption of every node that stands
+    // for `code` (as a record, a folder or a search hit) changes in place,
+    // keys and order untouched. Returns how many nodes changed.
+    int renameRecord(const QString& code, const QString& text);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

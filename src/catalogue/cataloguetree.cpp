@@ -55,6 +55,11 @@ void CatalogueTree::setExpanded(int node, bool expanded)
     if (contains(node)) m_nodes[size_t(node)].expanded = expanded;
 }
 
+void CatalogueTree::setText(int node, const QString& text)
+{
+    if (contains(node)) m_nodes[size_t(node)].text = text;
+}
+
 void CatalogueTree::expandAll()
 {
     for (auto& n : m_nodes) n.expanded = true;

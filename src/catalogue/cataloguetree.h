@@ -44,6 +44,7 @@ public:
 
     void setExpanded(int node, bool expanded);
     void expandAll();
+    void setText(int node, const QString& text);
 
 private:
     std::vector<CatalogueNode> m_nodes;

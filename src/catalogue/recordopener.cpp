@@ -42,7 +42,7 @@ OpenOutcome RecordOpener::gototree(const QString& code)
     try {
         m_connection.open(DatabaseRole::Content);
         rows = m_connection.db().query(
-            QStringLiteral("select xxbh,name,link,cc,nycd,bb,jbnr,bz from %1 where xxbh=?")
+            QStringLiteral("select xxbh,name,link,cc,nycd,bb,jbmc,jbnr,bz from %1 where xxbh=?")
                 .arg(m_connection.contentTable(centre->table)),
             {code});
     } catch (const std::exception&) {
@@ -57,6 +57,8 @@ OpenOutcome RecordOpener::gototree(const QString& code)
     }
     const Row& record = rows.front();
     m_shownCode = code;
+    m_shownNavigationKeyword = record.text(QStringLiteral("jbmc"));
+    m_shownExampleKeyword = record.text(QStringLiteral("jbnr"));
 
     m_currentCentrePrefix = code.left(6);
     m_display.setSidePanel({record.text(QStringLiteral("cc")), record.text(QStringLiteral("nycd")),

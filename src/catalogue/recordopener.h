@@ -38,6 +38,9 @@ public:
     // The record on show: the code the last opening found, whoever asked
     // for it (the tree, back and forward, a favourite, a note).
     QString shownCode() const { return m_shownCode; }
+    // The main keywords of the record on show: `jbmc` (navigation) and `jbnr` (example).
+    QString shownNavigationKeyword() const { return m_shownNavigationKeyword; }
+    QString shownExampleKeyword() const { return m_shownExampleKeyword; }
 
     QString currentCentrePrefix() const { return m_currentCentrePrefix; }
     QString currentDocumentPath() const { return m_currentDocumentPath; }
@@ -61,6 +64,8 @@ private:
     QString m_currentNodeKey;
     QString m_currentCode;
     QString m_shownCode;
+    QString m_shownNavigationKeyword;
+    QString m_shownExampleKeyword;
     QString m_currentCentrePrefix;
     QString m_currentDocumentPath;
 };

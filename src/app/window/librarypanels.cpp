@@ -2,7 +2,10 @@
 
 #include "history/historypanel.h"
 #include "keywords/keywordeditorpanel.h"
+#include "keywords/keywordlistpanel.h"
+#include "keywords/relatedkeywordspanel.h"
 #include "recordbrowsing.h"
+#include "reports/referencenavigation.h"
 #include "thumbnails/thumbnailpanel.h"
 
 #include "catalogue/cataloguemodel.h"
@@ -69,6 +72,22 @@ LibraryPanels::LibraryPanels(SharedConnection& connection, LibraryLayout layout,
     if (m_parts.exampleKeywordBox)
         connect(m_parts.exampleKeywordBox, &QLineEdit::textChanged, m_editorPanel,
                 &KeywordEditorPanel::setExampleKeyword);
+    // A renamed folder shows its new name in the tree at once; the tree is not rebuilt.
+    connect(m_editorPanel, &KeywordEditorPanel::folderRenamed, this,
+            [this](const QString& code, const QString& name) { m_parts.catalogue->renameRecord(code, name); });
+
+    const auto openLinked = [this](const QString& code) {
+        m_parts.browsing->gototree(code);
+        m_parts.browsing->documentArea().showDocument();
+    };
+    m_relatedKeywords = new RelatedKeywordsPanel(*m_keywordIndex, m_parts.documentArea);
+    if (m_parts.referenceNavigation)
+        m_parts.referenceNavigation->setKeywordLabels(m_relatedKeywords);
+    else
+        m_relatedKeywords->hide();
+    connect(m_relatedKeywords, &RelatedKeywordsPanel::openRecordRequested, this, openLinked);
+    m_keywordList = new KeywordListPanel(*m_keywordIndex, m_parts.documentArea);
+    connect(m_keywordList, &KeywordListPanel::openRecordRequested, this, openLinked);
 }
 
 LibraryPanels::~LibraryPanels() = default;
@@ -84,6 +103,23 @@ void LibraryPanels::showHistory()
 void LibraryPanels::hideHistory() { m_history->hide(); }
 
 void LibraryPanels::searchRun(const QString& text) { m_history->recordSearch(text); }
+
+void LibraryPanels::recordShown()
+{
+    const RecordOpener& opener = m_parts.browsing->opener();
+    m_relatedKeywords->followRecordKeyword(opener.shownNavigationKeyword());
+    m_keywordList->followRecordKeyword(opener.shownExampleKeyword());
+}
+
+void LibraryPanels::removeKeywordLabels() { m_relatedKeywords->removeLabels(); }
+
+void LibraryPanels::showKeywordList()
+{
+    const QWidget* area = m_parts.documentArea;
+    m_keywordList->move(std::max(0, area->width() - m_keywordList->width() - kEditorMargin), kEditorMargin);
+    m_keywordList->show();
+    m_keywordList->raise();
+}
 
 void LibraryPanels::showThumbnails()
 {

@@ -18,6 +18,9 @@ class CatalogueModel;
 class DocumentView;
 class HistoryPanel;
 class KeywordEditorPanel;
+class KeywordListPanel;
+class ReferenceNavigationPanel;
+class RelatedKeywordsPanel;
 class Prompter;
 class RecordBrowsing;
 class SharedConnection;
@@ -28,9 +31,9 @@ class KeywordEditor;
 class KeywordIndex;
 }  // namespace keywords
 
-// The search history, the thumbnails and the keyword editor in the window:
-// creates the three panels and connects them to the parts of the window
-// they serve.
+// The search history, the thumbnails, the keyword editor and the record's
+// related keywords in the window: creates the panels and connects them to
+// the parts of the window they serve.
 class LibraryPanels : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +55,8 @@ public:
         // Runs a search of `text` from the history: the search box gets the
         // text and the centre search runs on the result list.
         std::function<void(const QString&)> replaySearch;
+        // Holds the related-keyword labels.
+        ReferenceNavigationPanel* referenceNavigation = nullptr;
     };
 
     LibraryPanels(SharedConnection& connection, LibraryLayout layout, Prompter& prompter, Parts parts,
@@ -68,6 +73,15 @@ public:
     // The keyword editor's openings.
     KeywordEditorPanel& keywordEditor() { return *m_editorPanel; }
     HistoryPanel& history() { return *m_history; }
+    // The labels of the record's navigation keyword and the list of its example keyword.
+    RelatedKeywordsPanel& relatedKeywords() { return *m_relatedKeywords; }
+    KeywordListPanel& keywordList() { return *m_keywordList; }
+    // The record opener found a record: the related keywords follow it.
+    void recordShown();
+    // A press on the tree: the labels go until a record is shown again.
+    void removeKeywordLabels();
+    // The keyword list panel over the document area's top right corner.
+    void showKeywordList();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +93,8 @@ private:
     HistoryPanel* m_history = nullptr;
     ThumbnailPanel* m_thumbnails = nullptr;
     KeywordEditorPanel* m_editorPanel = nullptr;
+    RelatedKeywordsPanel* m_relatedKeywords = nullptr;
+    KeywordListPanel* m_keywordList = nullptr;
 };
 
 }  // namespace kelvor

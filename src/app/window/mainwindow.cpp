@@ -204,6 +204,10 @@ void MainWindow::buildRecordBrowsing(std::unique_ptr<Shell> shell)
     parts.resetBarWhenDue = [this] { m_navigation->pointerLeftItems(); };
     parts.recordShown = [this](const QString& code) {
         if (m_reading) m_reading->recordShown(code);
+        if (m_libraryPanels) m_libraryPanels->recordShown();
+    };
+    parts.treePressed = [this] {
+        if (m_libraryPanels) m_libraryPanels->removeKeywordLabels();
     };
     m_browsing = std::make_unique<RecordBrowsing>(m_connection, m_layout, m_session, std::move(parts),
                                                   std::move(shell));
@@ -314,6 +318,7 @@ void MainWindow::buildLibraryPanels()
         m_queryPanel->listTab();
         m_queryPanel->centreSearch();
     };
+    parts.referenceNavigation = &m_reports->referenceNavigation();
     m_libraryPanels = std::make_unique<LibraryPanels>(m_connection, m_layout, m_prompter, std::move(parts));
     connect(m_queryPanel.get(), &QueryPanel::centreSearchRun, m_libraryPanels.get(), &LibraryPanels::searchRun);
     connect(m_leftPane, &LeftPane::historyTabClicked, m_libraryPanels.get(), &LibraryPanels::showHistory);
@@ -330,6 +335,7 @@ void MainWindow::buildLibraryPanels()
         {KeywordEditorPanel::Opening::FolderRenaming, QStringLiteral("修改文件夹")},
     }};
     for (const auto& [opening, caption] : openings) menu.addEntry(caption, [&editor, opening] { editor.open(opening); });
+    menu.addEntry(QStringLiteral("关键字列表"), [this] { m_libraryPanels->showKeywordList(); });
     connect(&editor, &KeywordEditorPanel::openingsChanged, this, [&editor, &menu, openings] {
         for (const auto& [opening, caption] : openings) menu.setEntryEnabled(caption, editor.isOpeningEnabled(opening));
     });

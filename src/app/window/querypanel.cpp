@@ -95,7 +95,7 @@ void QueryPanel::showResultList(bool relist)
 
 void QueryPanel::historyTab()
 {
-    // No history list is built: the tab only stops the reading timer.
+    // The history panel answers the same click and fills its own list.
     if (m_parts.readingTimer) m_parts.readingTimer->stop();
 }
 

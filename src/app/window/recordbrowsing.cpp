@@ -128,7 +128,7 @@ int RecordBrowsing::selectedNode() const
 
 void RecordBrowsing::treeMouseDown()
 {
-    // No keyword labels are shown, so there are none to clear.
+    if (m_parts.treePressed) m_parts.treePressed();
 }
 
 void RecordBrowsing::nodeClicked(const QModelIndex& viewIndex)

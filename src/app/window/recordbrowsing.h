@@ -55,6 +55,8 @@ public:
         std::function<void()> resetBarWhenDue;
         // A record was found and is being shown (its code is the opener's shownCode()).
         std::function<void(const QString& code)> recordShown;
+        // A press on the tree, before the node click: the related-keyword labels go.
+        std::function<void()> treePressed;
     };
 
     RecordBrowsing(SharedConnection& connection, LibraryLayout layout, WindowSession& session, Parts parts,

@@ -1,4 +1,5 @@
 #include "app/window/keywords/keywordeditorpanel.h"
+#include "app/window/keywords/keywordlistpanel.h"
 #include "app/window/keywords/relatedkeywordspanel.h"
 
 #include "keywords/keywordfixture.h"
@@ -293,22 +294,58 @@ TEST_F(KeywordEditorPanelTest, RelatedLabelsAndExamplesOpenTheirRecords)
 {
     link(DatabaseRole::ExampleKeywords, u"loop"_s, u"循环实例"_s, u"101221010001"_s);
     RelatedKeywordsPanel related(index);
+    KeywordListPanel examples(index);
     QSignalSpy opened(&related, &RelatedKeywordsPanel::openRecordRequested);
+    QSignalSpy openedExample(&examples, &KeywordListPanel::openRecordRequested);
     related.setNavigationKeyword(u"Array"_s, {u"数组用法"_s, u"没有这一条"_s});
-    related.setExampleKeyword(u"loop"_s, {u"循环实例"_s});
+    examples.setExampleKeyword(u"loop"_s, {u"循环实例"_s});
     auto* label = related.findChild<QLabel*>(u"Label32(0)"_s);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), RelatedKeywordsPanel::labelCaption(u"数组用法"_s));
+    ASSERT_NE(examples.findChild<QListView*>(u"List6"_s), nullptr);
     related.openFromLabel(0);
     related.openFromLabel(1);  // no record: nothing opens
-    related.openFromExample(u"循环实例"_s);
-    ASSERT_EQ(opened.count(), 2);
+    examples.openFromExample(u"循环实例"_s);
+    ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.at(0).front().toString(), u"101210110003"_s);
-    EXPECT_EQ(opened.at(1).front().toString(), u"101221010001"_s);
+    ASSERT_EQ(openedExample.count(), 1);
+    EXPECT_EQ(openedExample.at(0).front().toString(), u"101221010001"_s);
 
     related.hoverLabel(1);
     EXPECT_EQ(related.findChild<QLabel*>(u"Label32(1)"_s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_NE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+// The labels and the list follow the record on show only while they can be
+// seen; a keyword is trimmed and lower-cased once, for the lookup and the clicks.
+TEST_F(KeywordEditorPanelTest, RelatedKeywordsFollowTheRecordWhileShown)
+{
+    for (int i = 0; i < 11; ++i) linkTech(u"abs"_s, u"绝对值%1"_s.arg(i));
+    RelatedKeywordsPanel related(index);
+    related.followRecordKeyword(u"Array"_s);
+    EXPECT_TRUE(related.captions().isEmpty());  // hidden: nothing looked up yet
+    related.show();
+    EXPECT_EQ(related.captions(), QStringList{RelatedKeywordsPanel::labelCaption(u"数组用法"_s)});
+    EXPECT_EQ(related.navigationKeyword(), u"array"_s);
+
+    // Twelve links: the warning, then every name.
+    related.followRecordKeyword(u" ABS"_s);
+    EXPECT_EQ(prompter.messages, QStringList{u"关键词关联已足够！！"_s});
+    EXPECT_EQ(related.captions().size(), 12);
+    // Another record of the same keyword: no second lookup, no second warning.
+    related.removeLabels();
+    EXPECT_TRUE(related.captions().isEmpty());
+    related.followRecordKeyword(u"abs"_s);
+    EXPECT_EQ(related.captions().size(), 12);
+    EXPECT_EQ(prompter.messages.size(), 1);
+    QSignalSpy opened(&related, &RelatedKeywordsPanel::openRecordRequested);
+    related.openFromLabel(0);
+    ASSERT_EQ(opened.count(), 1);
+    EXPECT_EQ(opened.front().front().toString(), u"101210110001"_s);
+
+    related.followRecordKeyword({});  // a record without a keyword: no labels
+    EXPECT_TRUE(related.captions().isEmpty());
+    EXPECT_FALSE(related.findChild<QLabel*>(u"Label32(0)"_s)->isVisibleTo(&related));
 }
 
 }  // namespace

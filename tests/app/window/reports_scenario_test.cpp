@@ -234,7 +234,7 @@ TEST_F(ReportsScenarioTest, EveryHiddenPanelHasItsMenuEntry)
         QString panel;
     };
     for (const Case& c : {Case{u"查询报表"_s, u"Frame20"_s}, Case{u"参考导航"_s, u"Picture14"_s},
-                          Case{u"工具抽屉"_s, u"Frame1"_s}}) {
+                          Case{u"工具抽屉"_s, u"Frame1"_s}, Case{u"关键字列表"_s, u"Picture12"_s}}) {
         QWidget* panel = child(c.panel);
         ASSERT_TRUE(panel) << c.panel.toStdString();
         EXPECT_FALSE(panel->isVisible()) << c.panel.toStdString();

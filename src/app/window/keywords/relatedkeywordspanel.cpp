@@ -4,8 +4,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QListView>
-#include <QStringListModel>
 
 namespace kelvor {
 
@@ -14,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kLabelHeight = 20;
-constexpr int kExamplesHeight = 120;
+constexpr int kLabelWidth = 280;
 const QString kMarker = u"·"_s;
 
 }  // namespace
@@ -25,15 +23,7 @@ RelatedKeywordsPanel::RelatedKeywordsPanel(keywords::KeywordIndex& index, QWidge
     setObjectName(u"relatedKeywords"_s);
     setAccessibleName(u"相关关键字"_s);
     m_labels.push_back(makeLabel(0));
-    m_exampleLines = new QStringListModel(this);
-    m_examples = new QListView(this);
-    m_examples->setObjectName(u"List6"_s);
-    m_examples->setAccessibleName(u"实例列表"_s);
-    m_examples->setModel(m_exampleLines);
-    m_examples->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(m_examples, &QListView::clicked, this,
-            [this](const QModelIndex& i) { openFromExample(i.data().toString()); });
-    setExampleKeyword({}, {});
+    removeLabels();
 }
 
 QString RelatedKeywordsPanel::labelCaption(const QString& displayName) { return kMarker + displayName; }
@@ -45,18 +35,58 @@ QLabel* RelatedKeywordsPanel::makeLabel(int index)
     label->setCursor(Qt::PointingHandCursor);
     label->setMouseTracking(true);
     label->installEventFilter(this);
-    label->setGeometry(4, 4 + index * kLabelHeight, 300, kLabelHeight);
+    label->setGeometry(0, index * kLabelHeight, kLabelWidth, kLabelHeight);
     return label;
 }
+
+void RelatedKeywordsPanel::followRecordKeyword(const QString& mainKeyword)
+{
+    // The lookup trims and lower-cases; the label clicks look in the table
+    // of the same text, so both name one table even for " Abs".
+    const QString keyword = mainKeyword.toLower().trimmed();
+    if (keyword == m_followed && m_looked) {
+        // Another record of the same keyword: the same links, without a
+        // second lookup and a second warning about a keyword with many links.
+        setNavigationKeyword(m_followed, m_names);
+        return;
+    }
+    m_followed = keyword;
+    m_looked = false;
+    if (isVisible()) lookUp();
+}
+
+void RelatedKeywordsPanel::lookUp()
+{
+    m_looked = true;
+    m_names.clear();
+    // Nothing linked, or a keyword database that failed (it said so): no labels.
+    if (!m_followed.isEmpty())
+        m_names = m_index.lookUpLocked(keywords::EditorMode::Navigation, {}, m_followed, {}).value_or(QStringList());
+    setNavigationKeyword(m_followed, m_names);
+}
+
+void RelatedKeywordsPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_looked) lookUp();
+}
+
+void RelatedKeywordsPanel::removeLabels() { setNavigationKeyword(m_navigationKeyword, {}); }
 
 void RelatedKeywordsPanel::setNavigationKeyword(const QString& keyword, const QStringList& displayNames)
 {
     m_navigationKeyword = keyword;
     while (m_labels.size() > 1) {
-        delete m_labels.back();
+        // A click on a label may be what replaces the labels: it goes once the click is over.
+        QLabel* gone = m_labels.back();
         m_labels.pop_back();
+        gone->hide();
+        gone->setObjectName({});
+        gone->removeEventFilter(this);
+        gone->deleteLater();
     }
     m_labels.front()->clear();
+    m_labels.front()->setVisible(!displayNames.isEmpty());
     for (int i = 0; i < displayNames.size(); ++i) {
         QLabel* label = i == 0 ? m_labels.front() : makeLabel(i);
         if (i > 0) m_labels.push_back(label);
@@ -64,14 +94,15 @@ void RelatedKeywordsPanel::setNavigationKeyword(const QString& keyword, const QS
         label->show();
     }
     hoverLabel(-1);
-    m_examples->setGeometry(4, 8 + int(m_labels.size()) * kLabelHeight, 300, kExamplesHeight);
+    resize(kLabelWidth, std::max(1, int(displayNames.size())) * kLabelHeight);
 }
 
-void RelatedKeywordsPanel::setExampleKeyword(const QString& keyword, const QStringList& displayNames)
+QStringList RelatedKeywordsPanel::captions() const
 {
-    m_exampleKeyword = keyword;
-    m_exampleLines->setStringList(displayNames);
-    m_examples->setGeometry(4, 8 + int(m_labels.size()) * kLabelHeight, 300, kExamplesHeight);
+    QStringList all;
+    for (const QLabel* label : m_labels)
+        if (!label->isHidden()) all << label->text();
+    return all;
 }
 
 void RelatedKeywordsPanel::openFromLabel(int index)
@@ -81,12 +112,6 @@ void RelatedKeywordsPanel::openFromLabel(int index)
     if (caption.isEmpty()) return;
     // The caption's first character is the marker, not part of the name.
     if (const auto code = m_index.linkedRecordCode(DatabaseRole::TechKeywords, m_navigationKeyword, caption.mid(1)))
-        emit openRecordRequested(*code);
-}
-
-void RelatedKeywordsPanel::openFromExample(const QString& entry)
-{
-    if (const auto code = m_index.linkedRecordCode(DatabaseRole::ExampleKeywords, m_exampleKeyword, entry))
         emit openRecordRequested(*code);
 }
 

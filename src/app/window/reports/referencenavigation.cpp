@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 
 namespace kelvor {
 
@@ -18,7 +19,8 @@ ReferenceNavigationPanel::ReferenceNavigationPanel(QWidget* parent, std::functio
       m_strip(std::move(strip)),
       m_title(new QLabel(QStringLiteral("参考导航："), this)),
       m_arrow(new QLabel(this)),
-      m_border(new QFrame(this))
+      m_border(new QFrame(this)),
+      m_keywords(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("Picture14"));
     setAccessibleName(QStringLiteral("参考导航"));
@@ -32,6 +34,10 @@ ReferenceNavigationPanel::ReferenceNavigationPanel(QWidget* parent, std::functio
     m_border->setFrameShape(QFrame::Box);
     m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_border->lower();
+    m_keywords->setObjectName(QStringLiteral("keywordLabels"));
+    m_keywords->setFrameShape(QFrame::NoFrame);
+    m_keywords->setWidgetResizable(false);
+    m_keywords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QObject* o : {static_cast<QObject*>(m_title), static_cast<QObject*>(m_arrow), static_cast<QObject*>(this)})
         o->installEventFilter(this);
     setArrow(1011);
@@ -67,30 +73,18 @@ void ReferenceNavigationPanel::setArrow(int number)
     m_arrow->resize(16, 16);
 }
 
-void ReferenceNavigationPanel::setKeywords(const QStringList& keywords)
+void ReferenceNavigationPanel::setKeywordLabels(QWidget* labels)
 {
-    for (QLabel* l : m_keywords) l->deleteLater();
-    m_keywords.clear();
-    int x = 10, y = 30 - (isCollapsed() ? kKeywordShift : 0);
-    for (int i = 0; i < keywords.size(); ++i) {
-        auto* label = new QLabel(keywords.at(i), this);
-        label->setObjectName(QStringLiteral("Label32(%1)").arg(i));
-        label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200); text-decoration: underline;"));
-        label->adjustSize();
-        if (x + label->width() > width() - 10 && x > 10) x = 10, y += 22;
-        label->move(x, y);
-        x += label->width() + 10;
-        label->installEventFilter(this);
-        label->show();
-        m_keywords.push_back(label);
-    }
+    m_keywords->setWidget(labels);
+    placeKeywords();
 }
 
-QStringList ReferenceNavigationPanel::keywords() const
+void ReferenceNavigationPanel::placeKeywords()
 {
-    QStringList all;
-    for (const QLabel* l : m_keywords) all << l->text();
-    return all;
+    // Below the title; on the strip (collapsed) they move up with the title gone.
+    constexpr int kTop = 30;
+    const int top = kTop - (isCollapsed() ? kKeywordShift : 0);
+    m_keywords->setGeometry(10, top, std::max(0, width() - 20), std::max(0, height() - kTop - 8));
 }
 
 bool ReferenceNavigationPanel::isCollapsed() const { return m_collapsed; }
@@ -125,16 +119,14 @@ void ReferenceNavigationPanel::toggleCollapsed()
     m_title->hide();
 }
 
-void ReferenceNavigationPanel::moveKeywords(int dy)
-{
-    for (QLabel* l : m_keywords) l->move(l->x(), l->y() + dy);
-}
+void ReferenceNavigationPanel::moveKeywords(int dy) { m_keywords->move(m_keywords->x(), m_keywords->y() + dy); }
 
 void ReferenceNavigationPanel::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
     m_arrow->move(width() - 20, 2);
     m_border->setGeometry(1, 1, width() - 2, height() - 2);
+    m_keywords->resize(std::max(0, width() - 20), std::max(0, height() - 38));
 }
 
 bool ReferenceNavigationPanel::eventFilter(QObject* watched, QEvent* event)
@@ -155,7 +147,6 @@ bool ReferenceNavigationPanel::eventFilter(QObject* watched, QEvent* event)
             toggleLowered();
             return true;
         }
-        if (auto* label = qobject_cast<QLabel*>(watched)) emit keywordClicked(label->text());
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -3,9 +3,9 @@
 #include <QFrame>
 
 #include <functional>
-#include <vector>
 
 class QLabel;
+class QScrollArea;
 
 namespace kelvor {
 
@@ -20,8 +20,9 @@ public:
     // `strip` gives the side-panel strip's rectangle in the panel's parent.
     ReferenceNavigationPanel(QWidget* parent, std::function<QRect()> strip);
 
-    void setKeywords(const QStringList& keywords);
-    QStringList keywords() const;
+    // The related-keyword labels the panel holds below its title; the panel
+    // takes them over and scrolls them when they are more than it shows.
+    void setKeywordLabels(QWidget* labels);
     bool isCollapsed() const;
     int arrowPicture() const { return m_arrowPicture; }
 
@@ -33,9 +34,6 @@ public:
     // The pictures of the arrow, drawn on request.
     static QPixmap arrow(int number);
 
-signals:
-    void keywordClicked(const QString& keyword);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,12 +41,13 @@ protected:
 private:
     void setArrow(int number);
     void moveKeywords(int dy);
+    void placeKeywords();
 
     std::function<QRect()> m_strip;
     QLabel* m_title;
     QLabel* m_arrow;
     QFrame* m_border;
-    std::vector<QLabel*> m_keywords;
+    QScrollArea* m_keywords;
     int m_arrowPicture = 1011;
     int m_restoreHeight = 0;
     int m_restoreTop = 0;

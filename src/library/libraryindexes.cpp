@@ -56,6 +56,7 @@ void indexTitleCopy(Database& cache, const QString& table)
                                        "create index %3 on %1 (namefold, namekey, name, xxbh);")
                             .arg(t, quoteIdentifier(table + QStringLiteral("_namekey")),
                                  quoteIdentifier(table + QStringLiteral("_namefold"))));
+    schema::createInitialIndex(cache, table);
 }
 
 void copyTitles(Database& cache, const QString& table, Database& library)
@@ -100,7 +101,9 @@ void prepareCache(SharedConnection& connection, const QStringList& tables, const
     {
         auto cache = openCache(path, password);
         for (const QString& t : tables) {
-            if (cache->hasTable(t) && containsindex::isCurrent(*cache, kMain, t, library, kMain)) continue;
+            if (cache->hasTable(t) && schema::hasInitialIndex(*cache, t) &&
+                containsindex::isCurrent(*cache, kMain, t, library, kMain))
+                continue;
             Transaction tx(*cache);
             copyTitles(*cache, t, library);
             containsindex::build(*cache, kMain, t, library, kMain, progress);

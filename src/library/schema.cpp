@@ -25,6 +25,24 @@ void createKeywordTables(Database& db)
 
 namespace schema {
 
+QString initialIndexName(const QString& table) { return table + QStringLiteral("_initial"); }
+
+void createInitialIndex(Database& db, const QString& table, const QString& schemaName)
+{
+    // namefold last: the index then covers the prefix test and needs no table lookup.
+    db.executeScript(QStringLiteral("create index if not exists %1 on %2 "
+                                    "(substr(namefold, 1, 1), namekey, name, xxbh, namefold);")
+                         .arg(qualified(schemaName, initialIndexName(table)), quoteIdentifier(table)));
+}
+
+bool hasInitialIndex(Database& db, const QString& table, const QString& schemaName)
+{
+    return db.scalar(QStringLiteral("select count(*) from %1.sqlite_master where type = 'index' and name = ?")
+                         .arg(quoteIdentifier(schemaName)),
+                     {initialIndexName(table)})
+               .toLongLong() > 0;
+}
+
 void createCentreTable(Database& db, const QString& table, const QString& schemaName)
 {
     QStringList columns;
@@ -41,6 +59,7 @@ void createCentreTable(Database& db, const QString& table, const QString& schema
                          .arg(qualified(schemaName, table + QStringLiteral("_namekey")), quoteIdentifier(table)));
     db.executeScript(QStringLiteral("create index %1 on %2 (namefold, namekey, name, xxbh);")
                          .arg(qualified(schemaName, table + QStringLiteral("_namefold")), quoteIdentifier(table)));
+    createInitialIndex(db, table, schemaName);
 }
 
 void createCatalogueTable(Database& db, const QString& table)
@@ -88,7 +107,7 @@ bool titleColumnsComplete(Database& db, const QString& table)
 {
     const QStringList columns = db.columnsOf(table);
     if (!columns.contains(QString::fromLatin1(kFoldColumn), Qt::CaseInsensitive) ||
-        !columns.contains(QString::fromLatin1(kSortKeyColumn), Qt::CaseInsensitive))
+        !columns.contains(QString::fromLatin1(kSortKeyColumn), Qt::CaseInsensitive) || !hasInitialIndex(db, table))
         return false;
     return db.scalar(QStringLiteral("select count(*) from %1 where namekey is null and name is not null")
                          .arg(quoteIdentifier(table)))
@@ -108,7 +127,12 @@ bool ensureTitleColumns(Database& db, const QString& table, const std::function<
             ? db.scalar(QStringLiteral("select count(*) from %1 where namekey is null and name is not null").arg(t))
                   .toLongLong()
             : -1;
-    if (missing == 0) return false;
+    if (missing == 0) {
+        if (hasInitialIndex(db, table)) return false;
+        // A library written before the initial index: only the index is missing.
+        createInitialIndex(db, table);
+        return true;
+    }
 
     Transaction tx(db);
     if (!hasFold) db.executeScript(QStringLiteral("alter table %1 add column namefold text;").arg(t));
@@ -128,6 +152,7 @@ bool ensureTitleColumns(Database& db, const QString& table, const std::function<
                                     "create index if not exists %3 on %2 (namefold, namekey, name, xxbh);")
                          .arg(quoteIdentifier(table + QStringLiteral("_namekey")), t,
                               quoteIdentifier(table + QStringLiteral("_namefold"))));
+    createInitialIndex(db, table);
     tx.commit();
     if (progress) progress(total, total);
     return true;

@@ -27,13 +27,21 @@ namespace schema {
 inline constexpr const char* kFoldColumn = "namefold";
 inline constexpr const char* kSortKeyColumn = "namekey";
 
+// The index of a centre table whose leading part is the first character of
+// the folded title and whose next parts are the listing order: a one-character
+// prefix reads its first rows in order without sorting its whole range.
+QString initialIndexName(const QString& table);
+// Creates it on `qualifiedTable` (kept in the same schema) unless it exists.
+void createInitialIndex(Database& db, const QString& table, const QString& schemaName = QStringLiteral("main"));
+bool hasInitialIndex(Database& db, const QString& table, const QString& schemaName = QStringLiteral("main"));
+
 // Creates every table (and index) of `role`'s database in an empty database.
 void createTables(Database& db, DatabaseRole role);
 // Creates one centre table with its helper columns and indexes.
 void createCentreTable(Database& db, const QString& table, const QString& schemaName = QStringLiteral("main"));
 void createCatalogueTable(Database& db, const QString& table);  // ymzx, gjzx: xxbh, name, link
 
-// True when every titled row of the table has its helper columns filled.
+// True when every titled row of the table has its helper columns filled and indexed.
 bool titleColumnsComplete(Database& db, const QString& table);
 
 // Adds the helper columns to a centre table that lacks them and fills them.

@@ -18,9 +18,12 @@ qsizetype firstWildcard(const QString& text)
 
 // `namefold` between the folded prefix and its upper bound: a range the
 // covering index (namefold, namekey, name, xxbh) serves without a table lookup.
+// A prefix of one character is the same test as the title's first character,
+// which the initial index serves in listing order, so a page stops early.
 QString rangeCondition(const QString& foldedPrefix, QVariantList& params)
 {
     params << foldedPrefix;
+    if (foldedPrefix.toUcs4().size() == 1) return QStringLiteral("substr(namefold, 1, 1) = ?");
     if (const auto upper = prefixUpperBound(foldedPrefix)) {
         params << *upper;
         return QStringLiteral("namefold >= ? and namefold < ?");

@@ -7,6 +7,7 @@
 
 #include "library/containsindex.h"
 #include "library/libraryindexes.h"
+#include "library/schema.h"
 #include "records.h"
 #include "testlibrary.h"
 
@@ -78,6 +79,22 @@ TEST_F(LibraryIndexesTest, ALibraryWithoutTheIndexGetsItAndAnswersTheSame)
     EXPECT_EQ(centreSearchCodes(c, "java"), scanned);
     EXPECT_EQ(scanned, std::vector<QString>({"10121011", "10121012"}));
     EXPECT_TRUE(QDir(cacheFolder.path()).isEmpty());  // a writable library needs no cache
+}
+
+TEST_F(LibraryIndexesTest, ALibraryWrittenBeforeTheInitialIndexGetsIt)
+{
+    SharedConnection c = open();
+    const TitleList before = titleSearch(c, "j");
+    {
+        auto db = lib.open(DatabaseRole::Content);
+        db->executeScript(QStringLiteral("drop index %1;").arg(schema::initialIndexName("slzx")));
+        EXPECT_FALSE(libraryIndexesCurrent(*db));
+    }
+    EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Library);
+    EXPECT_TRUE(schema::hasInitialIndex(c.db(), "slzx"));
+    EXPECT_TRUE(libraryIndexesCurrent(c.db()));
+    EXPECT_EQ(titleSearch(c, "j").codes, before.codes);
+    EXPECT_EQ(before.codes, std::vector<QString>({"10121011", "10122111"}));
 }
 
 TEST_F(LibraryIndexesTest, RowsAddedByAnotherToolMakeTheIndexStaleAndItIsRebuilt)

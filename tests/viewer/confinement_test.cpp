@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "qtprinters.h"
+#include "eventwait.h"
 
 #include <gtest/gtest.h>
 
@@ -202,7 +203,7 @@ TEST_F(ConfinementTest, linksBetweenLibraryPagesOpenInTheView)
                                     "<script>setTimeout(function () { document.getElementById('a').click(); }, 10);"
                                     "</script></body></html>");
     m_view.navigate(first);
-    QTRY_COMPARE_WITH_TIMEOUT(plainText(), QStringLiteral("next page"), kDeadlineMs);
+    KELVOR_WAIT_EQ(plainText(), QStringLiteral("next page"), kDeadlineMs);
     QUrl expected = QUrl::fromLocalFile(lib() + "/pages/next.htm");
     expected.setFragment(QStringLiteral("part"));
     EXPECT_EQ(m_view.location(), expected);

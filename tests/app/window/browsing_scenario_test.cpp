@@ -19,6 +19,7 @@
 #include "viewer/documentview.h"
 #include "viewer/recordingshell.h"
 #include "viewer/qtprinters.h"
+#include "eventwait.h"
 
 #include <gtest/gtest.h>
 
@@ -173,11 +174,11 @@ TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourc
 
     clickRecordNode(record.code);
 
-    QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(), QUrl::fromLocalFile(documentPath), kPageDeadlineMs);
+    KELVOR_WAIT_EQ(documentView()->location(), QUrl::fromLocalFile(documentPath), kPageDeadlineMs);
     EXPECT_EQ(child<QLineEdit>("Text16")->text(), record.code);
     EXPECT_EQ(child<QLineEdit>("Text21")->text(), record.jbnr);
-    QTRY_VERIFY_WITH_TIMEOUT(child<QAbstractButton>("Command6(1)")->isEnabled(), kPageDeadlineMs);
-    QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(child<QAbstractButton>("Command6(1)")->isEnabled(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(!documentView()->isLoading(), kPageDeadlineMs);
     EXPECT_TRUE(documentView()->isVisible());
     EXPECT_TRUE(child("Text15")->isHidden());
     EXPECT_EQ(window->session().currentCode(), record.code);
@@ -197,7 +198,7 @@ TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourc
     ASSERT_FALSE(expected.isEmpty());
     QTest::mouseClick(child("Command6(1)"), Qt::LeftButton);
     auto* source = child<QPlainTextEdit>("Text15");
-    QTRY_VERIFY_WITH_TIMEOUT(source->isVisible(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(source->isVisible(), kPageDeadlineMs);
     EXPECT_TRUE(documentView()->isHidden());
     EXPECT_TRUE(source->toPlainText().simplified().contains(expected.left(40)))
         << source->toPlainText().left(300).toStdString() << "\n-- expected --\n" << expected.toStdString();
@@ -217,7 +218,7 @@ TEST_F(BrowsingScenarioTest, AVideoLessonStartsItsPlayerAndLeavesTheDocumentView
     QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
     ASSERT_EQ(child<QLabel>("Label5")->text(), "视频中心");
     const QUrl placeholder = QUrl::fromLocalFile(layout.placeholderPictureWide());
-    QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(), placeholder, kPageDeadlineMs);
+    KELVOR_WAIT_EQ(documentView()->location(), placeholder, kPageDeadlineMs);
 
     const DemoRecord record = firstDocument(QStringLiteral("spzx"), QStringLiteral("1=1"));
     ASSERT_FALSE(record.code.isEmpty());
@@ -241,8 +242,8 @@ TEST_F(BrowsingScenarioTest, AnInterfaceDesignIsShownAsAPicture)
     clickRecordNode(record.code);
 
     const QString picture = layout.libraryFolder() + "/" + record.link + "/" + record.code + ".jpg";
-    QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(), QUrl::fromLocalFile(picture), kPageDeadlineMs);
-    QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading(), kPageDeadlineMs);
+    KELVOR_WAIT_EQ(documentView()->location(), QUrl::fromLocalFile(picture), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(!documentView()->isLoading(), kPageDeadlineMs);
     EXPECT_FALSE(child<QAbstractButton>("Command6(1)")->isEnabled()) << "a picture has no source text";
     EXPECT_TRUE(shell->programs.isEmpty());
     saveShot(QStringLiteral("interface-picture"));

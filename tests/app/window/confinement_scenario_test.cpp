@@ -16,6 +16,7 @@
 #include "viewer/pagewait.h"
 #include "viewer/recordingshell.h"
 #include "viewer/qtprinters.h"
+#include "eventwait.h"
 
 #include <gtest/gtest.h>
 
@@ -135,12 +136,12 @@ TEST_F(ConfinementScenarioTest, RecordsLeadingOutOfTheLibraryShowThePlaceholderN
     const QUrl placeholder = QUrl::fromLocalFile(library->layout().placeholderPicture());
     for (const QString& code : {QStringLiteral("101210360003"), QStringLiteral("101210360004")}) {
         clickRecord(QStringLiteral("101210350001"));
-        QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(), previous, kPageDeadlineMs);
-        QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("变量与类型")), kPageDeadlineMs);
+        KELVOR_WAIT_EQ(documentView()->location(), previous, kPageDeadlineMs);
+        KELVOR_WAIT_TRUE(pageText().contains(QStringLiteral("变量与类型")), kPageDeadlineMs);
 
         clickRecord(code);
-        QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(), placeholder, kPageDeadlineMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading(), kPageDeadlineMs);
+        KELVOR_WAIT_EQ(documentView()->location(), placeholder, kPageDeadlineMs);
+        KELVOR_WAIT_TRUE(!documentView()->isLoading(), kPageDeadlineMs);
         const QString text = pageText();
         EXPECT_FALSE(text.contains(QStringLiteral("变量与类型"))) << code.toStdString();
         EXPECT_FALSE(text.contains(QString::fromLatin1(kSecret))) << code.toStdString();
@@ -151,8 +152,8 @@ TEST_F(ConfinementScenarioTest, AHostilePageOpenedFromTheTreeStaysInsideAndOnlyA
 {
     const QUrl page = QUrl::fromLocalFile(libraryPath("/docs03/101210360005.htm"));
     clickRecord(QStringLiteral("101210360005"));
-    QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(), page, kPageDeadlineMs);
-    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("still here")), kPageDeadlineMs);
+    KELVOR_WAIT_EQ(documentView()->location(), page, kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(pageText().contains(QStringLiteral("still here")), kPageDeadlineMs);
     EXPECT_FALSE(pageText().contains(QStringLiteral("root:")));
     EXPECT_EQ(documentView()->location(), page);
     EXPECT_TRUE(shell->addresses.isEmpty()) << "the page's script handed nothing to the desktop";
@@ -163,7 +164,7 @@ TEST_F(ConfinementScenarioTest, AHostilePageOpenedFromTheTreeStaysInsideAndOnlyA
     QWidget* input = documentView()->childAt(at);
     ASSERT_NE(input, nullptr);
     QTest::mouseClick(input, Qt::LeftButton, {}, input->mapFrom(documentView(), at));
-    QTRY_COMPARE_WITH_TIMEOUT(shell->addresses, QList<QUrl>{QUrl(QStringLiteral("https://example.com/manual"))},
+    KELVOR_WAIT_EQ(shell->addresses, QList<QUrl>{QUrl(QStringLiteral("https://example.com/manual"))},
                               kPageDeadlineMs);
     EXPECT_EQ(documentView()->location(), page);
     EXPECT_TRUE(pageText().contains(QStringLiteral("手册")));

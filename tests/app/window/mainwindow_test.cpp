@@ -8,6 +8,7 @@
 #include "catalogue/cataloguemodel.h"
 #include "library/sharedconnection.h"
 #include "support/scriptedprompter.h"
+#include "eventwait.h"
 
 #include <gtest/gtest.h>
 
@@ -248,8 +249,8 @@ TEST_F(MainWindowTest, ATinyWindowIsSnappedToItsSmallestSize)
 {
     window->show();
     window->resize(200, 120);
-    QTRY_COMPARE(window->height(), 214);  // 3200 twips
-    QTRY_COMPARE(window->width(), 347);   // 5200 twips
+    KELVOR_WAIT_EQ(window->height(), 214, 5000);  // 3200 twips
+    KELVOR_WAIT_EQ(window->width(), 347, 5000);   // 5200 twips
     EXPECT_GE(window->regions().workingFrame.height, 0);
 }
 

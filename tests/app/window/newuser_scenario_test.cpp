@@ -6,6 +6,7 @@
 
 #include "catalogue/cataloguemodel.h"
 #include "viewer/documentview.h"
+#include "eventwait.h"
 
 #include <QAbstractProxyModel>
 #include <QAccessible>
@@ -88,9 +89,9 @@ protected:
     {
         showTechnologyCentre();
         clickNode(QStringLiteral("l") + kSourceCode);
-        QTRY_VERIFY_WITH_TIMEOUT(child<QAbstractButton>(QStringLiteral("Command6(1)"))->isEnabled(), kPageDeadlineMs);
+        KELVOR_WAIT_TRUE(child<QAbstractButton>(QStringLiteral("Command6(1)"))->isEnabled(), kPageDeadlineMs);
         click(QStringLiteral("Command6(1)"));
-        QTRY_COMPARE_WITH_TIMEOUT(documentAreaShows(), QStringLiteral("source"), kPageDeadlineMs);
+        KELVOR_WAIT_EQ(documentAreaShows(), QStringLiteral("source"), kPageDeadlineMs);
     }
 
     QString treeRoot() const
@@ -127,7 +128,7 @@ TEST_F(NewUserScenarioTest, TheDocumentAreaIsNeverBlankAfterTheSourceText)
         }
         EXPECT_EQ(window->recordCodeBox()->text(), kPlainCode) << c.name;
         EXPECT_EQ(documentAreaShows(), "document") << c.name;
-        QTRY_COMPARE_WITH_TIMEOUT(documentView()->location().fileName(), kPlainCode + ".htm", kPageDeadlineMs);
+        KELVOR_WAIT_EQ(documentView()->location().fileName(), kPlainCode + ".htm", kPageDeadlineMs);
     }
 }
 

@@ -20,6 +20,7 @@
 #include "viewer/documentview.h"
 #include "viewer/recordingshell.h"
 #include "viewer/qtprinters.h"
+#include "eventwait.h"
 
 #include <gtest/gtest.h>
 
@@ -234,7 +235,7 @@ TEST_F(ReadingScenarioTest, BackAndForwardThenAFavouriteThatOutlivesTheProgram)
     const QStringList kept = shipped + QStringList{u"先看这一篇"_s};
     prompter.inputAnswers = {u"先看这一篇"_s};
     QTest::mouseClick(child(u"addFavourite"_s), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(listed(u"List3"_s), kept, kPageDeadlineMs);
+    KELVOR_WAIT_EQ(listed(u"List3"_s), kept, kPageDeadlineMs);
     ASSERT_EQ(listed(u"List3"_s), kept);  // QTRY reports only to QtTest
     EXPECT_EQ(prompter.inputDefaults.last(), a.name) << "the box offers the title of the document on show";
 
@@ -265,7 +266,7 @@ TEST_F(ReadingScenarioTest, AFavouriteOfARecordGoneFromTheLibraryIsRefused)
     const QStringList before = listed(u"List3"_s);
     prompter.inputAnswers = {u"不该收藏"_s};
     QTest::mouseClick(child(u"addFavourite"_s), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(prompter.messages, QStringList{u"请选择要收藏的文件!!"_s}, kPageDeadlineMs);
+    KELVOR_WAIT_EQ(prompter.messages, QStringList{u"请选择要收藏的文件!!"_s}, kPageDeadlineMs);
     ASSERT_EQ(prompter.messages, QStringList{u"请选择要收藏的文件!!"_s});  // QTRY reports only to QtTest
     EXPECT_TRUE(prompter.questions.isEmpty()) << "no name is asked for a favourite that could never open";
     EXPECT_EQ(listed(u"List3"_s), before);
@@ -279,7 +280,7 @@ TEST_F(ReadingScenarioTest, SearchTermsAreMarkedInTheOpenedPageAndCtrlFMarksMore
     // The term the last search handed over, in other letters than the page's.
     window->session().setFirstHighlightTerm(docs[0].name.left(2).toUpper());
     read(docs[0]);
-    QTRY_VERIFY_WITH_TIMEOUT(!spans().isEmpty(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(!spans().isEmpty(), kPageDeadlineMs);
     ASSERT_TRUE(!spans().isEmpty());
     for (const QString& s : spans()) EXPECT_TRUE(s.startsWith(u"background:RED|"_s)) << s.toStdString();
     EXPECT_FALSE(window->highlightTimer()->isActive()) << "one pass per opening";
@@ -287,7 +288,7 @@ TEST_F(ReadingScenarioTest, SearchTermsAreMarkedInTheOpenedPageAndCtrlFMarksMore
     prompter.inputAnswers = {docs[0].name.right(2)};
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(prompter.questions, QStringList{u"请输入要查询的内容"_s});
-    QTRY_VERIFY_WITH_TIMEOUT(spans().join(u"\n"_s).contains(u"background:green|"_s), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(spans().join(u"\n"_s).contains(u"background:green|"_s), kPageDeadlineMs);
     ASSERT_TRUE(spans().join(u"\n"_s).contains(u"background:green|"_s));
 }
 
@@ -305,11 +306,11 @@ TEST_F(ReadingScenarioTest, CopyTakesTheSourceBoxSelectionOrSaysHowToGetIt)
     EXPECT_EQ(prompter.messages, QStringList{u"请单击“显示源程序”，然后选择复制内容,进行复制!!!"_s});
     EXPECT_EQ(QApplication::clipboard()->text(), u"unchanged"_s);
 
-    QTRY_VERIFY_WITH_TIMEOUT(child<QAbstractButton>(u"Command6(1)"_s)->isEnabled(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(child<QAbstractButton>(u"Command6(1)"_s)->isEnabled(), kPageDeadlineMs);
     ASSERT_TRUE(child<QAbstractButton>(u"Command6(1)"_s)->isEnabled());
     QTest::mouseClick(child(u"Command6(1)"_s), Qt::LeftButton);
     auto* source = child<QPlainTextEdit>(u"Text15"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(source->isVisible() && !source->toPlainText().isEmpty(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(source->isVisible() && !source->toPlainText().isEmpty(), kPageDeadlineMs);
     ASSERT_TRUE(source->isVisible() && !source->toPlainText().isEmpty());
     QTextCursor cursor = source->textCursor();
     cursor.setPosition(0);
@@ -341,7 +342,7 @@ TEST_F(ReadingScenarioTest, ALearningNoteIsWrittenListedShownAndDeleted)
     const QString text = u"九个字的学习心得文字"_s.left(9);
     note->setPlainText(text);
     QTest::mouseClick(child(u"Command44"_s), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(prompter.messages.last(), u"已添加成功!!"_s, kPageDeadlineMs);
+    KELVOR_WAIT_EQ(prompter.messages.last(), u"已添加成功!!"_s, kPageDeadlineMs);
     ASSERT_EQ(prompter.messages.last(), u"已添加成功!!"_s);  // QTRY reports only to QtTest
     EXPECT_EQ(bzOf(r.code), notefield::encode(text, r.code));
     ASSERT_EQ(list->count(), before + 1);

@@ -15,6 +15,7 @@
 #include "viewer/documentview.h"
 #include "viewer/recordingshell.h"
 #include "viewer/qtprinters.h"
+#include "eventwait.h"
 
 #include <gtest/gtest.h>
 
@@ -213,16 +214,16 @@ TEST_F(RecordBrowsingTest, ATreeClickReturnsFromTheSourceTextToTheDocument)
 {
     QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
     clickKey("l101210360002");
-    QTRY_VERIFY_WITH_TIMEOUT(child<QAbstractButton>("Command6(1)")->isEnabled(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(child<QAbstractButton>("Command6(1)")->isEnabled(), kPageDeadlineMs);
     QTest::mouseClick(child("Command6(1)"), Qt::LeftButton);
     auto* source = child<QPlainTextEdit>("Text15");
-    QTRY_VERIFY_WITH_TIMEOUT(source->isVisible(), kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(source->isVisible(), kPageDeadlineMs);
     EXPECT_TRUE(source->toPlainText().contains("int main() { return 0; }")) << source->toPlainText().toStdString();
 
     clickKey("l101210350001");
     EXPECT_TRUE(source->isHidden());
     EXPECT_TRUE(documentView()->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(documentView()->location(),
+    KELVOR_WAIT_EQ(documentView()->location(),
                               QUrl::fromLocalFile(library->layout().libraryFolder() + "/docs01/101210350001.htm"),
                               kPageDeadlineMs);
     EXPECT_FALSE(child<QAbstractButton>("Command6(1)")->isEnabled());
@@ -317,7 +318,7 @@ TEST_F(RecordBrowsingTest, AGbkDocumentWithoutDeclaredEncodingReadsAsChinese)
 {
     QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
     clickKey("l101210350001");
-    QTRY_VERIFY_WITH_TIMEOUT(!documentView()->isLoading() && documentView()->location().fileName() == "101210350001.htm",
+    KELVOR_WAIT_TRUE(!documentView()->isLoading() && documentView()->location().fileName() == "101210350001.htm",
                              kPageDeadlineMs);
     QString text;
     bool answered = false;
@@ -325,7 +326,7 @@ TEST_F(RecordBrowsingTest, AGbkDocumentWithoutDeclaredEncodingReadsAsChinese)
         text = t;
         answered = true;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(answered, kPageDeadlineMs);
+    KELVOR_WAIT_TRUE(answered, kPageDeadlineMs);
     EXPECT_TRUE(text.contains("变量与类型")) << text.toStdString();
 }
 

@@ -8,6 +8,7 @@
 #include "app/window/resultlistmodel.h"
 #include "search/titlesearch.h"
 #include "viewer/documentview.h"
+#include "eventwait.h"
 
 #include <QDeadlineTimer>
 #include <QSignalSpy>
@@ -107,7 +108,7 @@ TEST_F(SearchScenarioTest, TypeTwoLettersThenOpenAnInterfacePicture)
     const QString picture = *library->layout().documentPath("docs01", test::kLoginCode, ".jpg");
     EXPECT_EQ(window->recordCodeBox()->text(), test::kLoginCode);
     EXPECT_EQ(view->location().toLocalFile(), picture);
-    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && view->location().toLocalFile() == picture && !view->isLoading(),
+    KELVOR_WAIT_TRUE(!loaded.isEmpty() && view->location().toLocalFile() == picture && !view->isLoading(),
                              30000);
     EXPECT_FALSE(view->isHidden());
     EXPECT_EQ(resultList()->toolTip(), "双击列表选项,查看选定内容");

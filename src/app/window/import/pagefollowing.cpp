@@ -24,7 +24,8 @@ std::optional<QString> recordOfPage(SharedConnection& connection, const QString&
 
     std::vector<Row> rows;
     try {
-        connection.open(DatabaseRole::Content);
+        // Content tables are reachable wherever the connection is; it only has to be open.
+        if (!connection.isOpen()) connection.open(DatabaseRole::Content);
         rows = connection.db().query(
             QStringLiteral("select link from %1 where xxbh=?").arg(connection.contentTable(centre->table)), {code});
     } catch (const std::exception&) {

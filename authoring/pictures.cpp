@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor::authoring {
 
 namespace {
@@ -116,10 +118,10 @@ void drawDesktop(QPainter& p, const ScreenTheme& t)
 
 QString sampleCell(const QString& column, int row, SampleNumbers& n)
 {
-    static const QStringList names = {"张明", "李华", "王芳", "赵磊", "陈静", "刘洋", "孙丽", "周杰", "吴敏", "郑强"};
-    static const QStringList goods = {"机械键盘", "无线鼠标", "显示器", "移动硬盘", "路由器", "打印纸", "U 盘", "耳机"};
-    static const QStringList states = {"正常", "已完成", "处理中", "待审核"};
-    static const QStringList books = {"算法导论", "C 程序设计", "深入理解计算机系统", "代码大全", "数据库系统概论", "编译原理"};
+    static const QStringList names = {u"张明"_s, u"李华"_s, u"王芳"_s, u"赵磊"_s, u"陈静"_s, u"刘洋"_s, u"孙丽"_s, u"周杰"_s, u"吴敏"_s, u"郑强"_s};
+    static const QStringList goods = {u"机械键盘"_s, u"无线鼠标"_s, u"显示器"_s, u"移动硬盘"_s, u"路由器"_s, u"打印纸"_s, u"U 盘"_s, u"耳机"_s};
+    static const QStringList states = {u"正常"_s, u"已完成"_s, u"处理中"_s, u"待审核"_s};
+    static const QStringList books = {u"算法导论"_s, u"C 程序设计"_s, u"深入理解计算机系统"_s, u"代码大全"_s, u"数据库系统概论"_s, u"编译原理"_s};
     if (column.contains(QStringLiteral("书名"))) return books.at((row + n.next(0, 5)) % books.size());
     if (column.contains(QStringLiteral("编号")) || column.contains(QStringLiteral("单号")))
         return QStringLiteral("NO.%1").arg(1000 + row * 7 + n.next(0, 6));

@@ -4,6 +4,8 @@
 
 #include "library/centres.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor::authoring {
 
 namespace {
@@ -16,32 +18,32 @@ constexpr qint64 kBlock = 1 + (kEntriesPerFolder - kEntriesPerFolder / kDeepFold
                           (kEntriesPerFolder / kDeepFolderEvery) * (1 + kDeepDocuments);
 
 const QStringList kTechs = {
-    "C++", "Java", "Python", "JavaScript", "C#", "Go", "Rust", "SQL", "MySQL", "PostgreSQL",
-    "Redis", "Linux", "Qt", "Vue.js", "React", "Node.js", "Spring Boot", "Android", "iOS", "TypeScript",
-    "PHP", "Shell", "Docker", "Git", "HTML5", "CSS3", "jQuery", "MongoDB", "Nginx", "Kotlin",
+    u"C++"_s, u"Java"_s, u"Python"_s, u"JavaScript"_s, u"C#"_s, u"Go"_s, u"Rust"_s, u"SQL"_s, u"MySQL"_s, u"PostgreSQL"_s,
+    u"Redis"_s, u"Linux"_s, u"Qt"_s, u"Vue.js"_s, u"React"_s, u"Node.js"_s, u"Spring Boot"_s, u"Android"_s, u"iOS"_s, u"TypeScript"_s,
+    u"PHP"_s, u"Shell"_s, u"Docker"_s, u"Git"_s, u"HTML5"_s, u"CSS3"_s, u"jQuery"_s, u"MongoDB"_s, u"Nginx"_s, u"Kotlin"_s,
 };
 const QStringList kTopics = {
-    "智能指针", "多线程", "HashMap", "正则表达式", "字符串处理", "文件读写", "Socket 编程", "异常处理",
-    "内存管理", "排序算法", "二叉树", "链表", "动态规划", "递归", "JSON 解析", "XML 解析",
-    "数据库连接池", "事务", "索引优化", "分页查询", "单元测试", "日志系统", "配置文件", "命令行参数",
-    "网络请求", "定时任务", "缓存", "加密解密", "图片处理", "界面布局", "事件处理", "模板",
-    "泛型", "Lambda 表达式", "闭包", "协程", "反射", "序列化", "依赖注入", "设计模式",
-    "unique_ptr", "ArrayList", "async/await", "REST API", "WebSocket", "OAuth2", "CRUD", "MVC",
-    "ORM", "UTF-8 编码", "Base64", "MD5", "AES", "JWT",
+    u"智能指针"_s, u"多线程"_s, u"HashMap"_s, u"正则表达式"_s, u"字符串处理"_s, u"文件读写"_s, u"Socket 编程"_s, u"异常处理"_s,
+    u"内存管理"_s, u"排序算法"_s, u"二叉树"_s, u"链表"_s, u"动态规划"_s, u"递归"_s, u"JSON 解析"_s, u"XML 解析"_s,
+    u"数据库连接池"_s, u"事务"_s, u"索引优化"_s, u"分页查询"_s, u"单元测试"_s, u"日志系统"_s, u"配置文件"_s, u"命令行参数"_s,
+    u"网络请求"_s, u"定时任务"_s, u"缓存"_s, u"加密解密"_s, u"图片处理"_s, u"界面布局"_s, u"事件处理"_s, u"模板"_s,
+    u"泛型"_s, u"Lambda 表达式"_s, u"闭包"_s, u"协程"_s, u"反射"_s, u"序列化"_s, u"依赖注入"_s, u"设计模式"_s,
+    u"unique_ptr"_s, u"ArrayList"_s, u"async/await"_s, u"REST API"_s, u"WebSocket"_s, u"OAuth2"_s, u"CRUD"_s, u"MVC"_s,
+    u"ORM"_s, u"UTF-8 编码"_s, u"Base64"_s, u"MD5"_s, u"AES"_s, u"JWT"_s,
 };
 const QStringList kAspects = {
-    "入门", "详解", "的用法", "原理分析", "常见错误", "性能优化", "实战", "最佳实践",
-    "源码解读", "面试题", "快速上手", "进阶技巧", "完整示例", "踩坑记录",
+    u"入门"_s, u"详解"_s, u"的用法"_s, u"原理分析"_s, u"常见错误"_s, u"性能优化"_s, u"实战"_s, u"最佳实践"_s,
+    u"源码解读"_s, u"面试题"_s, u"快速上手"_s, u"进阶技巧"_s, u"完整示例"_s, u"踩坑记录"_s,
 };
 const QStringList kTasks = {
-    "文件批量重命名", "学生成绩统计", "简易计算器", "聊天室", "网页爬虫", "图书管理", "俄罗斯方块", "贪吃蛇游戏",
-    "日志分析", "数据导出 Excel", "验证码识别", "二维码生成", "断点续传", "多文件上传", "登录注册", "购物车",
-    "秒杀", "权限管理", "留言板", "天气查询",
+    u"文件批量重命名"_s, u"学生成绩统计"_s, u"简易计算器"_s, u"聊天室"_s, u"网页爬虫"_s, u"图书管理"_s, u"俄罗斯方块"_s, u"贪吃蛇游戏"_s,
+    u"日志分析"_s, u"数据导出 Excel"_s, u"验证码识别"_s, u"二维码生成"_s, u"断点续传"_s, u"多文件上传"_s, u"登录注册"_s, u"购物车"_s,
+    u"秒杀"_s, u"权限管理"_s, u"留言板"_s, u"天气查询"_s,
 };
-const QStringList kModules = {"需求分析", "数据库设计", "核心代码", "界面实现", "接口设计", "部署说明", "测试报告"};
-const QStringList kApproaches = {"方案对比", "选型建议", "性能测试", "常见问题", "实施步骤"};
-const QStringList kScreens = {"登录", "主窗口", "设置", "报表", "列表", "详情", "向导"};
-const QStringList kThemes = {"商务蓝", "清新绿", "活力橙", "典雅紫", "深邃灰", "中国红"};
+const QStringList kModules = {u"需求分析"_s, u"数据库设计"_s, u"核心代码"_s, u"界面实现"_s, u"接口设计"_s, u"部署说明"_s, u"测试报告"_s};
+const QStringList kApproaches = {u"方案对比"_s, u"选型建议"_s, u"性能测试"_s, u"常见问题"_s, u"实施步骤"_s};
+const QStringList kScreens = {u"登录"_s, u"主窗口"_s, u"设置"_s, u"报表"_s, u"列表"_s, u"详情"_s, u"向导"_s};
+const QStringList kThemes = {u"商务蓝"_s, u"清新绿"_s, u"活力橙"_s, u"典雅紫"_s, u"深邃灰"_s, u"中国红"_s};
 
 // splitmix64: a small, fixed generator, so every run yields the same titles.
 quint64 mix(quint64 x)

@@ -13,6 +13,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace kelvor;
 
 void searchCentre(benchmark::State& state, const QString& text, DatabaseRole openOn, double targetMs)
@@ -24,7 +25,7 @@ void searchCentre(benchmark::State& state, const QString& text, DatabaseRole ope
         state, targetMs,
         [&] { return runCentreSearch(connection, *centreSearch(connection, currentTable, text)).size(); },
         [&] { return bench::stepAll(connection.db(), search->query); });
-    state.counters["centre records"] = double(bench::searchLibrary().recordsIn("jszx"));
+    state.counters["centre records"] = double(bench::searchLibrary().recordsIn(u"jszx"_s));
 }
 
 }  // namespace
@@ -38,15 +39,15 @@ int main(int argc, char** argv)
         double targetMs;  // 0: no target
     };
     const std::vector<Case> cases = {
-        {"CentreSearch/selective: 协程踩坑", "协程踩坑", DatabaseRole::Content, 30},
-        {"CentreSearch/about 10 000 hits: 入门", "入门", DatabaseRole::Content, 100},
-        {"CentreSearch/no hit: 没有这个标题", "没有这个标题", DatabaseRole::Content, 30},
-        {"CentreSearch/no hit: tutorial 99", "tutorial 99", DatabaseRole::Content, 30},
-        {"CentreSearch/多线程", "多线程", DatabaseRole::Content, 0},
-        {"CentreSearch/java", "java", DatabaseRole::Content, 0},
-        {"CentreSearch/one character: 树", "树", DatabaseRole::Content, 0},
-        {"CentreSearch/wildcard: java%入门", "java%入门", DatabaseRole::Content, 0},
-        {"CentreSearch/多线程, connection on the search history", "多线程", DatabaseRole::SearchHistory, 0},
+        {"CentreSearch/selective: 协程踩坑", u"协程踩坑"_s, DatabaseRole::Content, 30},
+        {"CentreSearch/about 10 000 hits: 入门", u"入门"_s, DatabaseRole::Content, 100},
+        {"CentreSearch/no hit: 没有这个标题", u"没有这个标题"_s, DatabaseRole::Content, 30},
+        {"CentreSearch/no hit: tutorial 99", u"tutorial 99"_s, DatabaseRole::Content, 30},
+        {"CentreSearch/多线程", u"多线程"_s, DatabaseRole::Content, 0},
+        {"CentreSearch/java", u"java"_s, DatabaseRole::Content, 0},
+        {"CentreSearch/one character: 树", u"树"_s, DatabaseRole::Content, 0},
+        {"CentreSearch/wildcard: java%入门", u"java%入门"_s, DatabaseRole::Content, 0},
+        {"CentreSearch/多线程, connection on the search history", u"多线程"_s, DatabaseRole::SearchHistory, 0},
     };
     for (const Case& k : cases)
         benchmark::RegisterBenchmark(k.name,

@@ -13,6 +13,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace kelvor;
 
 constexpr double kTargetMs = 300;
@@ -78,8 +79,8 @@ void contentSearch(benchmark::State& state, const QString& term)
 
 int main(int argc, char** argv)
 {
-    for (const QString term : {"协程踩坑", "多线程", "没有这个词"})
-        benchmark::RegisterBenchmark(("ContentSearch/five centres: " + term).toUtf8().constData(),
+    for (const QString& term : {u"协程踩坑"_s, u"多线程"_s, u"没有这个词"_s})
+        benchmark::RegisterBenchmark((u"ContentSearch/five centres: "_s + term).toUtf8().constData(),
                                      [term](benchmark::State& s) { contentSearch(s, term); })
             ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);

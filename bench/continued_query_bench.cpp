@@ -23,6 +23,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace kelvor;
 using namespace kelvor::reports;
 
@@ -152,8 +153,8 @@ void walk(benchmark::State& state)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    for (const QString term : {"协程踩坑", "多线程", "没有这个词"})
-        benchmark::RegisterBenchmark(("FreshQuery/five centres: " + term).toUtf8().constData(),
+    for (const QString& term : {u"协程踩坑"_s, u"多线程"_s, u"没有这个词"_s})
+        benchmark::RegisterBenchmark((u"FreshQuery/five centres: "_s + term).toUtf8().constData(),
                                      [term](benchmark::State& s) { freshQuery(s, term); })
             ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Walk/1000 hits, timer-driven", walk)->Unit(benchmark::kMillisecond)->Iterations(3);

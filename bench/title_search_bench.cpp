@@ -13,6 +13,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace kelvor;
 
 // A screen of the result list holds a few dozen lines; a page of 100 fills it.
@@ -54,26 +55,27 @@ void firstScreen(benchmark::State& state, const QString& text)
 int main(int argc, char** argv)
 {
     // Words typed a key at a time; every prefix is one benchmark.
-    const QStringList words = {"数据库设计", "Python", "JavaScript", "机器学习多线程", "SQL 1", "MySQL数据库 12",
+    const QStringList words = {u"数据库设计"_s, u"Python"_s, u"JavaScript"_s, u"机器学习多线程"_s,
+                               u"SQL 1"_s, u"MySQL数据库 12"_s,
                                // titles the generator writes ("深入理解 Java 多线程", "用 Python 实现聊天室")
-                               "深入理解 Java 多线程", "用 Python 实现"};
+                               u"深入理解 Java 多线程"_s, u"用 Python 实现"_s};
     for (const QString& word : words)
         for (qsizetype n = 1; n <= word.size(); ++n) {
             const QString prefix = word.left(n);
-            benchmark::RegisterBenchmark(("FirstScreen/" + prefix).toUtf8().constData(),
+            benchmark::RegisterBenchmark((u"FirstScreen/"_s + prefix).toUtf8().constData(),
                                          [prefix](benchmark::State& state) { firstScreen(state, prefix); })
                 ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("TitleSearch/" + prefix).toUtf8().constData(),
+            benchmark::RegisterBenchmark((u"TitleSearch/"_s + prefix).toUtf8().constData(),
                                          [prefix](benchmark::State& state) { wholeList(state, prefix, 0); })
                 ->Unit(benchmark::kMillisecond);
         }
     // A title search that starts with a wildcard contains its literal runs: the
     // contains index answers it. "协程踩坑" is selective (under 1 000 titles).
-    for (const QString text : {"%协程踩坑", "%入门", "Java%入门"}) {
-        benchmark::RegisterBenchmark(("TitleSearch/wildcard " + text).toUtf8().constData(),
+    for (const QString& text : {u"%协程踩坑"_s, u"%入门"_s, u"Java%入门"_s}) {
+        benchmark::RegisterBenchmark((u"TitleSearch/wildcard "_s + text).toUtf8().constData(),
                                      [text](benchmark::State& s) { wholeList(s, text, 30); })
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("FirstScreen/wildcard " + text).toUtf8().constData(),
+        benchmark::RegisterBenchmark((u"FirstScreen/wildcard "_s + text).toUtf8().constData(),
                                      [text](benchmark::State& s) { firstScreen(s, text); })
             ->Unit(benchmark::kMillisecond);
     }

@@ -48,6 +48,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace kelvor;
 
 // The switches must not stop on a message box; none is expected.
@@ -149,7 +150,7 @@ void centreSwitchToLargeTree(benchmark::State& state, BenchWindow& bench)
     state.counters["floor_cpu_ms"] = bench::medianMs(floorCpu);
     state.counters["floor_rows"] = double(floorRows);
     state.counters["target_ms"] = 300;
-    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
+    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join(u"; "_s).toUtf8().constData());
 }
 
 // The bare statements of the list's first page for `text`, stepped: the median ms.
@@ -210,7 +211,7 @@ void searchPageKeystroke(benchmark::State& state, BenchWindow& bench, const QStr
     state.counters["slowest key cpu_ms"] = *std::max_element(cpu.begin(), cpu.end());
     state.counters["median key cpu_ms"] = bench::medianMs(cpu);
     state.counters["slowest floor_cpu_ms"] = floorCpuMs;
-    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
+    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join(u"; "_s).toUtf8().constData());
 }
 
 // `fromQueryCentre`: each switch starts on "查询中心", where the result list
@@ -261,7 +262,7 @@ void searchPageFill(benchmark::State& state, BenchWindow& bench, bool fromQueryC
     state.counters["floor_ms"] = firstPageFloorMs(bench.connection(), {});
     state.counters["longest gap ms"] = longestGapMs;
     state.counters["gaps over 100 ms"] = gapsOver100;
-    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
+    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join(u"; "_s).toUtf8().constData());
 }
 
 // A field of /proc/self/status in megabytes ("VmRSS", "VmHWM").
@@ -321,7 +322,7 @@ void searchPageMemory(benchmark::State& state, BenchWindow& bench)
     state.counters["before_switch_MB"] = beforeMb;
     state.counters["target_MB"] = 300;
     state.counters["floor_rows_MB"] = rowsMb;
-    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join("; ").toUtf8().constData());
+    if (!bench.messages().isEmpty()) state.SkipWithError(bench.messages().join(u"; "_s).toUtf8().constData());
 }
 
 }  // namespace

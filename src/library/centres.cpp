@@ -2,21 +2,23 @@
 
 #include "textrules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 
 const std::vector<Centre>& centres()
 {
     static const std::vector<Centre> all = {
-        {"技术中心", "jszx", "", "101210", DocumentKind::Page, true},
-        {"视频中心", "spzx", " spzx", "101216", DocumentKind::Player},
-        {"实例中心", "slzx", " slzx", "101221", DocumentKind::Page},
-        {"项目中心", "xmzx", " xmzx", "101231", DocumentKind::Page},
-        {"方案中心", "fazx", " fazx", "101251", DocumentKind::Page},
-        {"界面中心", "jmzx", " jmzx", "220121", DocumentKind::Picture},
-        {"从零开始", "study", "study", "205101", DocumentKind::Page},
-        {"入门训练", "works", "works", "206101", DocumentKind::Page},
-        {"源码管理", "ymzx", " ymzx", "", DocumentKind::None},
-        {"工具管理", "gjzx", " gjzx", "", DocumentKind::None},
+        {u"技术中心"_s, u"jszx"_s, u""_s, u"101210"_s, DocumentKind::Page, true},
+        {u"视频中心"_s, u"spzx"_s, u" spzx"_s, u"101216"_s, DocumentKind::Player},
+        {u"实例中心"_s, u"slzx"_s, u" slzx"_s, u"101221"_s, DocumentKind::Page},
+        {u"项目中心"_s, u"xmzx"_s, u" xmzx"_s, u"101231"_s, DocumentKind::Page},
+        {u"方案中心"_s, u"fazx"_s, u" fazx"_s, u"101251"_s, DocumentKind::Page},
+        {u"界面中心"_s, u"jmzx"_s, u" jmzx"_s, u"220121"_s, DocumentKind::Picture},
+        {u"从零开始"_s, u"study"_s, u"study"_s, u"205101"_s, DocumentKind::Page},
+        {u"入门训练"_s, u"works"_s, u"works"_s, u"206101"_s, DocumentKind::Page},
+        {u"源码管理"_s, u"ymzx"_s, u" ymzx"_s, u""_s, DocumentKind::None},
+        {u"工具管理"_s, u"gjzx"_s, u" gjzx"_s, u""_s, DocumentKind::None},
     };
     return all;
 }
@@ -66,13 +68,13 @@ QString documentExtension(DocumentKind kind)
 
 const QStringList& searchPageTables()
 {
-    static const QStringList t = {"jszx", "slzx", "xmzx", "fazx", "spzx", "jmzx"};
+    static const QStringList t = {u"jszx"_s, u"slzx"_s, u"xmzx"_s, u"fazx"_s, u"spzx"_s, u"jmzx"_s};
     return t;
 }
 
 const QStringList& queryGroupTables()
 {
-    static const QStringList t = {"jszx", "slzx", "xmzx", "fazx"};
+    static const QStringList t = {u"jszx"_s, u"slzx"_s, u"xmzx"_s, u"fazx"_s};
     return t;
 }
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 
 namespace {
@@ -44,26 +46,26 @@ QString keywordTableFor(const QString& keyword)
 
 const QStringList& centreFields()
 {
-    static const QStringList fields = {"xxbh", "name", "link", "eee", "mark", "jbmc",
-                                       "jbnr", "bz",   "cc",   "nycd", "bb"};
+    static const QStringList fields = {u"xxbh"_s, u"name"_s, u"link"_s, u"eee"_s, u"mark"_s, u"jbmc"_s,
+                                       u"jbnr"_s, u"bz"_s,   u"cc"_s,   u"nycd"_s, u"bb"_s};
     return fields;
 }
 
 const std::vector<DatabaseInfo>& allDatabases()
 {
     static const std::vector<DatabaseInfo> all = {
-        {DatabaseRole::Content, "/kelvor/9800990069/kvjs.mdb", kPassword,
-         {"jszx", "slzx", "xmzx", "fazx", "jmzx", "spzx", "study", "works", "ymzx", "gjzx"}, "kvjs"},
-        {DatabaseRole::Centre981, "/kelvor/5678909090/109089090981.htm", kPassword, {"jszx"}, "c981"},
-        {DatabaseRole::Centre982, "/kelvor/5678909090/109089090982.htm", kPassword, {"slzx"}, "c982"},
-        {DatabaseRole::Centre983, "/kelvor/5678909090/109089090983.htm", kPassword, {"xmzx"}, "c983"},
-        {DatabaseRole::Centre985, "/kelvor/5678909090/109089090985.htm", kPassword, {"spzx"}, "c985"},
-        {DatabaseRole::Centre986, "/kelvor/5678909090/109089090986.htm", kPassword, {"jmzx"}, "c986"},
-        {DatabaseRole::Favourites, "/kelvor/5678909090/109089090991.htm", kPassword, {"cellection"}, "fav"},
-        {DatabaseRole::TechKeywords, "/kelvor/2167167235/97208978563.mdb", kKeywordPassword, keywordTables(), "kwtech"},
-        {DatabaseRole::ExampleKeywords, "/kelvor/2687091153/936532879876.mdb", kKeywordPassword, keywordTables(),
-         "kwexample"},
-        {DatabaseRole::SearchHistory, "/kelvor/6809854763/slinkmore.htm", kHistoryPassword, {"howsearch"}, "history"},
+        {DatabaseRole::Content, u"/kelvor/9800990069/kvjs.mdb"_s, kPassword,
+         {u"jszx"_s, u"slzx"_s, u"xmzx"_s, u"fazx"_s, u"jmzx"_s, u"spzx"_s, u"study"_s, u"works"_s, u"ymzx"_s, u"gjzx"_s}, u"kvjs"_s},
+        {DatabaseRole::Centre981, u"/kelvor/5678909090/109089090981.htm"_s, kPassword, {u"jszx"_s}, u"c981"_s},
+        {DatabaseRole::Centre982, u"/kelvor/5678909090/109089090982.htm"_s, kPassword, {u"slzx"_s}, u"c982"_s},
+        {DatabaseRole::Centre983, u"/kelvor/5678909090/109089090983.htm"_s, kPassword, {u"xmzx"_s}, u"c983"_s},
+        {DatabaseRole::Centre985, u"/kelvor/5678909090/109089090985.htm"_s, kPassword, {u"spzx"_s}, u"c985"_s},
+        {DatabaseRole::Centre986, u"/kelvor/5678909090/109089090986.htm"_s, kPassword, {u"jmzx"_s}, u"c986"_s},
+        {DatabaseRole::Favourites, u"/kelvor/5678909090/109089090991.htm"_s, kPassword, {u"cellection"_s}, u"fav"_s},
+        {DatabaseRole::TechKeywords, u"/kelvor/2167167235/97208978563.mdb"_s, kKeywordPassword, keywordTables(), u"kwtech"_s},
+        {DatabaseRole::ExampleKeywords, u"/kelvor/2687091153/936532879876.mdb"_s, kKeywordPassword, keywordTables(),
+         u"kwexample"_s},
+        {DatabaseRole::SearchHistory, u"/kelvor/6809854763/slinkmore.htm"_s, kHistoryPassword, {u"howsearch"_s}, u"history"_s},
     };
     return all;
 }

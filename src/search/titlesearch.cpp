@@ -5,6 +5,8 @@
 #include "library/containsindex.h"
 #include "library/textrules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 
 namespace {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor::test {
 namespace {
 
@@ -70,14 +72,14 @@ TEST(DemoFiles, DocumentPagesAreGbkAndOpenWithTheirTitle)
     for (const Centre& centre : centres()) {
         if (centre.kind != DocumentKind::Page) continue;
         for (const Row& r : db->query(QStringLiteral("select xxbh, name, link from %1 where eee is not null").arg(centre.table))) {
-            const QByteArray bytes = readAll(*layout.documentPath(r.text("link"), r.text("xxbh"), QStringLiteral(".htm")));
+            const QByteArray bytes = readAll(*layout.documentPath(r.text(u"link"_s), r.text(u"xxbh"_s), QStringLiteral(".htm")));
             const QString html = gbk::decode(bytes);
-            EXPECT_EQ(gbk::encode(html), bytes) << "not in the Chinese code page: " << r.text("xxbh").toStdString();
+            EXPECT_EQ(gbk::encode(html), bytes) << "not in the Chinese code page: " << r.text(u"xxbh"_s).toStdString();
             EXPECT_TRUE(html.contains(QStringLiteral("charset=gb2312")));
             const auto match = heading.match(html);
-            ASSERT_TRUE(match.hasMatch()) << r.text("xxbh").toStdString();
+            ASSERT_TRUE(match.hasMatch()) << r.text(u"xxbh"_s).toStdString();
             // Favourites and notes compare the page's first text line with the record's title.
-            EXPECT_EQ(QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText(), r.text("name"));
+            EXPECT_EQ(QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText(), r.text(u"name"_s));
             ++pages;
         }
     }
@@ -89,8 +91,8 @@ TEST(DemoFiles, InterfacePicturesAreJpegsOfTheirSize)
     const LibraryLayout layout = DemoFixture::instance().layout();
     auto db = DemoFixture::instance().open(DatabaseRole::Content);
     for (const Row& r : db->query(QStringLiteral("select xxbh, link from jmzx where eee is not null"))) {
-        QImage image(*layout.documentPath(r.text("link"), r.text("xxbh"), QStringLiteral(".jpg")), "JPG");
-        EXPECT_EQ(image.size(), QSize(600, 420)) << r.text("xxbh").toStdString();
+        QImage image(*layout.documentPath(r.text(u"link"_s), r.text(u"xxbh"_s), QStringLiteral(".jpg")), "JPG");
+        EXPECT_EQ(image.size(), QSize(600, 420)) << r.text(u"xxbh"_s).toStdString();
     }
 }
 
@@ -101,9 +103,9 @@ TEST(DemoFiles, PlayersAreShellScriptsNamingTheirLesson)
     const auto rows = db->query(QStringLiteral("select xxbh, name, link from spzx where eee is not null"));
     ASSERT_FALSE(rows.empty());
     for (const Row& r : rows) {
-        const QString script = QString::fromUtf8(readAll(*layout.documentPath(r.text("link"), r.text("xxbh"), QStringLiteral(".exe"))));
+        const QString script = QString::fromUtf8(readAll(*layout.documentPath(r.text(u"link"_s), r.text(u"xxbh"_s), QStringLiteral(".exe"))));
         EXPECT_TRUE(script.startsWith(QLatin1String("#!/bin/sh\n")));
-        EXPECT_TRUE(script.contains(r.text("name"))) << r.text("xxbh").toStdString();
+        EXPECT_TRUE(script.contains(r.text(u"name"_s))) << r.text(u"xxbh"_s).toStdString();
     }
 }
 

@@ -12,6 +12,8 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor::test {
 namespace {
 
@@ -29,13 +31,13 @@ protected:
 
     static QStringList centreTables()
     {
-        return {"jszx", "slzx", "xmzx", "fazx", "jmzx", "spzx", "study", "works"};
+        return {u"jszx"_s, u"slzx"_s, u"xmzx"_s, u"fazx"_s, u"jmzx"_s, u"spzx"_s, u"study"_s, u"works"_s};
     }
 
     static std::map<QString, std::map<QString, QString>> byCode(const Rows& rows)
     {
         std::map<QString, std::map<QString, QString>> out;
-        for (const auto& r : rows) out[r.at("xxbh")] = r;
+        for (const auto& r : rows) out[r.at(u"xxbh"_s)] = r;
         return out;
     }
 };
@@ -67,13 +69,13 @@ TEST_F(DemoLibraryTest, EveryTableOfTheLayoutExists)
 
 TEST_F(DemoLibraryTest, CodesBuildTreesInEveryCentre)
 {
-    for (const QString& table : centreTables() + QStringList{"ymzx", "gjzx"}) {
+    for (const QString& table : centreTables() + QStringList{u"ymzx"_s, u"gjzx"_s}) {
         const Rows all = rows(DatabaseRole::Content, table);
         ASSERT_FALSE(all.empty()) << table.toStdString();
         std::set<QString> seen;
         std::set<std::pair<int, bool>> kinds;  // (level, document)
         for (const auto& r : all) {
-            const QString code = r.at("xxbh");
+            const QString code = r.at(u"xxbh"_s);
             const int level = codes::level(code);
             ASSERT_GE(level, 1) << table.toStdString() << " " << code.toStdString();
             EXPECT_TRUE(seen.insert(code).second) << "duplicate " << code.toStdString();
@@ -85,9 +87,9 @@ TEST_F(DemoLibraryTest, CodesBuildTreesInEveryCentre)
             if (table != QLatin1String("ymzx") && table != QLatin1String("gjzx")) {
                 EXPECT_EQ(centre->table, table) << code.toStdString();
             }
-            const bool document = !r.at("link").isEmpty();
-            if (r.count("eee")) {
-                EXPECT_EQ(!r.at("eee").isEmpty(), document) << code.toStdString();
+            const bool document = !r.at(u"link"_s).isEmpty();
+            if (r.count(u"eee"_s)) {
+                EXPECT_EQ(!r.at(u"eee"_s).isEmpty(), document) << code.toStdString();
             }
             kinds.insert({level, document});
         }
@@ -102,11 +104,11 @@ TEST_F(DemoLibraryTest, CatalogueOnlyCentresListRecordsOfOtherCentres)
 {
     for (const QString& table : {QStringLiteral("ymzx"), QStringLiteral("gjzx")}) {
         for (const auto& r : rows(DatabaseRole::Content, table)) {
-            const Centre* centre = centreOfCode(r.at("xxbh"));
+            const Centre* centre = centreOfCode(r.at(u"xxbh"_s));
             ASSERT_NE(centre, nullptr);
             auto db = demo().open(DatabaseRole::Content);
-            const QVariant name = db->scalar(QStringLiteral("select name from %1 where xxbh = ?").arg(centre->table), {r.at("xxbh")});
-            EXPECT_EQ(name.toString(), r.at("name")) << r.at("xxbh").toStdString();
+            const QVariant name = db->scalar(QStringLiteral("select name from %1 where xxbh = ?").arg(centre->table), {r.at(u"xxbh"_s)});
+            EXPECT_EQ(name.toString(), r.at(u"name"_s)) << r.at(u"xxbh"_s).toStdString();
         }
     }
 }
@@ -163,12 +165,12 @@ TEST_F(DemoLibraryTest, EveryDocumentRecordHasItsFile)
     for (const QString& table : centreTables()) {
         const Centre* centre = centreByTable(table);
         for (const auto& r : rows(DatabaseRole::Content, table)) {
-            if (r.at("eee").isEmpty()) continue;
+            if (r.at(u"eee"_s).isEmpty()) continue;
             ++documents;
-            const QString link = r.at("link");
-            EXPECT_GT(link.size(), 4) << "a link of 4 characters or fewer opens nothing: " << r.at("xxbh").toStdString();
+            const QString link = r.at(u"link"_s);
+            EXPECT_GT(link.size(), 4) << "a link of 4 characters or fewer opens nothing: " << r.at(u"xxbh"_s).toStdString();
             if (link.size() < 7) ++shortLinks;
-            const auto path = layout.documentPath(link, r.at("xxbh"), documentExtension(centre->kind));
+            const auto path = layout.documentPath(link, r.at(u"xxbh"_s), documentExtension(centre->kind));
             ASSERT_TRUE(path.has_value());
             const QFileInfo file(*path);
             EXPECT_TRUE(file.isFile()) << path->toStdString();
@@ -189,14 +191,14 @@ TEST_F(DemoLibraryTest, SourceFoldersAndLearningVideosExist)
     int players = 0;
     for (const QString& table : centreTables()) {
         for (const auto& r : rows(DatabaseRole::Content, table)) {
-            if (!r.at("nycd").isEmpty()) {
-                const QFileInfo folder(*layout.sourceFolderPath(r.at("nycd")));
+            if (!r.at(u"nycd"_s).isEmpty()) {
+                const QFileInfo folder(*layout.sourceFolderPath(r.at(u"nycd"_s)));
                 EXPECT_TRUE(folder.isDir()) << folder.filePath().toStdString();
                 EXPECT_GE(QDir(folder.filePath()).entryList(QDir::Files).size(), 2);
                 ++folders;
             }
-            if (!r.at("bb").isEmpty()) {
-                const QFileInfo player(*layout.videoPlayerPath(r.at("bb")));
+            if (!r.at(u"bb"_s).isEmpty()) {
+                const QFileInfo player(*layout.videoPlayerPath(r.at(u"bb"_s)));
                 EXPECT_TRUE(player.isFile() && player.isExecutable()) << player.filePath().toStdString();
                 ++players;
             }
@@ -214,12 +216,12 @@ TEST_F(DemoLibraryTest, SourceParagraphsCloseAndMatchTheSourceFlag)
     for (const QString& table : centreTables()) {
         if (centreByTable(table)->kind != DocumentKind::Page) continue;
         for (const auto& r : rows(DatabaseRole::Content, table)) {
-            if (r.at("eee").isEmpty()) continue;
-            QFile file(*layout.documentPath(r.at("link"), r.at("xxbh"), QStringLiteral(".htm")));
+            if (r.at(u"eee"_s).isEmpty()) continue;
+            QFile file(*layout.documentPath(r.at(u"link"_s), r.at(u"xxbh"_s), QStringLiteral(".htm")));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
             const SourceScan scan = scanSourceParagraphs(file.readAll());
             EXPECT_FALSE(scan.unclosed) << file.fileName().toStdString();
-            EXPECT_EQ(scan.paragraphs > 0, !r.at("cc").isEmpty()) << file.fileName().toStdString();
+            EXPECT_EQ(scan.paragraphs > 0, !r.at(u"cc"_s).isEmpty()) << file.fileName().toStdString();
             multiLine += scan.multiLine;
             withSource += scan.paragraphs > 0;
         }
@@ -238,16 +240,16 @@ TEST_F(DemoLibraryTest, KeywordRowsLinkExistingRecords)
         std::set<std::pair<QString, QString>> addresses;
         for (const QString& table : keywordTables()) {
             for (const auto& r : rows(role, table)) {
-                const QString keyword = r.at("link");
+                const QString keyword = r.at(u"link"_s);
                 EXPECT_EQ(keywordTableFor(keyword), table) << keyword.toStdString();
-                EXPECT_TRUE(addresses.insert({keyword.toLower(), r.at("name")}).second)
+                EXPECT_TRUE(addresses.insert({keyword.toLower(), r.at(u"name"_s)}).second)
                     << "a link is addressed by keyword and name: " << keyword.toStdString();
-                const Centre* centre = centreOfCode(r.at("xxbh"));
-                ASSERT_NE(centre, nullptr) << r.at("xxbh").toStdString();
-                const auto found = records[centre->table].find(r.at("xxbh"));
-                ASSERT_NE(found, records[centre->table].end()) << r.at("xxbh").toStdString();
-                EXPECT_EQ(found->second.at("name"), r.at("setx"));
-                EXPECT_FALSE(r.at("name").isEmpty());
+                const Centre* centre = centreOfCode(r.at(u"xxbh"_s));
+                ASSERT_NE(centre, nullptr) << r.at(u"xxbh"_s).toStdString();
+                const auto found = records[centre->table].find(r.at(u"xxbh"_s));
+                ASSERT_NE(found, records[centre->table].end()) << r.at(u"xxbh"_s).toStdString();
+                EXPECT_EQ(found->second.at(u"name"_s), r.at(u"setx"_s));
+                EXPECT_FALSE(r.at(u"name"_s).isEmpty());
                 ++links[keyword];
             }
         }
@@ -271,11 +273,11 @@ TEST_F(DemoLibraryTest, MainKeywordsOfArticlesAreIndexed)
 {
     auto keywords = demo().open(DatabaseRole::TechKeywords);
     for (const auto& r : rows(DatabaseRole::Content, QStringLiteral("jszx"))) {
-        if (r.at("jbmc").isEmpty() || r.at("nycd").isEmpty()) continue;
-        const QString table = keywordTableFor(r.at("jbmc"));
+        if (r.at(u"jbmc"_s).isEmpty() || r.at(u"nycd"_s).isEmpty()) continue;
+        const QString table = keywordTableFor(r.at(u"jbmc"_s));
         const int n = keywords->scalar(QStringLiteral("select count(*) from %1 where link = ? and xxbh = ?").arg(table),
-                                       {r.at("jbmc"), r.at("xxbh")}).toInt();
-        EXPECT_EQ(n, 1) << r.at("name").toStdString();
+                                       {r.at(u"jbmc"_s), r.at(u"xxbh"_s)}).toInt();
+        EXPECT_EQ(n, 1) << r.at(u"name"_s).toStdString();
     }
 }
 
@@ -284,11 +286,11 @@ TEST_F(DemoLibraryTest, NotesFollowTheNoteFormat)
     int notes = 0;
     for (const QString& table : centreTables()) {
         for (const auto& r : rows(DatabaseRole::Content, table)) {
-            const QString bz = r.at("bz");
+            const QString bz = r.at(u"bz"_s);
             if (bz.isEmpty()) continue;
             ++notes;
             const int n = bz.right(2).toInt();
-            EXPECT_EQ(bz.mid(bz.size() - 2 - n, n), r.at("xxbh"));
+            EXPECT_EQ(bz.mid(bz.size() - 2 - n, n), r.at(u"xxbh"_s));
             const qsizetype textLength = bz.size() - 2 - n;
             EXPECT_GE(textLength, 9);
             EXPECT_LE(textLength, 220);
@@ -304,19 +306,19 @@ TEST_F(DemoLibraryTest, FavouritesAndSearchHistoryAreFilled)
     const Rows favourites = rows(DatabaseRole::Favourites, QStringLiteral("cellection"));
     EXPECT_GE(favourites.size(), 3u);
     for (const auto& f : favourites) {
-        EXPECT_TRUE(names.insert(f.at("cellname")).second);
-        const Centre* centre = centreOfCode(f.at("xxbh"));
+        EXPECT_TRUE(names.insert(f.at(u"cellname"_s)).second);
+        const Centre* centre = centreOfCode(f.at(u"xxbh"_s));
         ASSERT_NE(centre, nullptr);
-        EXPECT_EQ(content->scalar(QStringLiteral("select name from %1 where xxbh = ?").arg(centre->table), {f.at("xxbh")}).toString(),
-                  f.at("name"));
+        EXPECT_EQ(content->scalar(QStringLiteral("select name from %1 where xxbh = ?").arg(centre->table), {f.at(u"xxbh"_s)}).toString(),
+                  f.at(u"name"_s));
     }
     const Rows history = rows(DatabaseRole::SearchHistory, QStringLiteral("howsearch"));
     EXPECT_GE(history.size(), 10u);
     for (const auto& h : history) {
-        EXPECT_FALSE(h.at("name").isEmpty());
-        EXPECT_GT(h.at("readhow").toInt(), 0);
-        EXPECT_TRUE(QDate::fromString(h.at("datehow"), QStringLiteral("yyyy-MM-dd")).isValid());
-        EXPECT_TRUE(QTime::fromString(h.at("timehow"), QStringLiteral("HH:mm:ss")).isValid());
+        EXPECT_FALSE(h.at(u"name"_s).isEmpty());
+        EXPECT_GT(h.at(u"readhow"_s).toInt(), 0);
+        EXPECT_TRUE(QDate::fromString(h.at(u"datehow"_s), QStringLiteral("yyyy-MM-dd")).isValid());
+        EXPECT_TRUE(QTime::fromString(h.at(u"timehow"_s), QStringLiteral("HH:mm:ss")).isValid());
     }
 }
 
@@ -324,7 +326,7 @@ TEST_F(DemoLibraryTest, InterfaceCentreHasAFolderOfTwoThumbnailPages)
 {
     std::map<QString, int> documentsByParent;
     for (const auto& r : rows(DatabaseRole::Content, QStringLiteral("jmzx")))
-        if (!r.at("link").isEmpty() && codes::level(r.at("xxbh")) > 1) ++documentsByParent[codes::parent(r.at("xxbh"))];
+        if (!r.at(u"link"_s).isEmpty() && codes::level(r.at(u"xxbh"_s)) > 1) ++documentsByParent[codes::parent(r.at(u"xxbh"_s))];
     int largest = 0;
     for (const auto& [parent, count] : documentsByParent) largest = std::max(largest, count);
     EXPECT_GE(largest, 20);

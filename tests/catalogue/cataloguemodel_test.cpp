@@ -6,17 +6,19 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
 CatalogueTree sampleTree()
 {
     TreeBuilder builder(TreeKind::Centre);
-    builder.addRow("Java", "10121035", "");
-    builder.addRow("集合", "101210350001", "docs000001");
-    builder.addRow("线程", "101210350002", "");
-    builder.addRow("锁", "1012103500020001", "docs000001");
-    builder.addRow("C++", "10121036", "abc");
+    builder.addRow(u"Java"_s, u"10121035"_s, u""_s);
+    builder.addRow(u"集合"_s, u"101210350001"_s, u"docs000001"_s);
+    builder.addRow(u"线程"_s, u"101210350002"_s, u""_s);
+    builder.addRow(u"锁"_s, u"1012103500020001"_s, u"docs000001"_s);
+    builder.addRow(u"C++"_s, u"10121036"_s, u"abc"_s);
     return builder.finish().tree;
 }
 
@@ -42,7 +44,7 @@ TEST(CatalogueModel, PassesTheModelTesterThroughResets)
         model.setExpanded(0, true);
     }
     qInstallMessageHandler(previous);
-    EXPECT_TRUE(g_warnings.isEmpty()) << g_warnings.join('\n').toStdString();
+    EXPECT_TRUE(g_warnings.isEmpty()) << g_warnings.join(u'\n').toStdString();
 }
 
 TEST(CatalogueModel, IndexesMapBackToTheirNodes)
@@ -66,7 +68,7 @@ TEST(CatalogueModel, RolesCarryTextKeyPictureLevelAndExpansion)
 {
     CatalogueModel model;
     model.reset(sampleTree());
-    const QModelIndex lock = model.indexOfNode(model.indexOfKey("m1012103500020001"));
+    const QModelIndex lock = model.indexOfNode(model.indexOfKey(u"m1012103500020001"_s));
     ASSERT_TRUE(lock.isValid());
     EXPECT_EQ(lock.data(Qt::DisplayRole).toString(), QStringLiteral("锁"));
     EXPECT_EQ(lock.data(CatalogueModel::KeyRole).toString(), QStringLiteral("m1012103500020001"));
@@ -86,15 +88,15 @@ TEST(CatalogueModel, ResetSwapsTheWholeTreeInOneReset)
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
 
     TreeBuilder builder(TreeKind::Learning);
-    builder.addRow("start", "20510111", "");
+    builder.addRow(u"start"_s, u"20510111"_s, u""_s);
     model.reset(builder.finish().tree);
 
     EXPECT_EQ(about.count(), 1);
     EXPECT_EQ(done.count(), 1);
     EXPECT_EQ(inserted.count(), 0);
     EXPECT_EQ(model.nodeCount(), 1);
-    EXPECT_EQ(model.indexOfKey("l10121035"), -1);
-    EXPECT_EQ(model.indexOfKey("l20510111"), 0);
+    EXPECT_EQ(model.indexOfKey(u"l10121035"_s), -1);
+    EXPECT_EQ(model.indexOfKey(u"l20510111"_s), 0);
 }
 
 TEST(CatalogueModel, ExpandingSignalsOnlyRealChanges)

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -52,21 +54,21 @@ std::vector<T> join(std::vector<T> a, const std::vector<T>& b)
 std::vector<HistoryCase> historyCases()
 {
     return {
-        {"Empty", {}, 0, 0, {""}, {}},
-        {"FirstEntryGoesToIndexOne", {"A"}, 1, 0, {"", "A"}, {}},
-        {"RepeatedCodeIsStoredAgain", {"A", "A"}, 2, 0, {"", "A", "A"}, {}},
-        {"ThirtyOpeningsLeaveIndexZeroEmpty", numbered(1, 30), 30, 0, join({""}, numberedEntries(1, 30)), {}},
+        {"Empty", {}, 0, 0, {u""_s}, {}},
+        {"FirstEntryGoesToIndexOne", {"A"}, 1, 0, {u""_s, u"A"_s}, {}},
+        {"RepeatedCodeIsStoredAgain", {"A", "A"}, 2, 0, {u""_s, u"A"_s, u"A"_s}, {}},
+        {"ThirtyOpeningsLeaveIndexZeroEmpty", numbered(1, 30), 30, 0, join({u""_s}, numberedEntries(1, 30)), {}},
         {"ThirtyFirstShiftsEveryEntryDown", numbered(1, 31), 30, 0, numberedEntries(1, 31), {}},
         {"ThirtySecondDropsTheOldest", numbered(1, 32), 30, 0, numberedEntries(2, 32), {}},
-        {"NavigationFlagKeepsTheHistory", {"A", "[", "B", "]", "C"}, 2, 0, {"", "A", "C"}, {}},
+        {"NavigationFlagKeepsTheHistory", {"A", "[", "B", "]", "C"}, 2, 0, {u""_s, u"A"_s, u"C"_s}, {}},
         {"BackWalksDownToEmptyEntryZeroThenWraps",
-         {"A", "B", "C", "<", "<", "<", "<"}, 3, 2, {"", "A", "B", "C"}, {2, 1, 0, 2}},
-        {"BackWithOneEntryDoesNothing", {"A", "<"}, 1, 0, {"", "A"}, {-1}},
-        {"ForwardAtStartDoesNothing", {"A", "B", ">"}, 2, 0, {"", "A", "B"}, {-1}},
-        {"ForwardStopsAtTheNewest", {"A", "B", "C", "<", "<", ">", ">", ">"}, 3, 3, {"", "A", "B", "C"},
+         {"A", "B", "C", "<", "<", "<", "<"}, 3, 2, {u""_s, u"A"_s, u"B"_s, u"C"_s}, {2, 1, 0, 2}},
+        {"BackWithOneEntryDoesNothing", {"A", "<"}, 1, 0, {u""_s, u"A"_s}, {-1}},
+        {"ForwardAtStartDoesNothing", {"A", "B", ">"}, 2, 0, {u""_s, u"A"_s, u"B"_s}, {-1}},
+        {"ForwardStopsAtTheNewest", {"A", "B", "C", "<", "<", ">", ">", ">"}, 3, 3, {u""_s, u"A"_s, u"B"_s, u"C"_s},
          {2, 1, 2, 3, -1}},
         {"OpeningAfterBackAppendsAndKeepsThePosition",
-         {"A", "B", "C", "<", "D", "<"}, 4, 1, {"", "A", "B", "C", "D"}, {2, 1}},
+         {"A", "B", "C", "<", "D", "<"}, 4, 1, {u""_s, u"A"_s, u"B"_s, u"C"_s, u"D"_s}, {2, 1}},
         {"BackAfterOverflowStartsBelowTheNewest",
          join(numbered(1, 31), {"<", "<"}), 30, 28, numberedEntries(1, 31), {29, 28}},
         {"BackAfterOverflowOpensTheNowFilledEntryZero",
@@ -122,7 +124,7 @@ TEST(RecordHistory, NoEmptyEntryBetweenFilledOnesAtAnyPoint)
 TEST(RecordHistory, OutOfRangeEntriesReadEmpty)
 {
     RecordHistory history;
-    history.add("A", "a");
+    history.add(u"A"_s, u"a"_s);
     EXPECT_EQ(history.code(-1), QString());
     EXPECT_EQ(history.code(31), QString());
     EXPECT_EQ(history.title(31), QString());

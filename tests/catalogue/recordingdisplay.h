@@ -12,18 +12,21 @@ public:
     QStringList calls;
     SidePanelTags panel;
 
-    void setRecordCode(const QString& code) override { calls << "code:" + code; }
+    void setRecordCode(const QString& code) override { calls << QStringLiteral("code:") + code; }
     void setSidePanel(const SidePanelTags& tags) override
     {
         panel = tags;
-        calls << "panel:" + tags.sourceCode + "|" + tags.sourceFolder + "|" + tags.videoPlayer;
+        calls << QStringLiteral("panel:") + tags.sourceCode + u'|' + tags.sourceFolder + u'|' + tags.videoPlayer;
     }
-    void setExampleKeyword(const QString& keyword) override { calls << "keyword:" + keyword; }
-    void showNote(const QString& storedNote) override { calls << "note:" + storedNote; }
-    void loadDocument(const QString& path) override { calls << "load:" + path; }
-    void startPlayer(const QString& path) override { calls << "player:" + path; }
-    void runSourceExtraction(const QString& documentPath) override { calls << "extract:" + documentPath; }
-    void openingFinished() override { calls << "finished"; }
+    void setExampleKeyword(const QString& keyword) override { calls << QStringLiteral("keyword:") + keyword; }
+    void showNote(const QString& storedNote) override { calls << QStringLiteral("note:") + storedNote; }
+    void loadDocument(const QString& path) override { calls << QStringLiteral("load:") + path; }
+    void startPlayer(const QString& path) override { calls << QStringLiteral("player:") + path; }
+    void runSourceExtraction(const QString& documentPath) override
+    {
+        calls << QStringLiteral("extract:") + documentPath;
+    }
+    void openingFinished() override { calls << QStringLiteral("finished"); }
 
     QStringList takeCalls()
     {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -20,24 +22,24 @@ protected:
     RecordOpenerTest() : connection(library.layout()), opener(connection, display)
     {
         using test::documentRecord;
-        CentreRecord full = documentRecord("101210350001", "集合", "docs000001");
-        full.jbnr = "ArrayList";
-        full.bz = "my note10121035000112";
-        full.cc = "1";
-        full.nycd = "src01";
-        CentreRecord shortLink = documentRecord("101210350002", "短", "abcd");
-        shortLink.bb = "video07";
-        library.addRecords("jszx", {test::folderRecord("10121035", "Java"), full, shortLink,
-                                    documentRecord("101210350003", "越界", "../../outside")});
-        library.addRecords("spzx", {documentRecord("101216350001", "视频", "videos01")});
-        library.addRecords("slzx", {documentRecord("101221350001", "实例", "examples")});
-        library.addRecords("xmzx", {documentRecord("101231350001", "项目", "projects")});
-        library.addRecords("fazx", {documentRecord("101251350001", "方案", "plans001")});
-        library.addRecords("jmzx", {documentRecord("220121350001", "界面", "pictures")});
-        library.addRecords("study", {documentRecord("205101110001", "变量", "lesson01")});
-        library.addRecords("works", {documentRecord("206101110001", "练习", "training")});
+        CentreRecord full = documentRecord(u"101210350001"_s, u"集合"_s, u"docs000001"_s);
+        full.jbnr = u"ArrayList"_s;
+        full.bz = u"my note10121035000112"_s;
+        full.cc = u"1"_s;
+        full.nycd = u"src01"_s;
+        CentreRecord shortLink = documentRecord(u"101210350002"_s, u"短"_s, u"abcd"_s);
+        shortLink.bb = u"video07"_s;
+        library.addRecords(u"jszx"_s, {test::folderRecord(u"10121035"_s, u"Java"_s), full, shortLink,
+                                    documentRecord(u"101210350003"_s, u"越界"_s, u"../../outside"_s)});
+        library.addRecords(u"spzx"_s, {documentRecord(u"101216350001"_s, u"视频"_s, u"videos01"_s)});
+        library.addRecords(u"slzx"_s, {documentRecord(u"101221350001"_s, u"实例"_s, u"examples"_s)});
+        library.addRecords(u"xmzx"_s, {documentRecord(u"101231350001"_s, u"项目"_s, u"projects"_s)});
+        library.addRecords(u"fazx"_s, {documentRecord(u"101251350001"_s, u"方案"_s, u"plans001"_s)});
+        library.addRecords(u"jmzx"_s, {documentRecord(u"220121350001"_s, u"界面"_s, u"pictures"_s)});
+        library.addRecords(u"study"_s, {documentRecord(u"205101110001"_s, u"变量"_s, u"lesson01"_s)});
+        library.addRecords(u"works"_s, {documentRecord(u"206101110001"_s, u"练习"_s, u"training"_s)});
         library.open(DatabaseRole::Content)
-            ->execute("insert into ymzx (xxbh, name, link) values (?,?,?)", {"101210350001", "源码", "sources1"});
+            ->execute(u"insert into ymzx (xxbh, name, link) values (?,?,?)"_s, {u"101210350001"_s, u"源码"_s, u"sources1"_s});
     }
 
     QString libraryPath(const QString& relative) const { return library.layout().libraryFolder() + relative; }
@@ -69,25 +71,25 @@ TEST_F(RecordOpenerTest, EachCentreOpensItsKindOfDocument)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         display.calls.clear();
-        const QString path = libraryPath(c.relativePath);
-        EXPECT_EQ(opener.gototree(c.code), OpenOutcome::Opened);
-        EXPECT_TRUE(display.calls.contains(QString::fromLatin1(c.documentCall) + ":" + path)) << display.calls.join(
-            ", ").toStdString();
-        EXPECT_EQ(display.calls.filter(QRegularExpression("^(load|player):")).size(), 1);
+        const QString path = libraryPath(QString::fromLatin1(c.relativePath));
+        EXPECT_EQ(opener.gototree(QString::fromLatin1(c.code)), OpenOutcome::Opened);
+        EXPECT_TRUE(display.calls.contains(QString::fromLatin1(c.documentCall) + u":"_s + path)) << display.calls.join(
+            u", "_s).toStdString();
+        EXPECT_EQ(display.calls.filter(QRegularExpression(u"^(load|player):"_s)).size(), 1);
         EXPECT_EQ(opener.currentDocumentPath(), path);
-        EXPECT_EQ(display.calls.filter("extract:").value(0), "extract:" + path);
+        EXPECT_EQ(display.calls.filter(u"extract:"_s).value(0), u"extract:"_s + path);
         EXPECT_EQ(opener.currentCentrePrefix(), QString::fromLatin1(c.code).left(6));
     }
 }
 
 TEST_F(RecordOpenerTest, OpeningFillsTheBoxesAndSidePanelInOrder)
 {
-    opener.setCurrentTitle("集合");
-    ASSERT_EQ(opener.gototree("101210350001"), OpenOutcome::Opened);
-    const QString path = libraryPath("/docs000001/101210350001.htm");
-    EXPECT_EQ(display.calls, QStringList({"code:101210350001", "panel:1|src01|", "keyword:ArrayList",
-                                          "note:my note10121035000112", "load:" + path, "extract:" + path,
-                                          "finished"}));
+    opener.setCurrentTitle(u"集合"_s);
+    ASSERT_EQ(opener.gototree(u"101210350001"_s), OpenOutcome::Opened);
+    const QString path = libraryPath(u"/docs000001/101210350001.htm"_s);
+    EXPECT_EQ(display.calls, QStringList({u"code:101210350001"_s, u"panel:1|src01|"_s, u"keyword:ArrayList"_s,
+                                          u"note:my note10121035000112"_s, u"load:"_s + path, u"extract:"_s + path,
+                                          u"finished"_s}));
     EXPECT_TRUE(display.panel.isEnabled(1));
     EXPECT_TRUE(display.panel.isEnabled(2));
     EXPECT_FALSE(display.panel.isEnabled(3));
@@ -99,13 +101,13 @@ TEST_F(RecordOpenerTest, OpeningFillsTheBoxesAndSidePanelInOrder)
 
 TEST_F(RecordOpenerTest, ShortLinkFillsThePanelButKeepsThePreviousDocument)
 {
-    opener.gototree("101210350001");
+    opener.gototree(u"101210350001"_s);
     const QString previous = opener.currentDocumentPath();
     display.calls.clear();
 
-    EXPECT_EQ(opener.gototree("101210350002"), OpenOutcome::Opened);
-    EXPECT_EQ(display.calls, QStringList({"code:101210350002", "panel:||video07", "keyword:", "note:",
-                                          "extract:" + previous, "finished"}));
+    EXPECT_EQ(opener.gototree(u"101210350002"_s), OpenOutcome::Opened);
+    EXPECT_EQ(display.calls, QStringList({u"code:101210350002"_s, u"panel:||video07"_s, u"keyword:"_s, u"note:"_s,
+                                          u"extract:"_s + previous, u"finished"_s}));
     EXPECT_EQ(opener.currentDocumentPath(), previous);
     EXPECT_FALSE(display.panel.isEnabled(1));
     EXPECT_TRUE(display.panel.isEnabled(3));
@@ -113,15 +115,15 @@ TEST_F(RecordOpenerTest, ShortLinkFillsThePanelButKeepsThePreviousDocument)
 
 TEST_F(RecordOpenerTest, LinkLeadingOutsideTheLibraryShowsThePlaceholder)
 {
-    opener.gototree("101210350001");
+    opener.gototree(u"101210350001"_s);
     display.calls.clear();
 
-    EXPECT_EQ(opener.gototree("101210350003"), OpenOutcome::Opened);
-    EXPECT_EQ(display.calls.filter(QRegularExpression("^(load|player):")),
-              QStringList{"load:" + library.layout().placeholderPicture()})
-        << display.calls.join(", ").toStdString();
+    EXPECT_EQ(opener.gototree(u"101210350003"_s), OpenOutcome::Opened);
+    EXPECT_EQ(display.calls.filter(QRegularExpression(u"^(load|player):"_s)),
+              QStringList{u"load:"_s + library.layout().placeholderPicture()})
+        << display.calls.join(u", "_s).toStdString();
     EXPECT_EQ(opener.currentDocumentPath(), QString());
-    EXPECT_TRUE(display.calls.contains("extract:"));
+    EXPECT_TRUE(display.calls.contains(u"extract:"_s));
 }
 
 TEST_F(RecordOpenerTest, CodesThatOpenNothing)
@@ -137,16 +139,16 @@ TEST_F(RecordOpenerTest, CodesThatOpenNothing)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         display.calls.clear();
-        EXPECT_EQ(opener.gototree(c.code), c.outcome);
-        EXPECT_EQ(display.calls, QStringList({"code:" + QString::fromLatin1(c.code)}));
+        EXPECT_EQ(opener.gototree(QString::fromLatin1(c.code)), c.outcome);
+        EXPECT_EQ(display.calls, QStringList({u"code:"_s + QString::fromLatin1(c.code)}));
     }
     EXPECT_EQ(opener.history().size(), 0);
 }
 
 TEST_F(RecordOpenerTest, MissingRecordGoesIntoTheHistoryButChangesNothingElse)
 {
-    EXPECT_EQ(opener.gototree("101210359999"), OpenOutcome::NotFound);
-    EXPECT_EQ(display.calls, QStringList({"code:101210359999", "finished"}));
+    EXPECT_EQ(opener.gototree(u"101210359999"_s), OpenOutcome::NotFound);
+    EXPECT_EQ(display.calls, QStringList({u"code:101210359999"_s, u"finished"_s}));
     EXPECT_EQ(opener.history().code(1), QStringLiteral("101210359999"));
     EXPECT_EQ(opener.currentCentrePrefix(), QString());
 }
@@ -154,14 +156,14 @@ TEST_F(RecordOpenerTest, MissingRecordGoesIntoTheHistoryButChangesNothingElse)
 TEST_F(RecordOpenerTest, CatalogueOnlyTablesAreNeverOpened)
 {
     // ymzx holds this code too, but the prefix maps to jszx.
-    opener.gototree("101210350001");
-    EXPECT_TRUE(display.calls.contains("load:" + libraryPath("/docs000001/101210350001.htm")));
+    opener.gototree(u"101210350001"_s);
+    EXPECT_TRUE(display.calls.contains(u"load:"_s + libraryPath(u"/docs000001/101210350001.htm"_s)));
 }
 
 TEST_F(RecordOpenerTest, ReopensTheContentDatabaseFromWhereverTheConnectionIs)
 {
     connection.open(DatabaseRole::SearchHistory);
-    EXPECT_EQ(opener.gototree("101221350001"), OpenOutcome::Opened);
+    EXPECT_EQ(opener.gototree(u"101221350001"_s), OpenOutcome::Opened);
     EXPECT_EQ(connection.role(), DatabaseRole::Content);
 }
 
@@ -169,14 +171,14 @@ TEST_F(RecordOpenerTest, UnreadableContentDatabaseEndsTheOpeningWithNoChange)
 {
     connection.close();
     ASSERT_TRUE(QFile::remove(library.layout().databasePath(DatabaseRole::Content)));
-    EXPECT_EQ(opener.gototree("101210350001"), OpenOutcome::DatabaseFailed);
-    EXPECT_EQ(display.calls, QStringList({"code:101210350001"}));
+    EXPECT_EQ(opener.gototree(u"101210350001"_s), OpenOutcome::DatabaseFailed);
+    EXPECT_EQ(display.calls, QStringList({u"code:101210350001"_s}));
     EXPECT_EQ(opener.history().size(), 0);
 }
 
 TEST_F(RecordOpenerTest, BackAndForwardReopenWithoutAddingToTheHistory)
 {
-    for (const char* code : {"101210350001", "101221350001", "101231350001"}) opener.gototree(code);
+    for (const QString& code : {u"101210350001"_s, u"101221350001"_s, u"101231350001"_s}) opener.gototree(code);
     display.calls.clear();
 
     EXPECT_EQ(opener.back(), OpenOutcome::Opened);
@@ -197,8 +199,8 @@ TEST_F(RecordOpenerTest, BackAndForwardReopenWithoutAddingToTheHistory)
 TEST_F(RecordOpenerTest, NodeClickOpensRecordNodesOnly)
 {
     TreeBuilder builder(TreeKind::Centre);
-    builder.addRow("Java", "10121035", "");
-    builder.addRow("集合", "101210350001", "docs000001");
+    builder.addRow(u"Java"_s, u"10121035"_s, u""_s);
+    builder.addRow(u"集合"_s, u"101210350001"_s, u"docs000001"_s);
     CatalogueModel model;
     model.reset(builder.finish().tree);
 
@@ -212,7 +214,7 @@ TEST_F(RecordOpenerTest, NodeClickOpensRecordNodesOnly)
     EXPECT_FALSE(model.node(1).expanded);
 
     TreeBuilder search(TreeKind::Search);
-    search.addRow("Java", "10121035", "");
+    search.addRow(u"Java"_s, u"10121035"_s, u""_s);
     model.reset(search.finish().tree);
     display.calls.clear();
     EXPECT_FALSE(nodeClick(model, 0, opener));
@@ -225,11 +227,11 @@ TEST_F(RecordOpenerTest, NodeClickOpensRecordNodesOnly)
 TEST_F(RecordOpenerTest, RecordPictureOfTheListTable)
 {
     connection.open(DatabaseRole::Content);
-    EXPECT_EQ(findRecordPicture(connection, " jmzx", "220121350001"), libraryPath("/pictures/220121350001.jpg"));
-    EXPECT_EQ(findRecordPicture(connection, " jszx", "10121035"), std::nullopt);  // a folder
-    EXPECT_EQ(findRecordPicture(connection, " jmzx", ""), std::nullopt);
-    EXPECT_EQ(findRecordPicture(connection, "jmzx where 1=1 --", "220121350001"), std::nullopt);
-    EXPECT_EQ(findRecordPicture(connection, " jszx", "101210350003"), std::nullopt);  // leads outside
+    EXPECT_EQ(findRecordPicture(connection, u" jmzx"_s, u"220121350001"_s), libraryPath(u"/pictures/220121350001.jpg"_s));
+    EXPECT_EQ(findRecordPicture(connection, u" jszx"_s, u"10121035"_s), std::nullopt);  // a folder
+    EXPECT_EQ(findRecordPicture(connection, u" jmzx"_s, u""_s), std::nullopt);
+    EXPECT_EQ(findRecordPicture(connection, u"jmzx where 1=1 --"_s, u"220121350001"_s), std::nullopt);
+    EXPECT_EQ(findRecordPicture(connection, u" jszx"_s, u"101210350003"_s), std::nullopt);  // leads outside
 }
 
 }  // namespace

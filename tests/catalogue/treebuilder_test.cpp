@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -45,134 +47,134 @@ std::vector<BuildCase> buildCases()
     const TreeKind C = TreeKind::Centre, L = TreeKind::Learning, S = TreeKind::Search;
     return {
         {"CentreFolderAndDocument", C, false,
-         {{"Java", "10121035", ""}, {"Lists", "101210350001", kTenCharLink}},
-         {{"l10121035", 11, ""}, {"m101210350001", 7, "l10121035"}}},
+         {{u"Java"_s, u"10121035"_s, u""_s}, {u"Lists"_s, u"101210350001"_s, kTenCharLink}},
+         {{u"l10121035"_s, 11, u""_s}, {u"m101210350001"_s, 7, u"l10121035"_s}}},
         {"CentreThreeCharacterLinkGivesLKeyAndDocumentPicture", C, false,
-         {{"Java", "10121035", ""}, {"Lists", "101210350001", "abc"}},
-         {{"l10121035", 11, ""}, {"l101210350001", 7, "l10121035"}}},
+         {{u"Java"_s, u"10121035"_s, u""_s}, {u"Lists"_s, u"101210350001"_s, u"abc"_s}},
+         {{u"l10121035"_s, 11, u""_s}, {u"l101210350001"_s, 7, u"l10121035"_s}}},
         {"CentreLinkOfSixIsLOfSevenIsM", C, false,
-         {{"a", "10121035", "abcdef"}, {"b", "10121036", "abcdefg"}},
-         {{"l10121035", 6, ""}, {"m10121036", 6, ""}}},
+         {{u"a"_s, u"10121035"_s, u"abcdef"_s}, {u"b"_s, u"10121036"_s, u"abcdefg"_s}},
+         {{u"l10121035"_s, 6, u""_s}, {u"m10121036"_s, 6, u""_s}}},
         {"CentrePicturesOfAllLevels", C, false,
-         {{"1", "10121035", ""},
-          {"2", "101210350001", ""},
-          {"3", "1012103500010001", ""},
-          {"4", "10121035000100010001", ""},
-          {"4d", "10121035000100010002", kTenCharLink},
-          {"3d", "1012103500010002", kTenCharLink},
-          {"2d", "101210350002", kTenCharLink},
-          {"1d", "10121036", kTenCharLink}},
-         {{"l10121035", 11, ""},
-          {"l101210350001", 12, "l10121035"},
-          {"l1012103500010001", 13, "l101210350001"},
-          {"l10121035000100010001", 14, "l1012103500010001"},
-          {"m10121035000100010002", 9, "l1012103500010001"},
-          {"m1012103500010002", 8, "l101210350001"},
-          {"m101210350002", 7, "l10121035"},
-          {"m10121036", 6, ""}}},
+         {{u"1"_s, u"10121035"_s, u""_s},
+          {u"2"_s, u"101210350001"_s, u""_s},
+          {u"3"_s, u"1012103500010001"_s, u""_s},
+          {u"4"_s, u"10121035000100010001"_s, u""_s},
+          {u"4d"_s, u"10121035000100010002"_s, kTenCharLink},
+          {u"3d"_s, u"1012103500010002"_s, kTenCharLink},
+          {u"2d"_s, u"101210350002"_s, kTenCharLink},
+          {u"1d"_s, u"10121036"_s, kTenCharLink}},
+         {{u"l10121035"_s, 11, u""_s},
+          {u"l101210350001"_s, 12, u"l10121035"_s},
+          {u"l1012103500010001"_s, 13, u"l101210350001"_s},
+          {u"l10121035000100010001"_s, 14, u"l1012103500010001"_s},
+          {u"m10121035000100010002"_s, 9, u"l1012103500010001"_s},
+          {u"m1012103500010002"_s, 8, u"l101210350001"_s},
+          {u"m101210350002"_s, 7, u"l10121035"_s},
+          {u"m10121036"_s, 6, u""_s}}},
         {"CentreCodesOfOtherLengthsAddNothingAndKeepTheParentChain", C, false,
-         {{"root", "10121035", ""},
-          {"ten", "1012103500", ""},
-          {"centre", "101210", ""},
-          {"child", "101210350001", ""},
-          {"ten again", "1012103500", ""},
-          {"grandchild", "1012103500010001", ""}},
-         {{"l10121035", 11, ""}, {"l101210350001", 12, "l10121035"}, {"l1012103500010001", 13, "l101210350001"}}},
-        {"CentreCodeAndNameTrimmed", C, false, {{"  标题 ", " 10121035 ", ""}}, {{"l10121035", 11, ""}}},
+         {{u"root"_s, u"10121035"_s, u""_s},
+          {u"ten"_s, u"1012103500"_s, u""_s},
+          {u"centre"_s, u"101210"_s, u""_s},
+          {u"child"_s, u"101210350001"_s, u""_s},
+          {u"ten again"_s, u"1012103500"_s, u""_s},
+          {u"grandchild"_s, u"1012103500010001"_s, u""_s}},
+         {{u"l10121035"_s, 11, u""_s}, {u"l101210350001"_s, 12, u"l10121035"_s}, {u"l1012103500010001"_s, 13, u"l101210350001"_s}}},
+        {"CentreCodeAndNameTrimmed", C, false, {{u"  标题 "_s, u" 10121035 "_s, u""_s}}, {{u"l10121035"_s, 11, u""_s}}},
         {"CentreMissingParentEndsTheBuildAtThatRow", C, false,
-         {{"root", "10121035", ""}, {"deep", "1012103500010001", ""}, {"later", "10121036", ""}},
-         {{"l10121035", 11, ""}},
+         {{u"root"_s, u"10121035"_s, u""_s}, {u"deep"_s, u"1012103500010001"_s, u""_s}, {u"later"_s, u"10121036"_s, u""_s}},
+         {{u"l10121035"_s, 11, u""_s}},
          BuildFailure::MissingParent,
          1},
         {"CentreChildBeforeAnyRootFails", C, false,
-         {{"child", "101210350001", ""}, {"root", "10121035", ""}},
+         {{u"child"_s, u"101210350001"_s, u""_s}, {u"root"_s, u"10121035"_s, u""_s}},
          {},
          BuildFailure::MissingParent,
          0},
         {"CentreDuplicateKeyEndsTheBuild", C, false,
-         {{"a", "10121035", ""}, {"b", "101210350001", ""}, {"a again", "10121035", ""}, {"c", "10121036", ""}},
-         {{"l10121035", 11, ""}, {"l101210350001", 12, "l10121035"}},
+         {{u"a"_s, u"10121035"_s, u""_s}, {u"b"_s, u"101210350001"_s, u""_s}, {u"a again"_s, u"10121035"_s, u""_s}, {u"c"_s, u"10121036"_s, u""_s}},
+         {{u"l10121035"_s, 11, u""_s}, {u"l101210350001"_s, 12, u"l10121035"_s}},
          BuildFailure::DuplicateKey,
          2},
         {"CentreChildHangsUnderTheLastNodeOfTheLevelAbove", C, false,
-         {{"r1", "10121035", ""}, {"c1", "101210350001", ""}, {"r2", "10121036", ""},
-          {"g", "1012103600010001", ""}},
-         {{"l10121035", 11, ""}, {"l101210350001", 12, "l10121035"}, {"l10121036", 11, ""},
-          {"l1012103600010001", 13, "l101210350001"}}},
+         {{u"r1"_s, u"10121035"_s, u""_s}, {u"c1"_s, u"101210350001"_s, u""_s}, {u"r2"_s, u"10121036"_s, u""_s},
+          {u"g"_s, u"1012103600010001"_s, u""_s}},
+         {{u"l10121035"_s, 11, u""_s}, {u"l101210350001"_s, 12, u"l10121035"_s}, {u"l10121036"_s, 11, u""_s},
+          {u"l1012103600010001"_s, 13, u"l101210350001"_s}}},
         {"LearningKeysByLevelWhateverTheLink", L, false,
-         {{"1", "20510111", kTenCharLink},
-          {"2", "205101110001", ""},
-          {"3", "2051011100010001", "ab"},
-          {"4", "20510111000100010001", kTenCharLink},
-          {"4f", "20510111000100010002", ""}},
-         {{"l20510111", 6, ""},
-          {"l205101110001", 12, "l20510111"},
-          {"m2051011100010001", 8, "l205101110001"},
-          {"m20510111000100010001", 9, "m2051011100010001"},
-          {"m20510111000100010002", 13, "m2051011100010001"}}},
+         {{u"1"_s, u"20510111"_s, kTenCharLink},
+          {u"2"_s, u"205101110001"_s, u""_s},
+          {u"3"_s, u"2051011100010001"_s, u"ab"_s},
+          {u"4"_s, u"20510111000100010001"_s, kTenCharLink},
+          {u"4f"_s, u"20510111000100010002"_s, u""_s}},
+         {{u"l20510111"_s, 6, u""_s},
+          {u"l205101110001"_s, 12, u"l20510111"_s},
+          {u"m2051011100010001"_s, 8, u"l205101110001"_s},
+          {u"m20510111000100010001"_s, 9, u"m2051011100010001"_s},
+          {u"m20510111000100010002"_s, 13, u"m2051011100010001"_s}}},
         {"LearningFolderPictures", L, false,
-         {{"1", "20510111", ""}, {"2", "205101110001", ""}, {"3", "2051011100010001", ""},
-          {"2d", "205101110002", "abcde"}},
-         {{"l20510111", 11, ""}, {"l205101110001", 12, "l20510111"}, {"m2051011100010001", 13, "l205101110001"},
-          {"l205101110002", 7, "l20510111"}}},
+         {{u"1"_s, u"20510111"_s, u""_s}, {u"2"_s, u"205101110001"_s, u""_s}, {u"3"_s, u"2051011100010001"_s, u""_s},
+          {u"2d"_s, u"205101110002"_s, u"abcde"_s}},
+         {{u"l20510111"_s, 11, u""_s}, {u"l205101110001"_s, 12, u"l20510111"_s}, {u"m2051011100010001"_s, 13, u"l205101110001"_s},
+          {u"l205101110002"_s, 7, u"l20510111"_s}}},
         {"SearchDocumentsBaseOneFoldersBaseNine", S, false,
-         {{"f1", "10121035", ""},
-          {"d2", "101210350001", "abcde"},
-          {"f2", "101210350002", ""},
-          {"d3", "1012103500020001", "ab"}},
-         {{"a10121035", 9, ""}, {"a101210350001", 2, "a10121035"}, {"a101210350002", 10, "a10121035"},
-          {"a1012103500020001", 3, "a101210350002"}}},
+         {{u"f1"_s, u"10121035"_s, u""_s},
+          {u"d2"_s, u"101210350001"_s, u"abcde"_s},
+          {u"f2"_s, u"101210350002"_s, u""_s},
+          {u"d3"_s, u"1012103500020001"_s, u"ab"_s}},
+         {{u"a10121035"_s, 9, u""_s}, {u"a101210350001"_s, 2, u"a10121035"_s}, {u"a101210350002"_s, 10, u"a10121035"_s},
+          {u"a1012103500020001"_s, 3, u"a101210350002"_s}}},
         {"SearchLinkOfOneCharacterCountsAsFolder", S, false,
-         {{"d", "10121035", "x"}, {"d", "10121036", "xy"}},
-         {{"a10121035", 9, ""}, {"a10121036", 1, ""}}},
+         {{u"d"_s, u"10121035"_s, u"x"_s}, {u"d"_s, u"10121036"_s, u"xy"_s}},
+         {{u"a10121035"_s, 9, u""_s}, {u"a10121036"_s, 1, u""_s}}},
         {"SearchDeepLevelsUpToSeven", S, false,
-         {{"1", "10121035", "ab"},
-          {"2", "101210350001", "ab"},
-          {"3", "1012103500010001", "ab"},
-          {"4", "10121035000100010001", "ab"},
-          {"5", "101210350001000100010001", "ab"},
-          {"6", "1012103500010001000100010001", "ab"},
-          {"7", "10121035000100010001000100010001", "ab"},
-          {"7f", "10121035000100010001000100010002", ""},
-          {"6f", "1012103500010001000100010002", ""}},
-         {{"a10121035", 1, ""},
-          {"a101210350001", 2, "a10121035"},
-          {"a1012103500010001", 3, "a101210350001"},
-          {"a10121035000100010001", 4, "a1012103500010001"},
-          {"a101210350001000100010001", 5, "a10121035000100010001"},
-          {"a1012103500010001000100010001", 6, "a101210350001000100010001"},
-          {"a10121035000100010001000100010001", 6, "a1012103500010001000100010001"},
-          {"a10121035000100010001000100010002", 14, "a1012103500010001000100010001"},
-          {"a1012103500010001000100010002", 14, "a101210350001000100010001"}}},
+         {{u"1"_s, u"10121035"_s, u"ab"_s},
+          {u"2"_s, u"101210350001"_s, u"ab"_s},
+          {u"3"_s, u"1012103500010001"_s, u"ab"_s},
+          {u"4"_s, u"10121035000100010001"_s, u"ab"_s},
+          {u"5"_s, u"101210350001000100010001"_s, u"ab"_s},
+          {u"6"_s, u"1012103500010001000100010001"_s, u"ab"_s},
+          {u"7"_s, u"10121035000100010001000100010001"_s, u"ab"_s},
+          {u"7f"_s, u"10121035000100010001000100010002"_s, u""_s},
+          {u"6f"_s, u"1012103500010001000100010002"_s, u""_s}},
+         {{u"a10121035"_s, 1, u""_s},
+          {u"a101210350001"_s, 2, u"a10121035"_s},
+          {u"a1012103500010001"_s, 3, u"a101210350001"_s},
+          {u"a10121035000100010001"_s, 4, u"a1012103500010001"_s},
+          {u"a101210350001000100010001"_s, 5, u"a10121035000100010001"_s},
+          {u"a1012103500010001000100010001"_s, 6, u"a101210350001000100010001"_s},
+          {u"a10121035000100010001000100010001"_s, 6, u"a1012103500010001000100010001"_s},
+          {u"a10121035000100010001000100010002"_s, 14, u"a1012103500010001000100010001"_s},
+          {u"a1012103500010001000100010002"_s, 14, u"a101210350001000100010001"_s}}},
         {"SearchQueryGroupDocumentsUseBaseTenUntilTheFirstFolder", S, true,
-         {{"d1", "10121035", "ab"},
-          {"d2", "101210350001", "ab"},
-          {"empty code folder", "", ""},
-          {"d3", "101210350002", "ab"}},
-         {{"a10121035", 10, ""}, {"a101210350001", 11, "a10121035"}, {"a101210350002", 2, "a10121035"}}},
+         {{u"d1"_s, u"10121035"_s, u"ab"_s},
+          {u"d2"_s, u"101210350001"_s, u"ab"_s},
+          {u"empty code folder"_s, u""_s, u""_s},
+          {u"d3"_s, u"101210350002"_s, u"ab"_s}},
+         {{u"a10121035"_s, 10, u""_s}, {u"a101210350001"_s, 11, u"a10121035"_s}, {u"a101210350002"_s, 2, u"a10121035"_s}}},
         {"SearchQueryGroupPicturesStayInThePictureList", S, true,
-         {{"1", "10121035", "ab"},
-          {"2", "101210350001", "ab"},
-          {"3", "1012103500010001", "ab"},
-          {"4", "10121035000100010001", "ab"},
-          {"5", "101210350001000100010001", "ab"},
-          {"6", "1012103500010001000100010001", "ab"},
-          {"7", "10121035000100010001000100010001", "ab"}},
-         {{"a10121035", 10, ""},
-          {"a101210350001", 11, "a10121035"},
-          {"a1012103500010001", 12, "a101210350001"},
-          {"a10121035000100010001", 13, "a1012103500010001"},
-          {"a101210350001000100010001", 14, "a10121035000100010001"},
-          {"a1012103500010001000100010001", 14, "a101210350001000100010001"},
-          {"a10121035000100010001000100010001", 14, "a1012103500010001000100010001"}}},
+         {{u"1"_s, u"10121035"_s, u"ab"_s},
+          {u"2"_s, u"101210350001"_s, u"ab"_s},
+          {u"3"_s, u"1012103500010001"_s, u"ab"_s},
+          {u"4"_s, u"10121035000100010001"_s, u"ab"_s},
+          {u"5"_s, u"101210350001000100010001"_s, u"ab"_s},
+          {u"6"_s, u"1012103500010001000100010001"_s, u"ab"_s},
+          {u"7"_s, u"10121035000100010001000100010001"_s, u"ab"_s}},
+         {{u"a10121035"_s, 10, u""_s},
+          {u"a101210350001"_s, 11, u"a10121035"_s},
+          {u"a1012103500010001"_s, 12, u"a101210350001"_s},
+          {u"a10121035000100010001"_s, 13, u"a1012103500010001"_s},
+          {u"a101210350001000100010001"_s, 14, u"a10121035000100010001"_s},
+          {u"a1012103500010001000100010001"_s, 14, u"a101210350001000100010001"_s},
+          {u"a10121035000100010001000100010001"_s, 14, u"a1012103500010001000100010001"_s}}},
         {"SearchMissingLevelTwoUsesTheOneRememberedFromEarlierRows", S, false,
-         {{"r1", "10121035", ""}, {"c1", "101210350001", ""}, {"r2", "10121036", ""},
-          {"doc", "1012103600010001", "abcde"}},
-         {{"a10121035", 9, ""}, {"a101210350001", 10, "a10121035"}, {"a10121036", 9, ""},
-          {"a1012103600010001", 3, "a101210350001"}}},
+         {{u"r1"_s, u"10121035"_s, u""_s}, {u"c1"_s, u"101210350001"_s, u""_s}, {u"r2"_s, u"10121036"_s, u""_s},
+          {u"doc"_s, u"1012103600010001"_s, u"abcde"_s}},
+         {{u"a10121035"_s, 9, u""_s}, {u"a101210350001"_s, 10, u"a10121035"_s}, {u"a10121036"_s, 9, u""_s},
+          {u"a1012103600010001"_s, 3, u"a101210350001"_s}}},
         {"SearchMissingLevelTwoWithNoneEarlierFails", S, false,
-         {{"r1", "10121035", ""}, {"doc", "1012103500010001", "abcde"}},
-         {{"a10121035", 9, ""}},
+         {{u"r1"_s, u"10121035"_s, u""_s}, {u"doc"_s, u"1012103500010001"_s, u"abcde"_s}},
+         {{u"a10121035"_s, 9, u""_s}},
          BuildFailure::MissingParent,
          1},
     };
@@ -204,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TreeBuilderTable, testing::ValuesIn(buildCases())
 
 TEST(TreeBuilder, NodeTextIsTheTrimmedNameAndLevelFollowsTheCode)
 {
-    const auto result = build(TreeKind::Centre, false, {{"  Java 基础  ", "10121035", ""}, {"x", "101210350001", ""}});
+    const auto result = build(TreeKind::Centre, false, {{u"  Java 基础  "_s, u"10121035"_s, u""_s}, {u"x"_s, u"101210350001"_s, u""_s}});
     ASSERT_EQ(result.tree.nodeCount(), 2);
     EXPECT_EQ(result.tree.node(0).text, QStringLiteral("Java 基础"));
     EXPECT_EQ(result.tree.node(0).level, 1);
@@ -215,7 +217,7 @@ TEST(TreeBuilder, NodeTextIsTheTrimmedNameAndLevelFollowsTheCode)
 TEST(TreeBuilder, CentreTreeShowsOnlyRootsAndSelectsTheFirstNode)
 {
     const auto result = build(TreeKind::Centre, false,
-                              {{"r", "10121035", ""}, {"c", "101210350001", ""}, {"r2", "10121036", ""}});
+                              {{u"r"_s, u"10121035"_s, u""_s}, {u"c"_s, u"101210350001"_s, u""_s}, {u"r2"_s, u"10121036"_s, u""_s}});
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(result.selectedNode, 0);
     for (int i = 0; i < result.tree.nodeCount(); ++i) EXPECT_FALSE(result.tree.node(i).expanded);
@@ -224,10 +226,10 @@ TEST(TreeBuilder, CentreTreeShowsOnlyRootsAndSelectsTheFirstNode)
 TEST(TreeBuilder, LearningTreeExpandsEveryNodeAndSelectsTheFirst)
 {
     const auto result = build(TreeKind::Learning, false,
-                              {{"r", "20510111", ""},
-                               {"c", "205101110001", ""},
-                               {"g", "2051011100010001", "abcde"},
-                               {"c2", "205101110002", ""}});
+                              {{u"r"_s, u"20510111"_s, u""_s},
+                               {u"c"_s, u"205101110001"_s, u""_s},
+                               {u"g"_s, u"2051011100010001"_s, u"abcde"_s},
+                               {u"c2"_s, u"205101110002"_s, u""_s}});
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(result.selectedNode, 0);
     ASSERT_EQ(result.tree.nodeCount(), 4);
@@ -236,7 +238,7 @@ TEST(TreeBuilder, LearningTreeExpandsEveryNodeAndSelectsTheFirst)
 
 TEST(TreeBuilder, FailedBuildKeepsItsNodesButExpandsAndSelectsNothing)
 {
-    const auto result = build(TreeKind::Learning, false, {{"r", "20510111", ""}, {"r", "20510111", ""}});
+    const auto result = build(TreeKind::Learning, false, {{u"r"_s, u"20510111"_s, u""_s}, {u"r"_s, u"20510111"_s, u""_s}});
     EXPECT_EQ(result.failure, BuildFailure::DuplicateKey);
     ASSERT_EQ(result.tree.nodeCount(), 1);
     EXPECT_FALSE(result.tree.node(0).expanded);
@@ -245,8 +247,8 @@ TEST(TreeBuilder, FailedBuildKeepsItsNodesButExpandsAndSelectsNothing)
 
 TEST(TreeBuilder, SearchTreeSelectsNothingAndEmptyTreesSelectNothing)
 {
-    EXPECT_EQ(build(TreeKind::Search, false, {{"r", "10121035", ""}}).selectedNode, -1);
-    const auto empty = build(TreeKind::Centre, false, {{"centre only", "101210", ""}});
+    EXPECT_EQ(build(TreeKind::Search, false, {{u"r"_s, u"10121035"_s, u""_s}}).selectedNode, -1);
+    const auto empty = build(TreeKind::Centre, false, {{u"centre only"_s, u"101210"_s, u""_s}});
     EXPECT_TRUE(empty.ok());
     EXPECT_TRUE(empty.tree.isEmpty());
     EXPECT_EQ(empty.selectedNode, -1);
@@ -255,9 +257,9 @@ TEST(TreeBuilder, SearchTreeSelectsNothingAndEmptyTreesSelectNothing)
 TEST(TreeBuilder, RowsAfterTheFailureAreIgnored)
 {
     TreeBuilder builder(TreeKind::Centre);
-    EXPECT_TRUE(builder.addRow("r", "10121035", ""));
-    EXPECT_FALSE(builder.addRow("r", "10121035", ""));
-    EXPECT_FALSE(builder.addRow("s", "10121036", ""));
+    EXPECT_TRUE(builder.addRow(u"r"_s, u"10121035"_s, u""_s));
+    EXPECT_FALSE(builder.addRow(u"r"_s, u"10121035"_s, u""_s));
+    EXPECT_FALSE(builder.addRow(u"s"_s, u"10121036"_s, u""_s));
     const auto result = builder.finish();
     EXPECT_EQ(result.tree.nodeCount(), 1);
     EXPECT_EQ(result.failedRow, 1);
@@ -268,7 +270,7 @@ std::vector<InputRow> flatSearchRows(int count)
     std::vector<InputRow> rows;
     rows.reserve(size_t(count));
     for (int i = 0; i < count; ++i)
-        rows.push_back({QStringLiteral("t%1").arg(i), QStringLiteral("101%1").arg(i, 5, 10, QLatin1Char('0')), ""});
+        rows.push_back({QStringLiteral("t%1").arg(i), QStringLiteral("101%1").arg(i, 5, 10, QLatin1Char('0')), u""_s});
     return rows;
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -18,7 +20,7 @@ CatalogueTree navigationTree()
     TreeBuilder builder(TreeKind::Centre);
     for (const char* code : {"10121035", "101210350001", "1012103500010001", "1012103500010002", "101210350002",
                              "10121036", "101210360001"})
-        builder.addRow(QString::fromLatin1(code), QString::fromLatin1(code), "");
+        builder.addRow(QString::fromLatin1(code), QString::fromLatin1(code), u""_s);
     return builder.finish().tree;
 }
 
@@ -43,12 +45,12 @@ TEST(TreeNavigation, NextNodeAfterAncestor)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.selected) + " k=" + std::to_string(c.k));
-        const auto next = nextNodeAfterAncestor(tree, tree.indexOfKey(QStringLiteral("l") + c.selected), c.k);
+        const auto next = nextNodeAfterAncestor(tree, tree.indexOfKey(QStringLiteral("l") + QString::fromLatin1(c.selected)), c.k);
         if (!c.expected) {
             EXPECT_FALSE(next.has_value());
         } else {
             ASSERT_TRUE(next.has_value());
-            EXPECT_EQ(tree.node(*next).key, QStringLiteral("l") + c.expected);
+            EXPECT_EQ(tree.node(*next).key, QStringLiteral("l") + QString::fromLatin1(c.expected));
         }
     }
     EXPECT_FALSE(nextNodeAfterAncestor(tree, -1, 0).has_value());

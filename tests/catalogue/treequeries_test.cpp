@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -37,17 +39,17 @@ protected:
         // Stored out of code order: the tree queries sort them.
         using test::documentRecord;
         using test::folderRecord;
-        library.addRecords("jszx", {documentRecord("101210350001", "集合", "docs000001", "ArrayList"),
-                                    folderRecord("10121035", "Java"),
-                                    documentRecord("1012103500010001", "It's a list", "abc"),
-                                    folderWithMark("10121036", "C++", "list of templates"),
-                                    documentRecord("101210360001", "模板", "docs000002", "template list"),
-                                    folderRecord("1012103600", "ten characters")});
-        library.addRecords("slzx", {folderRecord("10122135", "实例")});
-        library.addRecords("study", {folderRecord("20510111", "第一课"),
-                                     documentRecord("205101110001", "变量", "lesson01"),
-                                     documentRecord("2051011100010001", "整数", "lesson01"),
-                                     folderRecord("20510211", "another prefix")});
+        library.addRecords(u"jszx"_s, {documentRecord(u"101210350001"_s, u"集合"_s, u"docs000001"_s, u"ArrayList"_s),
+                                    folderRecord(u"10121035"_s, u"Java"_s),
+                                    documentRecord(u"1012103500010001"_s, u"It's a list"_s, u"abc"_s),
+                                    folderWithMark(u"10121036"_s, u"C++"_s, u"list of templates"_s),
+                                    documentRecord(u"101210360001"_s, u"模板"_s, u"docs000002"_s, u"template list"_s),
+                                    folderRecord(u"1012103600"_s, u"ten characters"_s)});
+        library.addRecords(u"slzx"_s, {folderRecord(u"10122135"_s, u"实例"_s)});
+        library.addRecords(u"study"_s, {folderRecord(u"20510111"_s, u"第一课"_s),
+                                     documentRecord(u"205101110001"_s, u"变量"_s, u"lesson01"_s),
+                                     documentRecord(u"2051011100010001"_s, u"整数"_s, u"lesson01"_s),
+                                     folderRecord(u"20510211"_s, u"another prefix"_s)});
         connection.open(DatabaseRole::Content);
     }
 
@@ -62,10 +64,10 @@ TEST_F(TreeQueries, CentreTreeFromTheStoredTreeQuery)
     const BuildResult result = buildCentreTree(connection, queries.treeQuery);
 
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
-    EXPECT_EQ(keysOf(result.tree), QStringList({"l10121035", "m101210350001", "l1012103500010001", "l10121036",
-                                                "m101210360001"}));
-    EXPECT_EQ(parentKey(result.tree, "l1012103500010001"), QStringLiteral("m101210350001"));
-    EXPECT_EQ(parentKey(result.tree, "m101210360001"), QStringLiteral("l10121036"));
+    EXPECT_EQ(keysOf(result.tree), QStringList({u"l10121035"_s, u"m101210350001"_s, u"l1012103500010001"_s, u"l10121036"_s,
+                                                u"m101210360001"_s}));
+    EXPECT_EQ(parentKey(result.tree, u"l1012103500010001"_s), QStringLiteral("m101210350001"));
+    EXPECT_EQ(parentKey(result.tree, u"m101210360001"_s), QStringLiteral("l10121036"));
     EXPECT_EQ(result.selectedNode, 0);
 }
 
@@ -85,14 +87,14 @@ TEST_F(TreeQueries, QueryGroupTreeJoinsTheTextCentres)
         connection, queryGroupTreeQuery([this](const QString& t) { return connection.contentTable(t); }));
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(result.tree.nodeCount(), 6);
-    EXPECT_GE(result.tree.indexOfKey("l10122135"), 0);
+    EXPECT_GE(result.tree.indexOfKey(u"l10122135"_s), 0);
 }
 
 TEST_F(TreeQueries, LearningTreeTakesEveryCodeOfItsPrefixExpanded)
 {
-    const BuildResult result = buildLearningTree(connection, "study", "205101");
+    const BuildResult result = buildLearningTree(connection, u"study"_s, u"205101"_s);
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
-    EXPECT_EQ(keysOf(result.tree), QStringList({"l20510111", "l205101110001", "m2051011100010001"}));
+    EXPECT_EQ(keysOf(result.tree), QStringList({u"l20510111"_s, u"l205101110001"_s, u"m2051011100010001"_s}));
     for (int i = 0; i < result.tree.nodeCount(); ++i) EXPECT_TRUE(result.tree.node(i).expanded);
     EXPECT_EQ(result.tree.node(1).picture, 7);
     EXPECT_EQ(result.selectedNode, 0);
@@ -100,32 +102,32 @@ TEST_F(TreeQueries, LearningTreeTakesEveryCodeOfItsPrefixExpanded)
 
 TEST_F(TreeQueries, LearningTreeRefusesATableOutsideTheCentreList)
 {
-    const BuildResult result = buildLearningTree(connection, "study; drop table study", "205101");
+    const BuildResult result = buildLearningTree(connection, u"study; drop table study"_s, u"205101"_s);
     EXPECT_EQ(result.failure, BuildFailure::QueryFailed);
-    EXPECT_TRUE(buildLearningTree(connection, "study", "205101").ok());
+    EXPECT_TRUE(buildLearningTree(connection, u"study"_s, u"205101"_s).ok());
 }
 
 TEST_F(TreeQueries, QueryFailuresEndTheBuildWithoutThrowing)
 {
-    const BuildResult bad = buildCentreTree(connection, {"select name,xxbh,link from nosuchtable", {}});
+    const BuildResult bad = buildCentreTree(connection, {u"select name,xxbh,link from nosuchtable"_s, {}});
     EXPECT_EQ(bad.failure, BuildFailure::QueryFailed);
     EXPECT_TRUE(bad.tree.isEmpty());
 
     SharedConnection closed(library.layout());
-    EXPECT_EQ(buildCentreTree(closed, {"select name,xxbh,link from jszx", {}}).failure, BuildFailure::QueryFailed);
+    EXPECT_EQ(buildCentreTree(closed, {u"select name,xxbh,link from jszx"_s, {}}).failure, BuildFailure::QueryFailed);
 }
 
 TEST_F(TreeQueries, CentreTitleSearchKeepsFoldersAndMatchingRecords)
 {
-    const CentreTitleSearch search = centreTitleSearch(connection, "LIST");
+    const CentreTitleSearch search = centreTitleSearch(connection, u"LIST"_s);
     EXPECT_EQ(search.currentTable, QStringLiteral("jszx"));
     EXPECT_EQ(search.centreTitle, QStringLiteral("实例中心"));
 
     const BuildResult result = runCentreTitleSearch(connection, search, false);
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
     // Folders, "It's a list" by title, 集合 and 模板 by body text; all keys "a".
-    EXPECT_EQ(keysOf(result.tree), QStringList({"a10121035", "a101210350001", "a1012103500010001", "a10121036",
-                                                "a101210360001"}));
+    EXPECT_EQ(keysOf(result.tree), QStringList({u"a10121035"_s, u"a101210350001"_s, u"a1012103500010001"_s, u"a10121036"_s,
+                                                u"a101210360001"_s}));
     EXPECT_EQ(result.selectedNode, -1);
 }
 
@@ -140,22 +142,22 @@ TEST_F(TreeQueries, CentreTitleSearchTextIsNeverSqlText)
                                                              << result.message.toStdString();
         EXPECT_NO_THROW(connection.db().query(search.listQuery.sql, search.listQuery.params));
     }
-    const auto matches = connection.db().query(centreTitleSearch(connection, "It's").listQuery.sql,
-                                               centreTitleSearch(connection, "It's").listQuery.params);
+    const auto matches = connection.db().query(centreTitleSearch(connection, u"It's"_s).listQuery.sql,
+                                               centreTitleSearch(connection, u"It's"_s).listQuery.params);
     ASSERT_EQ(matches.size(), 1u);
-    EXPECT_EQ(matches.front().text("xxbh"), QStringLiteral("1012103500010001"));
-    EXPECT_TRUE(connection.db().hasTable("jszx"));
+    EXPECT_EQ(matches.front().text(u"xxbh"_s), QStringLiteral("1012103500010001"));
+    EXPECT_TRUE(connection.db().hasTable(u"jszx"_s));
 }
 
 TEST_F(TreeQueries, CentreTitleSearchListHoldsDocumentsOnly)
 {
     // The folder 10121036 mentions "list" in its body text but is no document.
-    const CentreTitleSearch search = centreTitleSearch(connection, "list");
+    const CentreTitleSearch search = centreTitleSearch(connection, u"list"_s);
     QStringList codes;
     for (const Row& row : connection.db().query(search.listQuery.sql, search.listQuery.params))
-        codes << row.text("xxbh");
+        codes << row.text(u"xxbh"_s);
     codes.sort();
-    EXPECT_EQ(codes, QStringList({"101210350001", "1012103500010001", "101210360001"}));
+    EXPECT_EQ(codes, QStringList({u"101210350001"_s, u"1012103500010001"_s, u"101210360001"_s}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -49,10 +51,10 @@ TEST(CentresTest, CentreOfACodeByItsFirstSixCharacters)
         const Centre* centre = centreOfCode(QString::fromLatin1(c.code));
         EXPECT_EQ(centre ? centre->table : QString(), QString::fromLatin1(c.table));
     }
-    EXPECT_EQ(centreOfCode(QStringLiteral("101210350001"))->caption, "技术中心");
-    EXPECT_EQ(documentExtension(centreOfCode(QStringLiteral("22012135"))->kind), ".jpg");
-    EXPECT_EQ(documentExtension(centreOfCode(QStringLiteral("10121635"))->kind), ".exe");
-    EXPECT_EQ(documentExtension(centreOfCode(QStringLiteral("10122135"))->kind), ".htm");
+    EXPECT_EQ(centreOfCode(QStringLiteral("101210350001"))->caption, u"技术中心"_s);
+    EXPECT_EQ(documentExtension(centreOfCode(QStringLiteral("22012135"))->kind), u".jpg"_s);
+    EXPECT_EQ(documentExtension(centreOfCode(QStringLiteral("10121635"))->kind), u".exe"_s);
+    EXPECT_EQ(documentExtension(centreOfCode(QStringLiteral("10122135"))->kind), u".htm"_s);
 }
 
 TEST(CentresTest, CatalogueOnlyCentresOwnNoCode)
@@ -62,38 +64,38 @@ TEST(CentresTest, CatalogueOnlyCentresOwnNoCode)
         ASSERT_TRUE(c);
         EXPECT_TRUE(c->codePrefix.isEmpty());
     }
-    EXPECT_EQ(centreByTable(QStringLiteral(" spzx"))->caption, "视频中心");
-    EXPECT_EQ(centreByCaption(QStringLiteral("界面中心"))->table, "jmzx");
+    EXPECT_EQ(centreByTable(QStringLiteral(" spzx"))->caption, u"视频中心"_s);
+    EXPECT_EQ(centreByCaption(QStringLiteral("界面中心"))->table, u"jmzx"_s);
 }
 
 TEST(CentresTest, StoredTableExpressions)
 {
-    const LibraryLayout lib("/srv/lib");
+    const LibraryLayout lib(u"/srv/lib"_s);
     const QString jszx = tableExpression(*centreByTable(QStringLiteral("jszx")), lib);
-    EXPECT_EQ(jszx, "[;database=/srv/lib/kelvor/9800990069/kvjs.mdb;pwd=rusenkrusenk41927358].jszx");
-    EXPECT_EQ(centreByTable(jszx)->table, "jszx");
-    EXPECT_EQ(tableExpression(*centreByTable(QStringLiteral("spzx")), lib), " spzx");
-    EXPECT_EQ(tableExpression(*centreByTable(QStringLiteral("study")), lib), "study");
+    EXPECT_EQ(jszx, u"[;database=/srv/lib/kelvor/9800990069/kvjs.mdb;pwd=rusenkrusenk41927358].jszx"_s);
+    EXPECT_EQ(centreByTable(jszx)->table, u"jszx"_s);
+    EXPECT_EQ(tableExpression(*centreByTable(QStringLiteral("spzx")), lib), u" spzx"_s);
+    EXPECT_EQ(tableExpression(*centreByTable(QStringLiteral("study")), lib), u"study"_s);
 }
 
 TEST(CentresTest, PerCentreQueries)
 {
-    const LibraryLayout lib("/srv/lib");
-    const auto tech = centreQueries(*centreByTable(QStringLiteral("jszx")), lib, "kvjs.jszx");
-    EXPECT_EQ(tech.treeQuery.sql, "select name,xxbh,link from kvjs.jszx order by xxbh");
-    EXPECT_EQ(tech.listQuery.sql, "select name,xxbh,link from kvjs.jszx");
+    const LibraryLayout lib(u"/srv/lib"_s);
+    const auto tech = centreQueries(*centreByTable(QStringLiteral("jszx")), lib, u"kvjs.jszx"_s);
+    EXPECT_EQ(tech.treeQuery.sql, u"select name,xxbh,link from kvjs.jszx order by xxbh"_s);
+    EXPECT_EQ(tech.listQuery.sql, u"select name,xxbh,link from kvjs.jszx"_s);
     EXPECT_EQ(tech.listTable, tech.currentTable);
 
-    const auto study = learningQueries(*centreByTable(QStringLiteral("study")), lib, "study");
-    EXPECT_EQ(study.treeQuery.params, QVariantList{"20510111"});
-    EXPECT_EQ(learningPattern(*centreByTable(QStringLiteral("works"))), "20610111");
+    const auto study = learningQueries(*centreByTable(QStringLiteral("study")), lib, u"study"_s);
+    EXPECT_EQ(study.treeQuery.params, QVariantList{u"20510111"_s});
+    EXPECT_EQ(learningPattern(*centreByTable(QStringLiteral("works"))), u"20610111"_s);
 
     auto plain = [](const QString& t) { return t; };
     const Query group = queryGroupTreeQuery(plain);
     EXPECT_EQ(group.sql,
-              "select name,xxbh,link from jszx union select name,xxbh,link from slzx union "
-              "select name,xxbh,link from xmzx union select name,xxbh,link from fazx order by xxbh");
-    EXPECT_TRUE(searchPageQuery(plain).sql.contains("from jmzx order by name collate PINYIN"));
+              u"select name,xxbh,link from jszx union select name,xxbh,link from slzx union "
+              "select name,xxbh,link from xmzx union select name,xxbh,link from fazx order by xxbh"_s);
+    EXPECT_TRUE(searchPageQuery(plain).sql.contains(u"from jmzx order by name collate PINYIN"_s));
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -18,11 +20,11 @@ const QString kPassword = QStringLiteral("rusenkrusenk41927358");
 
 class DatabaseTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return dir.path() + "/" + name; }
+    QString path(const QString& name) const { return dir.path() + u"/"_s + name; }
     std::unique_ptr<Database> makeDb(const QString& name)
     {
         auto db = Database::create(path(name), kPassword);
-        db->executeScript("create table t (name text, xxbh text);");
+        db->executeScript(u"create table t (name text, xxbh text);"_s);
         return db;
     }
     void writeBytes(const QString& name, const QByteArray& bytes)
@@ -46,114 +48,114 @@ DatabaseErrorKind openError(const QString& path, const QString& password)
 
 TEST_F(DatabaseTest, OpensOnlyWithItsPassword)
 {
-    makeDb("a.mdb")->execute("insert into t values ('x', '1')");
-    EXPECT_EQ(Database::open(path("a.mdb"), kPassword)->scalar("select count(*) from t").toInt(), 1);
-    EXPECT_EQ(openError(path("a.mdb"), "wrong"), DatabaseErrorKind::WrongPassword);
-    EXPECT_EQ(openError(path("a.mdb"), ""), DatabaseErrorKind::WrongPassword);
-    EXPECT_EQ(openError(path("missing.mdb"), kPassword), DatabaseErrorKind::Missing);
+    makeDb(u"a.mdb"_s)->execute(u"insert into t values ('x', '1')"_s);
+    EXPECT_EQ(Database::open(path(u"a.mdb"_s), kPassword)->scalar(u"select count(*) from t"_s).toInt(), 1);
+    EXPECT_EQ(openError(path(u"a.mdb"_s), u"wrong"_s), DatabaseErrorKind::WrongPassword);
+    EXPECT_EQ(openError(path(u"a.mdb"_s), u""_s), DatabaseErrorKind::WrongPassword);
+    EXPECT_EQ(openError(path(u"missing.mdb"_s), kPassword), DatabaseErrorKind::Missing);
 }
 
 TEST_F(DatabaseTest, FilesThatAreNotDatabasesAreReportedAsSuch)
 {
-    writeBytes("text.mdb", "<html>not a database</html>");
-    writeBytes("empty.mdb", "");
+    writeBytes(u"text.mdb"_s, "<html>not a database</html>");
+    writeBytes(u"empty.mdb"_s, "");
     QByteArray plain("SQLite format 3");
     plain.append('\0').append(QByteArray(4096 - 16, '\0'));
-    writeBytes("plain.mdb", plain);
+    writeBytes(u"plain.mdb"_s, plain);
     for (const char* name : {"text.mdb", "empty.mdb", "plain.mdb"}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(openError(path(name), kPassword), DatabaseErrorKind::NotADatabase);
+        EXPECT_EQ(openError(path(QString::fromLatin1(name)), kPassword), DatabaseErrorKind::NotADatabase);
     }
     EXPECT_EQ(openError(dir.path(), kPassword), DatabaseErrorKind::NotADatabase);
 }
 
 TEST_F(DatabaseTest, NeverCreatesAMissingFile)
 {
-    openError(path("absent.mdb"), kPassword);
-    EXPECT_FALSE(QFile::exists(path("absent.mdb")));
+    openError(path(u"absent.mdb"_s), kPassword);
+    EXPECT_FALSE(QFile::exists(path(u"absent.mdb"_s)));
 }
 
 TEST_F(DatabaseTest, HtmNamedDatabasesAndNamesWithoutExtensionOpen)
 {
-    makeDb("history.htm");
-    makeDb("kvjs.mdb");
-    EXPECT_TRUE(Database::open(path("history.htm"), kPassword)->hasTable("t"));
-    auto db = Database::open(path("kvjs"), kPassword);
-    EXPECT_TRUE(db->path().endsWith("kvjs.mdb"));
+    makeDb(u"history.htm"_s);
+    makeDb(u"kvjs.mdb"_s);
+    EXPECT_TRUE(Database::open(path(u"history.htm"_s), kPassword)->hasTable(u"t"_s));
+    auto db = Database::open(path(u"kvjs"_s), kPassword);
+    EXPECT_TRUE(db->path().endsWith(u"kvjs.mdb"_s));
 }
 
 TEST_F(DatabaseTest, UserTextIsBoundNotPasted)
 {
-    auto db = makeDb("a.mdb");
-    const QStringList names = {"it's", "say \"a\"", "50%", "plain"};
-    for (const auto& n : names) db->execute("insert into t (name) values (?)", {n});
+    auto db = makeDb(u"a.mdb"_s);
+    const QStringList names = {u"it's"_s, u"say \"a\""_s, u"50%"_s, u"plain"_s};
+    for (const auto& n : names) db->execute(u"insert into t (name) values (?)"_s, {n});
     struct Case {
         QString pattern;
         QStringList expected;
     };
     const std::vector<Case> cases = {
-        {"%it's%", {"it's"}},
-        {"%\"a\"%", {"say \"a\""}},
-        {"50%", {"50%"}},          // the typed % stays a wildcard
-        {"%'; drop table t; --", {}},
+        {u"%it's%"_s, {u"it's"_s}},
+        {u"%\"a\"%"_s, {u"say \"a\""_s}},
+        {u"50%"_s, {u"50%"_s}},          // the typed % stays a wildcard
+        {u"%'; drop table t; --"_s, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pattern.toStdString());
         QStringList found;
-        for (const auto& row : db->query("select name from t where name like ? order by name", {c.pattern}))
-            found << row.text("name");
+        for (const auto& row : db->query(u"select name from t where name like ? order by name"_s, {c.pattern}))
+            found << row.text(u"name"_s);
         EXPECT_EQ(found, c.expected);
     }
-    EXPECT_EQ(db->scalar("select count(*) from t").toInt(), names.size());
+    EXPECT_EQ(db->scalar(u"select count(*) from t"_s).toInt(), names.size());
 }
 
 TEST_F(DatabaseTest, NullAndEmptyReadAlike)
 {
-    auto db = makeDb("a.mdb");
-    db->execute("insert into t values (null, ''), ('', null)");
-    for (const auto& row : db->query("select name, xxbh from t")) {
-        EXPECT_TRUE(row.text("name").isEmpty());
-        EXPECT_TRUE(row.isEmpty("xxbh"));
-        EXPECT_TRUE(row.text("no such column").isEmpty());
+    auto db = makeDb(u"a.mdb"_s);
+    db->execute(u"insert into t values (null, ''), ('', null)"_s);
+    for (const auto& row : db->query(u"select name, xxbh from t"_s)) {
+        EXPECT_TRUE(row.text(u"name"_s).isEmpty());
+        EXPECT_TRUE(row.isEmpty(u"xxbh"_s));
+        EXPECT_TRUE(row.text(u"no such column"_s).isEmpty());
     }
 }
 
 TEST_F(DatabaseTest, AddUpdateDelete)
 {
-    auto db = makeDb("a.mdb");
-    db->execute("insert into t values (?, ?)", {"one", "10121035"});
-    EXPECT_EQ(db->execute("update t set name = ? where xxbh = ?", {"一", "10121035"}), 1);
-    EXPECT_EQ(db->scalar("select name from t where xxbh = ?", {"10121035"}).toString(), "一");
-    EXPECT_EQ(db->execute("delete from t where xxbh = ?", {"10121035"}), 1);
-    EXPECT_EQ(db->scalar("select count(*) from t").toInt(), 0);
+    auto db = makeDb(u"a.mdb"_s);
+    db->execute(u"insert into t values (?, ?)"_s, {u"one"_s, u"10121035"_s});
+    EXPECT_EQ(db->execute(u"update t set name = ? where xxbh = ?"_s, {u"一"_s, u"10121035"_s}), 1);
+    EXPECT_EQ(db->scalar(u"select name from t where xxbh = ?"_s, {u"10121035"_s}).toString(), u"一"_s);
+    EXPECT_EQ(db->execute(u"delete from t where xxbh = ?"_s, {u"10121035"_s}), 1);
+    EXPECT_EQ(db->scalar(u"select count(*) from t"_s).toInt(), 0);
 }
 
 TEST_F(DatabaseTest, AFailedWriteLeavesTheDatabaseAsItWas)
 {
-    auto db = makeDb("a.mdb");
-    db->executeScript("create unique index t_xxbh on t (xxbh);");
-    db->execute("insert into t values ('a', '1')");
+    auto db = makeDb(u"a.mdb"_s);
+    db->executeScript(u"create unique index t_xxbh on t (xxbh);"_s);
+    db->execute(u"insert into t values ('a', '1')"_s);
     EXPECT_THROW(
         {
             Transaction tx(*db);
-            db->execute("update t set name = 'changed'");
-            db->execute("insert into t values ('b', '1')");  // duplicate code
+            db->execute(u"update t set name = 'changed'"_s);
+            db->execute(u"insert into t values ('b', '1')"_s);  // duplicate code
             tx.commit();
         },
         DatabaseError);
-    EXPECT_EQ(db->scalar("select name from t").toString(), "a");
-    EXPECT_EQ(db->scalar("select count(*) from t").toInt(), 1);
+    EXPECT_EQ(db->scalar(u"select name from t"_s).toString(), u"a"_s);
+    EXPECT_EQ(db->scalar(u"select count(*) from t"_s).toInt(), 1);
 }
 
 TEST_F(DatabaseTest, BadStatementsRaiseClearErrors)
 {
-    auto db = makeDb("a.mdb");
+    auto db = makeDb(u"a.mdb"_s);
     try {
-        db->query("select * from no_such_table");
+        db->query(u"select * from no_such_table"_s);
         FAIL() << "expected an error";
     } catch (const DatabaseError& e) {
         EXPECT_EQ(e.kind(), DatabaseErrorKind::Query);
-        EXPECT_TRUE(e.message().contains("no_such_table"));
+        EXPECT_TRUE(e.message().contains(u"no_such_table"_s));
     }
 }
 
@@ -163,7 +165,7 @@ TEST(GbkTest, RoundTripsChineseText)
     const QByteArray bytes = gbk::encode(text);
     EXPECT_EQ(bytes.size(), 9 * 2 + 4);  // nine Chinese characters of two bytes, "C++ "
     EXPECT_EQ(gbk::decode(bytes), text);
-    EXPECT_EQ(gbk::encode("中"), QByteArray("\xD6\xD0"));
+    EXPECT_EQ(gbk::encode(u"中"_s), QByteArray("\xD6\xD0"));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -28,10 +30,10 @@ TEST(LayoutTest, DataRootFromProgramFolder)
 
 TEST(LayoutTest, EveryFileOfTheLibrary)
 {
-    const LibraryLayout root(LibraryLayout::dataRootFromProgramFolder("/"));
-    EXPECT_EQ(root.databasePath(DatabaseRole::Content), "/kelvor/9800990069/kvjs.mdb");
+    const LibraryLayout root(LibraryLayout::dataRootFromProgramFolder(u"/"_s));
+    EXPECT_EQ(root.databasePath(DatabaseRole::Content), u"/kelvor/9800990069/kvjs.mdb"_s);
 
-    const LibraryLayout lib("/srv/lib");
+    const LibraryLayout lib(u"/srv/lib"_s);
     struct Case {
         QString actual;
         const char* expected;
@@ -55,15 +57,15 @@ TEST(LayoutTest, EveryFileOfTheLibrary)
         {lib.optionFile(), "/srv/lib/kelvor/1997258251/779809876576.htm"},
         {lib.coolsysFile(), "/srv/lib/kelvor/coolsys.ini"},
         {lib.loginsysFile(), "/srv/lib/loginsys.ini"},
-        {lib.videoPlayerPath("vc01").value_or(""), "/srv/lib/kelvor/1367490231/vc01.exe"},
-        {lib.sourceFolderPath("cpp\\ptr").value_or(""), "/srv/lib/kelvor/4629056127/cpp/ptr"},
+        {lib.videoPlayerPath(u"vc01"_s).value_or(u""_s), "/srv/lib/kelvor/1367490231/vc01.exe"},
+        {lib.sourceFolderPath(u"cpp\\ptr"_s).value_or(u""_s), "/srv/lib/kelvor/4629056127/cpp/ptr"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.actual, QString::fromUtf8(c.expected));
 }
 
 TEST(LayoutTest, DocumentPathsStayInsideTheLibrary)
 {
-    const LibraryLayout lib("/srv/lib");
+    const LibraryLayout lib(u"/srv/lib"_s);
     struct Case {
         const char* link;
         const char* code;
@@ -84,24 +86,24 @@ TEST(LayoutTest, DocumentPathsStayInsideTheLibrary)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.link);
-        EXPECT_EQ(lib.documentPath(QString::fromUtf8(c.link), QString::fromUtf8(c.code), c.ext).value_or(""),
+        EXPECT_EQ(lib.documentPath(QString::fromUtf8(c.link), QString::fromUtf8(c.code), QString::fromUtf8(c.ext)).value_or(u""_s),
                   QString::fromUtf8(c.expected));
     }
-    EXPECT_FALSE(lib.videoPlayerPath("../../bin/sh"));
-    EXPECT_FALSE(lib.sourceFolderPath("/home"));
-    EXPECT_FALSE(lib.sourceFolderPath(""));
+    EXPECT_FALSE(lib.videoPlayerPath(u"../../bin/sh"_s));
+    EXPECT_FALSE(lib.sourceFolderPath(u"/home"_s));
+    EXPECT_FALSE(lib.sourceFolderPath(u""_s));
 }
 
 TEST(LayoutTest, DatabasesAndPasswords)
 {
     EXPECT_EQ(allDatabases().size(), 10u);
-    EXPECT_EQ(databaseInfo(DatabaseRole::Content).password, "rusenkrusenk41927358");
-    EXPECT_EQ(databaseInfo(DatabaseRole::TechKeywords).password, "tolvenkqqrrs.lumekz4");
-    EXPECT_EQ(databaseInfo(DatabaseRole::SearchHistory).password, "sembrovaxe8631470");
-    EXPECT_EQ(databaseInfo(DatabaseRole::Centre985).tables, QStringList{"spzx"});
+    EXPECT_EQ(databaseInfo(DatabaseRole::Content).password, u"rusenkrusenk41927358"_s);
+    EXPECT_EQ(databaseInfo(DatabaseRole::TechKeywords).password, u"tolvenkqqrrs.lumekz4"_s);
+    EXPECT_EQ(databaseInfo(DatabaseRole::SearchHistory).password, u"sembrovaxe8631470"_s);
+    EXPECT_EQ(databaseInfo(DatabaseRole::Centre985).tables, QStringList{u"spzx"_s});
     EXPECT_EQ(keywordTables().size(), 27);
-    EXPECT_EQ(keywordTables().front(), "akv");
-    EXPECT_EQ(keywordTables().back(), "otherkv");
+    EXPECT_EQ(keywordTables().front(), u"akv"_s);
+    EXPECT_EQ(keywordTables().back(), u"otherkv"_s);
 }
 
 TEST(LayoutTest, KeywordTableByFirstCharacter)
@@ -112,7 +114,7 @@ TEST(LayoutTest, KeywordTableByFirstCharacter)
     };
     const Case cases[] = {{"Java", "jkv"}, {"sql", "skv"}, {"2D绘图", "otherkv"}, {"指针", "otherkv"},
                           {"Ｊava", "otherkv"}, {" java", "otherkv"}, {"", "otherkv"}, {"Zlib", "zkv"}};
-    for (const auto& c : cases) EXPECT_EQ(keywordTableFor(QString::fromUtf8(c.keyword)), c.table) << c.keyword;
+    for (const auto& c : cases) EXPECT_EQ(keywordTableFor(QString::fromUtf8(c.keyword)), QString::fromUtf8(c.table)) << c.keyword;
 }
 
 }  // namespace

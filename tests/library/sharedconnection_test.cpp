@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -12,9 +14,9 @@ class SharedConnectionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        lib.addRecords("jszx", {{"10121035", "C++ 基础", "", "", "", "", "", "", "", "", ""},
-                                {"101210350001", "智能指针", "jszx0001", "1", "", "", "", "", "", "", ""}});
-        lib.addRecords("spzx", {{"10121635", "视频", "", "", "", "", "", "", "", "", ""}});
+        lib.addRecords(u"jszx"_s, {{u"10121035"_s, u"C++ 基础"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s},
+                                {u"101210350001"_s, u"智能指针"_s, u"jszx0001"_s, u"1"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s}});
+        lib.addRecords(u"spzx"_s, {{u"10121635"_s, u"视频"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s}});
     }
     test::TestLibrary lib;
 };
@@ -25,7 +27,7 @@ TEST_F(SharedConnectionTest, ContentTablesAreReachableFromEveryDatabase)
     for (const auto& info : allDatabases()) {
         SCOPED_TRACE(info.relativePath.toStdString());
         conn.open(info.role);
-        EXPECT_EQ(conn.db().scalar("select count(*) from " + conn.contentTable("jszx")).toInt(), 2);
+        EXPECT_EQ(conn.db().scalar(u"select count(*) from "_s + conn.contentTable(u"jszx"_s)).toInt(), 2);
         const Query q = searchPageQuery([&](const QString& t) { return conn.contentTable(t); });
         EXPECT_EQ(conn.db().query(q.sql).size(), 3u);
         // The open database's own tables stay reachable unqualified.
@@ -40,7 +42,7 @@ TEST_F(SharedConnectionTest, ReopeningMovesTheConnection)
     EXPECT_EQ(conn.role(), DatabaseRole::SearchHistory);
     conn.open(DatabaseRole::Content);
     EXPECT_EQ(conn.role(), DatabaseRole::Content);
-    EXPECT_EQ(conn.contentTable("jszx"), "jszx");
+    EXPECT_EQ(conn.contentTable(u"jszx"_s), u"jszx"_s);
     conn.close();
     EXPECT_THROW(conn.db(), DatabaseError);
 }
@@ -58,21 +60,21 @@ TEST_F(SharedConnectionTest, AFailedOpenLeavesTheConnectionClosed)
 TEST_F(SharedConnectionTest, WritesThroughTheRecordWriterFillTitleHelpers)
 {
     auto db = lib.open(DatabaseRole::Content);
-    EXPECT_EQ(db->scalar("select namefold from jszx where xxbh = ?", {"10121035"}).toString(), "c++ 基础");
-    EXPECT_TRUE(db->scalar("select link from jszx where xxbh = ?", {"10121035"}).isNull());
-    EXPECT_FALSE(schema::ensureTitleColumns(*db, "jszx"));
+    EXPECT_EQ(db->scalar(u"select namefold from jszx where xxbh = ?"_s, {u"10121035"_s}).toString(), u"c++ 基础"_s);
+    EXPECT_TRUE(db->scalar(u"select link from jszx where xxbh = ?"_s, {u"10121035"_s}).isNull());
+    EXPECT_FALSE(schema::ensureTitleColumns(*db, u"jszx"_s));
 }
 
 TEST_F(SharedConnectionTest, OlderTablesGetTheirTitleHelpersAdded)
 {
     auto db = lib.open(DatabaseRole::Content);
-    db->executeScript("create table old (xxbh text, name text, link text);"
+    db->executeScript(u"create table old (xxbh text, name text, link text);"_s
                       "insert into old values ('10121035', 'Beta', ''), ('10121036', 'alpha', '');");
     qint64 last = -1;
-    EXPECT_TRUE(schema::ensureTitleColumns(*db, "old", [&](qint64 done, qint64) { last = done; }));
+    EXPECT_TRUE(schema::ensureTitleColumns(*db, u"old"_s, [&](qint64 done, qint64) { last = done; }));
     EXPECT_EQ(last, 2);
-    EXPECT_EQ(db->query("select name from old order by namekey").front().text(0), "alpha");
-    EXPECT_FALSE(schema::ensureTitleColumns(*db, "old"));
+    EXPECT_EQ(db->query(u"select name from old order by namekey"_s).front().text(0), u"alpha"_s);
+    EXPECT_FALSE(schema::ensureTitleColumns(*db, u"old"_s));
 }
 
 }  // namespace

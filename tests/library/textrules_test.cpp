@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -50,12 +52,12 @@ class SqlFunctionsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db = Database::create(dir.path() + "/f.mdb", "pw");
-        db->executeScript("create table t (name text);");
+        db = Database::create(dir.path() + u"/f.mdb"_s, u"pw"_s);
+        db->executeScript(u"create table t (name text);"_s);
     }
     QVariant eval(const QString& expr, const QVariantList& params = {})
     {
-        return db->scalar("select " + expr, params);
+        return db->scalar(u"select "_s + expr, params);
     }
     QTemporaryDir dir;
     std::unique_ptr<Database> db;
@@ -63,33 +65,33 @@ protected:
 
 TEST_F(SqlFunctionsTest, LikeLenAndRightWorkInStatements)
 {
-    EXPECT_EQ(eval("? like ?", {"AB", "ab"}).toInt(), 1);  // SQL: text like pattern
-    EXPECT_EQ(eval("? like ?", {"Ｃ++", "ｃ%"}).toInt(), 1);
-    EXPECT_EQ(eval("len(?)", {"技术中心"}).toInt(), 4);
-    EXPECT_EQ(eval("len(?)", {"abc"}).toInt(), 3);
-    EXPECT_TRUE(eval("len(null)").isNull());
-    EXPECT_EQ(eval("\"right\"(?, 2)", {"10121035000112"}).toString(), "12");
-    EXPECT_EQ(eval("\"right\"(?, 9)", {"中文"}).toString(), "中文");
-    EXPECT_EQ(eval("\"right\"(?, 0)", {"abc"}).toString(), "");
-    EXPECT_EQ(eval("\"right\"(?, -1)", {"abc"}).toString(), "");
+    EXPECT_EQ(eval(u"? like ?"_s, {u"AB"_s, u"ab"_s}).toInt(), 1);  // SQL: text like pattern
+    EXPECT_EQ(eval(u"? like ?"_s, {u"Ｃ++"_s, u"ｃ%"_s}).toInt(), 1);
+    EXPECT_EQ(eval(u"len(?)"_s, {u"技术中心"_s}).toInt(), 4);
+    EXPECT_EQ(eval(u"len(?)"_s, {u"abc"_s}).toInt(), 3);
+    EXPECT_TRUE(eval(u"len(null)"_s).isNull());
+    EXPECT_EQ(eval(u"\"right\"(?, 2)"_s, {u"10121035000112"_s}).toString(), u"12"_s);
+    EXPECT_EQ(eval(u"\"right\"(?, 9)"_s, {u"中文"_s}).toString(), u"中文"_s);
+    EXPECT_EQ(eval(u"\"right\"(?, 0)"_s, {u"abc"_s}).toString(), u""_s);
+    EXPECT_EQ(eval(u"\"right\"(?, -1)"_s, {u"abc"_s}).toString(), u""_s);
 }
 
 TEST_F(SqlFunctionsTest, TitlesSortInPinyinOrderIgnoringCase)
 {
-    const QStringList titles = {"中文", "Beta", "阿里", "alpha", "白色", "ALPHA2", "长城"};
-    for (const auto& t : titles) db->execute("insert into t values (?)", {t});
+    const QStringList titles = {u"中文"_s, u"Beta"_s, u"阿里"_s, u"alpha"_s, u"白色"_s, u"ALPHA2"_s, u"长城"_s};
+    for (const auto& t : titles) db->execute(u"insert into t values (?)"_s, {t});
     QStringList byCollation, byKey;
-    for (const auto& r : db->query("select name from t order by name collate PINYIN")) byCollation << r.text(0);
-    for (const auto& r : db->query("select name from t order by pinyin_key(name)")) byKey << r.text(0);
+    for (const auto& r : db->query(u"select name from t order by name collate PINYIN"_s)) byCollation << r.text(0);
+    for (const auto& r : db->query(u"select name from t order by pinyin_key(name)"_s)) byKey << r.text(0);
     // Latin titles first, case ignored; then Chinese by pinyin: a-li, bai-se, chang-cheng, zhong-wen.
-    const QStringList expected = {"alpha", "ALPHA2", "Beta", "阿里", "白色", "长城", "中文"};
+    const QStringList expected = {u"alpha"_s, u"ALPHA2"_s, u"Beta"_s, u"阿里"_s, u"白色"_s, u"长城"_s, u"中文"_s};
     EXPECT_EQ(byCollation, expected);
     EXPECT_EQ(byKey, expected);
 }
 
 TEST(SortKeyTest, KeyOrderMatchesCompare)
 {
-    const QStringList words = {"Zebra", "zebra", "阿", "爸", "c", "C++", "", "中国", "中心"};
+    const QStringList words = {u"Zebra"_s, u"zebra"_s, u"阿"_s, u"爸"_s, u"c"_s, u"C++"_s, u""_s, u"中国"_s, u"中心"_s};
     for (const auto& a : words)
         for (const auto& b : words) {
             const int byKey = qBound(-1, textrules::sortKey(a).compare(textrules::sortKey(b)), 1);

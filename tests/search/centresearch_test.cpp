@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 using test::titled;
 
@@ -16,14 +18,14 @@ protected:
     {
         lib = new test::TestLibrary;
         // Inserted out of code order: the search must hand them out by code.
-        lib->addRecords("jszx", {titled("101210110002", "学习 Java"), titled("10121011", "Java 目录"),
-                                 titled("101210110001", "javascript 高级"), titled("10121012", "it's a test"),
-                                 titled("101210120001", "\"a\" quoted"), titled("101210120002", "50% off"),
-                                 titled("101210120003", "500 items"), titled("101210120004", "Straße"),
-                                 titled("101210120005", "ＪＡＶＡ 全角")});
-        lib->addRecords("slzx", {titled("10122111", "Java 实例")});
+        lib->addRecords(u"jszx"_s, {titled(u"101210110002"_s, u"学习 Java"_s), titled(u"10121011"_s, u"Java 目录"_s),
+                                 titled(u"101210110001"_s, u"javascript 高级"_s), titled(u"10121012"_s, u"it's a test"_s),
+                                 titled(u"101210120001"_s, u"\"a\" quoted"_s), titled(u"101210120002"_s, u"50% off"_s),
+                                 titled(u"101210120003"_s, u"500 items"_s), titled(u"101210120004"_s, u"Straße"_s),
+                                 titled(u"101210120005"_s, u"ＪＡＶＡ 全角"_s)});
+        lib->addRecords(u"slzx"_s, {titled(u"10122111"_s, u"Java 实例"_s)});
         auto db = lib->open(DatabaseRole::Content);
-        db->execute("insert into ymzx (xxbh, name, link) values (?, ?, ?)", {"10121011", "Java 源码", ""});
+        db->execute(u"insert into ymzx (xxbh, name, link) values (?, ?, ?)"_s, {u"10121011"_s, u"Java 源码"_s, u""_s});
     }
     static void TearDownTestSuite()
     {
@@ -52,16 +54,16 @@ TEST_F(CentreSearchTest, FindsTitlesThatContainTheTextInCodeOrder)
         std::vector<QString> codes;
     };
     const std::vector<Case> cases = {
-        {"java", {"10121011", "101210110001", "101210110002"}},  // contains, case ignored, folder first
-        {"ＪＡＶＡ", {"101210120005"}},
-        {"ｊａｖａ", {"101210120005"}},
-        {"STRAßE", {"101210120004"}},
-        {"it's", {"10121012"}},
-        {"\"a\"", {"101210120001"}},
-        {"0%o", {"101210120002"}},  // % and _ are wildcards
-        {"5_0", {"101210120003"}},
-        {"50_", {"101210120002", "101210120003"}},
-        {"no such title", {}},
+        {u"java"_s, {u"10121011"_s, u"101210110001"_s, u"101210110002"_s}},  // contains, case ignored, folder first
+        {u"ＪＡＶＡ"_s, {u"101210120005"_s}},
+        {u"ｊａｖａ"_s, {u"101210120005"_s}},
+        {u"STRAßE"_s, {u"101210120004"_s}},
+        {u"it's"_s, {u"10121012"_s}},
+        {u"\"a\""_s, {u"101210120001"_s}},
+        {u"0%o"_s, {u"101210120002"_s}},  // % and _ are wildcards
+        {u"5_0"_s, {u"101210120003"_s}},
+        {u"50_"_s, {u"101210120002"_s, u"101210120003"_s}},
+        {u"no such title"_s, {}},
     };
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
@@ -72,11 +74,11 @@ TEST_F(CentreSearchTest, AgreesWithTheCaseBlindLikeOfTheDatabase)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
-    for (const QString text : {"a", "JAVA", "学", " ", "ss", "ß", "’", "'", "", "_", "%"}) {
+    for (const QString& text : {u"a"_s, u"JAVA"_s, u"学"_s, u" "_s, u"ss"_s, u"ß"_s, u"’"_s, u"'"_s, u""_s, u"_"_s, u"%"_s}) {
         std::vector<QString> byLike;
-        for (const Row& r : c.db().query("select xxbh from jszx where name like '%' || ? || '%' order by xxbh", {text}))
+        for (const Row& r : c.db().query(u"select xxbh from jszx where name like '%' || ? || '%' order by xxbh"_s, {text}))
             byLike.push_back(r.text(0));
-        EXPECT_EQ(search(c, " jszx", text).codes, byLike) << text.toStdString();
+        EXPECT_EQ(search(c, u" jszx"_s, text).codes, byLike) << text.toStdString();
     }
 }
 
@@ -84,13 +86,13 @@ TEST_F(CentreSearchTest, KeepsTheTermAndTheListQueryOfTheCentre)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
-    const auto s = centreSearch(c, " slzx", "Java");
+    const auto s = centreSearch(c, u" slzx"_s, u"Java"_s);
     ASSERT_TRUE(s);
-    EXPECT_EQ(s->highlightTerm, "Java");
-    EXPECT_EQ(s->listQuery.sql, "select name,xxbh,link from slzx");
+    EXPECT_EQ(s->highlightTerm, u"Java"_s);
+    EXPECT_EQ(s->listQuery.sql, u"select name,xxbh,link from slzx"_s);
     const TitleList found = runCentreSearch(c, *s);
-    EXPECT_EQ(found.names, (std::vector<QString>{"Java 实例"}));
-    EXPECT_EQ(found.codes, (std::vector<QString>{"10122111"}));
+    EXPECT_EQ(found.names, (std::vector<QString>{u"Java 实例"_s}));
+    EXPECT_EQ(found.codes, (std::vector<QString>{u"10122111"_s}));
 }
 
 TEST_F(CentreSearchTest, TechnologyCentreIsReachedWhateverDatabaseIsOpen)
@@ -98,7 +100,7 @@ TEST_F(CentreSearchTest, TechnologyCentreIsReachedWhateverDatabaseIsOpen)
     for (DatabaseRole role : {DatabaseRole::SearchHistory, DatabaseRole::Centre982, DatabaseRole::Content}) {
         SharedConnection c(lib->layout());
         c.open(role);
-        EXPECT_EQ(search(c, technologyTable(), "java").size(), 3u) << int(role);
+        EXPECT_EQ(search(c, technologyTable(), u"java"_s).size(), 3u) << int(role);
     }
 }
 
@@ -106,23 +108,23 @@ TEST_F(CentreSearchTest, CatalogueOnlyCentreIsSearchedByItsTitles)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
-    EXPECT_EQ(search(c, " ymzx", "源码").names, (std::vector<QString>{"Java 源码"}));
+    EXPECT_EQ(search(c, u" ymzx"_s, u"源码"_s).names, (std::vector<QString>{u"Java 源码"_s}));
 }
 
 TEST_F(CentreSearchTest, UnknownTableRunsNoSearch)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
-    EXPECT_FALSE(centreSearch(c, "", "java"));
-    EXPECT_FALSE(centreSearch(c, "jszx; drop table jszx", "java"));
+    EXPECT_FALSE(centreSearch(c, u""_s, u"java"_s));
+    EXPECT_FALSE(centreSearch(c, u"jszx; drop table jszx"_s, u"java"_s));
 }
 
 TEST_F(CentreSearchTest, NothingFoundIsTheCaseOfTheMessage)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
-    EXPECT_TRUE(search(c, technologyTable(), "没有这个标题").empty());
-    EXPECT_EQ(noTitleMatchMessage(), "标题中没有检索到您需要的数据!!");
+    EXPECT_TRUE(search(c, technologyTable(), u"没有这个标题"_s).empty());
+    EXPECT_EQ(noTitleMatchMessage(), u"标题中没有检索到您需要的数据!!"_s);
 }
 
 TEST_F(CentreSearchTest, WithoutTheContainsIndexTheSearchReadsOnlyTheCoveringTitleIndex)
@@ -130,11 +132,11 @@ TEST_F(CentreSearchTest, WithoutTheContainsIndexTheSearchReadsOnlyTheCoveringTit
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Content);
     c.setIndexPlace(SharedConnection::IndexPlace::None);
-    const auto s = centreSearch(c, " jszx", "java");
+    const auto s = centreSearch(c, u" jszx"_s, u"java"_s);
     ASSERT_TRUE(s);
     QStringList plan;
-    for (const Row& r : c.db().query("explain query plan " + s->query.sql, s->query.params)) plan << r.text(3);
-    EXPECT_TRUE(plan.join('\n').contains("COVERING INDEX jszx_namefold")) << plan.join('\n').toStdString();
+    for (const Row& r : c.db().query(u"explain query plan "_s + s->query.sql, s->query.params)) plan << r.text(3);
+    EXPECT_TRUE(plan.join(u'\n').contains(u"COVERING INDEX jszx_namefold"_s)) << plan.join(u'\n').toStdString();
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -21,9 +23,9 @@ namespace {
 // wildcard characters and a letter that folds to two.
 std::vector<CentreRecord> generatedRecords(const QString& prefix, int count)
 {
-    const QStringList heads = {"Java", "java 入门", "JAVA", "ＪＡＶＡ全角", "数据库", "设计模式", "it's", "50% off",
-                               "a_b", "Straße", "多线程", "Python"};
-    const QStringList tails = {" 入门", "编程", " tutorial 99", "", " 实例", "x", " Java", "'quoted'", "門"};
+    const QStringList heads = {u"Java"_s, u"java 入门"_s, u"JAVA"_s, u"ＪＡＶＡ全角"_s, u"数据库"_s, u"设计模式"_s, u"it's"_s, u"50% off"_s,
+                               u"a_b"_s, u"Straße"_s, u"多线程"_s, u"Python"_s};
+    const QStringList tails = {u" 入门"_s, u"编程"_s, u" tutorial 99"_s, u""_s, u" 实例"_s, u"x"_s, u" Java"_s, u"'quoted'"_s, u"門"_s};
     std::vector<CentreRecord> records;
     for (int i = 0; i < count; ++i) {
         CentreRecord r;
@@ -43,7 +45,7 @@ protected:
     static void SetUpTestSuite()
     {
         lib = new test::TestLibrary;
-        lib->addRecords("jszx", generatedRecords("1012", 600));
+        lib->addRecords(u"jszx"_s, generatedRecords(u"1012"_s, 600));
         for (const QString& table : searchPageTables())
             if (table != QLatin1String("jszx")) lib->addRecords(table, generatedRecords(QStringLiteral("9%1").arg(table.size()), 120));
     }
@@ -71,9 +73,9 @@ test::TestLibrary* ContainsIndexSearch::lib = nullptr;
 const QStringList& terms()
 {
     static const QStringList t = {
-        "数据库",  "java", "JAVA", "ｊａｖａ", "Ｊ", "a", "库", "门", "入门", "a_b", "_b", "50%", "%入门", "j%a",
-        "it's", "'", "\"", "SS", "STRASSE", "ß", "Java 入门", "a 入", "a编", " ", "%", "_", "%%", "",
-        "这是一个比任何标题都长得多的检索词，没有标题能含有它", "tutorial 99", "没有这个"};
+        u"数据库"_s,  u"java"_s, u"JAVA"_s, u"ｊａｖａ"_s, u"Ｊ"_s, u"a"_s, u"库"_s, u"门"_s, u"入门"_s, u"a_b"_s, u"_b"_s, u"50%"_s, u"%入门"_s, u"j%a"_s,
+        u"it's"_s, u"'"_s, u"\""_s, u"SS"_s, u"STRASSE"_s, u"ß"_s, u"Java 入门"_s, u"a 入"_s, u"a编"_s, u" "_s, u"%"_s, u"_"_s, u"%%"_s, u""_s,
+        u"这是一个比任何标题都长得多的检索词，没有标题能含有它"_s, u"tutorial 99"_s, u"没有这个"_s};
     return t;
 }
 
@@ -88,13 +90,13 @@ TEST_F(ContainsIndexSearch, CentreSearchEqualsThePlainLike)
 {
     SharedConnection indexed = connection(true);
     const QString table = tableExpression(*centreByTable(u"jszx"), lib->layout());
-    ASSERT_FALSE(indexed.containsIndex("jszx").isEmpty());
+    ASSERT_FALSE(indexed.containsIndex(u"jszx"_s).isEmpty());
     for (const QString& term : terms()) {
         const auto search = centreSearch(indexed, table, term);
         ASSERT_TRUE(search);
         const TitleList found = runCentreSearch(indexed, *search);
-        const auto plain = rows(indexed.db(), {"select name, xxbh from jszx where name like '%' || ? || '%'"
-                                               " order by xxbh",
+        const auto plain = rows(indexed.db(), {u"select name, xxbh from jszx where name like '%' || ? || '%'"
+                                               " order by xxbh"_s,
                                                {term}});
         ASSERT_EQ(found.size(), plain.size()) << term.toStdString();
         for (size_t i = 0; i < plain.size(); ++i) {
@@ -115,7 +117,7 @@ TEST_F(ContainsIndexSearch, TitleSearchFromAWildcardEqualsTheScan)
         EXPECT_EQ(a.names, b.names) << text.toStdString();
         EXPECT_EQ(a.codes, b.codes) << text.toStdString();
     }
-    EXPECT_GT(titleSearch(indexed, "%入门").size(), 0u);  // the table does not pass vacuously
+    EXPECT_GT(titleSearch(indexed, u"%入门"_s).size(), 0u);  // the table does not pass vacuously
 }
 
 TEST_F(ContainsIndexSearch, CentreTitleSearchTreeAndListEqualTheScan)
@@ -133,12 +135,12 @@ TEST_F(ContainsIndexSearch, CentreTitleSearchTreeAndListEqualTheScan)
 TEST_F(ContainsIndexSearch, SelectiveTermsAreAnsweredFromTheIndex)
 {
     SharedConnection indexed = connection(true);
-    const auto search = centreSearch(indexed, "jszx", "数据库");
+    const auto search = centreSearch(indexed, u"jszx"_s, u"数据库"_s);
     QStringList plan;
-    for (const Row& r : indexed.db().query("explain query plan " + search->query.sql, search->query.params))
+    for (const Row& r : indexed.db().query(u"explain query plan "_s + search->query.sql, search->query.params))
         plan << r.text(3);
-    EXPECT_TRUE(plan.join('\n').contains("SCAN TABLE jszx_contains VIRTUAL TABLE")) << plan.join('\n').toStdString();
-    EXPECT_TRUE(plan.join('\n').contains("SEARCH TABLE jszx USING INTEGER PRIMARY KEY")) << plan.join('\n').toStdString();
+    EXPECT_TRUE(plan.join(u'\n').contains(u"SCAN TABLE jszx_contains VIRTUAL TABLE"_s)) << plan.join(u'\n').toStdString();
+    EXPECT_TRUE(plan.join(u'\n').contains(u"SEARCH TABLE jszx USING INTEGER PRIMARY KEY"_s)) << plan.join(u'\n').toStdString();
 }
 
 TEST_F(ContainsIndexSearch, PagesReadInTurnEqualTheWholeTitleSearch)
@@ -170,25 +172,25 @@ TEST(ContainsIndexPieces, TermsAreNarrowedOnTheirLiteralRuns)
     using containsindex::piecesOf;
     // A term's pieces are among the pieces of every text that contains it.
     const auto contained = [](const QString& term, const QString& text) {
-        const QStringList have = piecesOf(text).split(' ');
-        for (const QString& p : matchFor(term)->split(' '))
+        const QStringList have = piecesOf(text).split(u' ');
+        for (const QString& p : matchFor(term)->split(u' '))
             if (!have.contains(p)) return false;
         return true;
     };
-    EXPECT_TRUE(contained("JAVA", "学习 java 入门"));
-    EXPECT_TRUE(contained("ｊａｖａ", "ＪＡＶＡ全角"));
-    EXPECT_TRUE(contained("STRAßE", "straße"));
-    EXPECT_TRUE(contained("a%入", "java 入门"));
-    EXPECT_FALSE(contained("ja入", "java 入门"));
+    EXPECT_TRUE(contained(u"JAVA"_s, u"学习 java 入门"_s));
+    EXPECT_TRUE(contained(u"ｊａｖａ"_s, u"ＪＡＶＡ全角"_s));
+    EXPECT_TRUE(contained(u"STRAßE"_s, u"straße"_s));
+    EXPECT_TRUE(contained(u"a%入"_s, u"java 入门"_s));
+    EXPECT_FALSE(contained(u"ja入"_s, u"java 入门"_s));
     // One character is a piece of its own; no literal character, no narrowing.
-    EXPECT_EQ(matchFor("库")->split(' ').size(), 1);
-    EXPECT_EQ(matchFor("a_b"), matchFor("a%b"));
-    EXPECT_FALSE(matchFor("%"));
-    EXPECT_FALSE(matchFor("_%_"));
-    EXPECT_FALSE(matchFor(""));
+    EXPECT_EQ(matchFor(u"库"_s)->split(u' ').size(), 1);
+    EXPECT_EQ(matchFor(u"a_b"_s), matchFor(u"a%b"_s));
+    EXPECT_FALSE(matchFor(u"%"_s));
+    EXPECT_FALSE(matchFor(u"_%_"_s));
+    EXPECT_FALSE(matchFor(u""_s));
     // Pieces are letters and digits only, so the index needs no tokenizer of ours.
-    for (const QString& p : piecesOf(QStringLiteral("it's 50% a_b \"x\" 数据\U0001F600")).split(' '))
-        for (QChar ch : p) EXPECT_TRUE(ch.isDigit() || (ch >= 'a' && ch <= 'z')) << p.toStdString();
+    for (const QString& p : piecesOf(QStringLiteral("it's 50% a_b \"x\" 数据\U0001F600")).split(u' '))
+        for (QChar ch : p) EXPECT_TRUE(ch.isDigit() || (ch >= u'a' && ch <= u'z')) << p.toStdString();
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 using test::titled;
 using Place = SharedConnection::IndexPlace;
@@ -27,9 +29,9 @@ class LibraryIndexesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        lib.addRecords("jszx", {titled("10121011", "Java 入门"), titled("10121012", "学习 java"),
-                                titled("10121013", "数据库设计")});
-        lib.addRecords("slzx", {titled("10122111", "JAVA 实例"), titled("10122112", "数据结构")});
+        lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"学习 java"_s),
+                                titled(u"10121013"_s, u"数据库设计"_s)});
+        lib.addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s), titled(u"10122112"_s, u"数据结构"_s)});
     }
 
     SharedConnection open() const
@@ -51,12 +53,12 @@ protected:
     void addRowsAsAnotherTool() const
     {
         auto db = lib.open(DatabaseRole::Content);
-        db->execute("insert into jszx (xxbh, name, link, eee) values ('10121014', 'Java 新增', 'doc', '1')");
+        db->execute(u"insert into jszx (xxbh, name, link, eee) values ('10121014', 'Java 新增', 'doc', '1')"_s);
     }
 
     static std::vector<QString> centreSearchCodes(SharedConnection& c, const QString& text)
     {
-        const auto s = centreSearch(c, "jszx", text);
+        const auto s = centreSearch(c, u"jszx"_s, text);
         return runCentreSearch(c, *s).codes;
     }
 
@@ -68,33 +70,33 @@ TEST_F(LibraryIndexesTest, ALibraryWithoutTheIndexGetsItAndAnswersTheSame)
 {
     dropIndexes();
     SharedConnection c = open();
-    EXPECT_TRUE(c.containsIndex("jszx").isEmpty());  // before: scanned
-    const std::vector<QString> scanned = centreSearchCodes(c, "java");
+    EXPECT_TRUE(c.containsIndex(u"jszx"_s).isEmpty());  // before: scanned
+    const std::vector<QString> scanned = centreSearchCodes(c, u"java"_s);
 
     qint64 lastDone = -1;
     EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path(), [&](qint64 done, qint64) { lastDone = done; }),
               Place::Library);
     EXPECT_GE(lastDone, 0);  // progress was reported
-    EXPECT_FALSE(c.containsIndex("jszx").isEmpty());
-    EXPECT_EQ(centreSearchCodes(c, "java"), scanned);
-    EXPECT_EQ(scanned, std::vector<QString>({"10121011", "10121012"}));
+    EXPECT_FALSE(c.containsIndex(u"jszx"_s).isEmpty());
+    EXPECT_EQ(centreSearchCodes(c, u"java"_s), scanned);
+    EXPECT_EQ(scanned, std::vector<QString>({u"10121011"_s, u"10121012"_s}));
     EXPECT_TRUE(QDir(cacheFolder.path()).isEmpty());  // a writable library needs no cache
 }
 
 TEST_F(LibraryIndexesTest, ALibraryWrittenBeforeTheInitialIndexGetsIt)
 {
     SharedConnection c = open();
-    const TitleList before = titleSearch(c, "j");
+    const TitleList before = titleSearch(c, u"j"_s);
     {
         auto db = lib.open(DatabaseRole::Content);
-        db->executeScript(QStringLiteral("drop index %1;").arg(schema::initialIndexName("slzx")));
+        db->executeScript(QStringLiteral("drop index %1;").arg(schema::initialIndexName(u"slzx"_s)));
         EXPECT_FALSE(libraryIndexesCurrent(*db));
     }
     EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Library);
-    EXPECT_TRUE(schema::hasInitialIndex(c.db(), "slzx"));
+    EXPECT_TRUE(schema::hasInitialIndex(c.db(), u"slzx"_s));
     EXPECT_TRUE(libraryIndexesCurrent(c.db()));
-    EXPECT_EQ(titleSearch(c, "j").codes, before.codes);
-    EXPECT_EQ(before.codes, std::vector<QString>({"10121011", "10122111"}));
+    EXPECT_EQ(titleSearch(c, u"j"_s).codes, before.codes);
+    EXPECT_EQ(before.codes, std::vector<QString>({u"10121011"_s, u"10122111"_s}));
 }
 
 TEST_F(LibraryIndexesTest, RowsAddedByAnotherToolMakeTheIndexStaleAndItIsRebuilt)
@@ -102,14 +104,14 @@ TEST_F(LibraryIndexesTest, RowsAddedByAnotherToolMakeTheIndexStaleAndItIsRebuilt
     addRowsAsAnotherTool();
     {
         auto db = lib.open(DatabaseRole::Content);
-        EXPECT_FALSE(containsindex::isCurrent(*db, "main", "jszx", *db, "main"));
-        EXPECT_TRUE(containsindex::isCurrent(*db, "main", "slzx", *db, "main"));
+        EXPECT_FALSE(containsindex::isCurrent(*db, u"main"_s, u"jszx"_s, *db, u"main"_s));
+        EXPECT_TRUE(containsindex::isCurrent(*db, u"main"_s, u"slzx"_s, *db, u"main"_s));
     }
     SharedConnection c = open();
     EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Library);
-    EXPECT_EQ(centreSearchCodes(c, "java"), std::vector<QString>({"10121011", "10121012", "10121014"}));
-    EXPECT_EQ(titleSearch(c, "%新增").codes, std::vector<QString>({"10121014"}));
-    EXPECT_EQ(titleSearch(c, "java 新").codes, std::vector<QString>({"10121014"}));  // helper columns filled too
+    EXPECT_EQ(centreSearchCodes(c, u"java"_s), std::vector<QString>({u"10121011"_s, u"10121012"_s, u"10121014"_s}));
+    EXPECT_EQ(titleSearch(c, u"%新增"_s).codes, std::vector<QString>({u"10121014"_s}));
+    EXPECT_EQ(titleSearch(c, u"java 新"_s).codes, std::vector<QString>({u"10121014"_s}));  // helper columns filled too
 }
 
 TEST_F(LibraryIndexesTest, ALibraryThatCannotBeWrittenGetsItsIndexesInTheCache)
@@ -118,11 +120,11 @@ TEST_F(LibraryIndexesTest, ALibraryThatCannotBeWrittenGetsItsIndexesInTheCache)
     addRowsAsAnotherTool();
     {
         auto db = lib.open(DatabaseRole::Content);
-        db->executeScript("drop table slzx; create table slzx (xxbh text, name text, link text, eee text, mark text);"
-                          "insert into slzx values ('10122111', 'JAVA 实例', 'doc', '1', null);");
+        db->executeScript(u"drop table slzx; create table slzx (xxbh text, name text, link text, eee text, mark text);"
+                          "insert into slzx values ('10122111', 'JAVA 实例', 'doc', '1', null);"_s);
     }
     auto locker = lib.open(DatabaseRole::Content);
-    locker->executeScript("begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');");
+    locker->executeScript(u"begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"_s);
 
     SharedConnection c = open();
     EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Cache);
@@ -135,20 +137,20 @@ TEST_F(LibraryIndexesTest, ALibraryThatCannotBeWrittenGetsItsIndexesInTheCache)
     EXPECT_GT(bytes.size(), 0);
     EXPECT_FALSE(bytes.contains(QStringLiteral("数据库").toUtf8()));
 
-    EXPECT_EQ(centreSearchCodes(c, "java"), std::vector<QString>({"10121011", "10121012", "10121014"}));
-    EXPECT_EQ(titleSearch(c, "java").codes, std::vector<QString>({"10121011", "10122111", "10121014"}));
-    EXPECT_EQ(titleSearch(c, "%java").size(), 4u);
-    EXPECT_EQ(titleSearch(c, "").size(), 5u);
+    EXPECT_EQ(centreSearchCodes(c, u"java"_s), std::vector<QString>({u"10121011"_s, u"10121012"_s, u"10121014"_s}));
+    EXPECT_EQ(titleSearch(c, u"java"_s).codes, std::vector<QString>({u"10121011"_s, u"10122111"_s, u"10121014"_s}));
+    EXPECT_EQ(titleSearch(c, u"%java"_s).size(), 4u);
+    EXPECT_EQ(titleSearch(c, u""_s).size(), 5u);
 
     // Another database opened on the connection still reaches the cache.
     c.open(DatabaseRole::SearchHistory);
-    EXPECT_EQ(titleSearch(c, "数据").size(), 1u);
-    EXPECT_EQ(centreSearchCodes(c, "学习"), std::vector<QString>({"10121012"}));
+    EXPECT_EQ(titleSearch(c, u"数据"_s).size(), 1u);
+    EXPECT_EQ(centreSearchCodes(c, u"学习"_s), std::vector<QString>({u"10121012"_s}));
 
     // The library itself was left as it was.
-    locker->executeScript("rollback;");
+    locker->executeScript(u"rollback;"_s);
     auto db = lib.open(DatabaseRole::Content);
-    EXPECT_FALSE(db->columnsOf("slzx").contains("namekey"));
+    EXPECT_FALSE(db->columnsOf(u"slzx"_s).contains(u"namekey"_s));
 }
 
 TEST_F(LibraryIndexesTest, ACacheThatCannotBeReadIsReplaced)
@@ -161,11 +163,11 @@ TEST_F(LibraryIndexesTest, ACacheThatCannotBeReadIsReplaced)
     junk.close();
 
     auto locker = lib.open(DatabaseRole::Content);
-    locker->executeScript("begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');");
+    locker->executeScript(u"begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"_s);
     SharedConnection c = open();
     EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Cache);
-    EXPECT_EQ(centreSearchCodes(c, "数据"), std::vector<QString>({"10121013"}));
-    locker->executeScript("rollback;");
+    EXPECT_EQ(centreSearchCodes(c, u"数据"_s), std::vector<QString>({u"10121013"_s}));
+    locker->executeScript(u"rollback;"_s);
 }
 
 TEST_F(LibraryIndexesTest, ACurrentLibraryIsLeftAlone)
@@ -180,13 +182,13 @@ TEST_F(LibraryIndexesTest, AProgramWriterKeepsTheIndexCurrent)
 {
     auto db = lib.open(DatabaseRole::Content);
     Transaction tx(*db);
-    db->execute("update jszx set name = 'Rust 入门', namefold = fold('Rust 入门'), namekey = pinyin_key('Rust 入门')"
-                " where xxbh = '10121011'");
-    containsindex::indexRow(*db, "jszx", db->scalar("select rowid from jszx where xxbh = '10121011'").toLongLong());
+    db->execute(u"update jszx set name = 'Rust 入门', namefold = fold('Rust 入门'), namekey = pinyin_key('Rust 入门')"
+                " where xxbh = '10121011'"_s);
+    containsindex::indexRow(*db, u"jszx"_s, db->scalar(u"select rowid from jszx where xxbh = '10121011'"_s).toLongLong());
     tx.commit();
     SharedConnection c = open();
-    EXPECT_EQ(centreSearchCodes(c, "rust"), std::vector<QString>({"10121011"}));
-    EXPECT_EQ(centreSearchCodes(c, "java"), std::vector<QString>({"10121012"}));  // the old title's pieces match no more
+    EXPECT_EQ(centreSearchCodes(c, u"rust"_s), std::vector<QString>({u"10121011"_s}));
+    EXPECT_EQ(centreSearchCodes(c, u"java"_s), std::vector<QString>({u"10121012"_s}));  // the old title's pieces match no more
 }
 
 }  // namespace
@@ -199,17 +201,17 @@ TEST_F(LibraryIndexesTest, RowsWrittenIntoAnIndexedTableAreFoundAndKeepItCurrent
         // An importer's way: remove a branch, write it anew, record the state.
         auto db = lib.open(DatabaseRole::Content);
         Transaction tx(*db);
-        ASSERT_TRUE(containsindex::isCurrent(*db, "main", "jszx", *db, "main"));
-        db->execute("delete from jszx where xxbh = '10121012'");
-        CentreRecordWriter writer(*db, "jszx");
-        writer.add(titled("10121015", "Kotlin 协程入门"));
-        containsindex::markCurrent(*db, "jszx");
+        ASSERT_TRUE(containsindex::isCurrent(*db, u"main"_s, u"jszx"_s, *db, u"main"_s));
+        db->execute(u"delete from jszx where xxbh = '10121012'"_s);
+        CentreRecordWriter writer(*db, u"jszx"_s);
+        writer.add(titled(u"10121015"_s, u"Kotlin 协程入门"_s));
+        containsindex::markCurrent(*db, u"jszx"_s);
         tx.commit();
-        EXPECT_TRUE(containsindex::isCurrent(*db, "main", "jszx", *db, "main"));
+        EXPECT_TRUE(containsindex::isCurrent(*db, u"main"_s, u"jszx"_s, *db, u"main"_s));
     }
     SharedConnection c = open();
-    EXPECT_EQ(centreSearchCodes(c, "协程"), std::vector<QString>({"10121015"}));
-    EXPECT_EQ(centreSearchCodes(c, "java"), std::vector<QString>({"10121011"}));
+    EXPECT_EQ(centreSearchCodes(c, u"协程"_s), std::vector<QString>({u"10121015"_s}));
+    EXPECT_EQ(centreSearchCodes(c, u"java"_s), std::vector<QString>({u"10121011"_s}));
 }
 
 }  // namespace

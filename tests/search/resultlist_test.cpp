@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -19,31 +21,31 @@ TitleList rows(int n, const QString& tag)
 TEST(ResultListTest, CodeOfEveryLineAtItsPositionAndOneSparePosition)
 {
     ResultList results;
-    results.show(rows(5, "a"));
+    results.show(rows(5, u"a"_s));
     EXPECT_EQ(results.lineCount(), 5u);
     ASSERT_EQ(results.codeTable().size(), 6u);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(results.codeAt(i), QStringLiteral("a%1").arg(i));
-    EXPECT_EQ(results.codeAt(5), "");  // the spare position
-    EXPECT_EQ(results.codeAt(6), "");
-    EXPECT_EQ(results.codeAt(-1), "");
+    EXPECT_EQ(results.codeAt(5), u""_s);  // the spare position
+    EXPECT_EQ(results.codeAt(6), u""_s);
+    EXPECT_EQ(results.codeAt(-1), u""_s);
 }
 
 TEST(ResultListTest, ResizeKeepsWhatTheTableHeldWithinItsNewSize)
 {
     ResultList results;
-    results.show(rows(7, "a"));
-    results.show(rows(5, "b"));
+    results.show(rows(7, u"a"_s));
+    results.show(rows(5, u"b"_s));
     ASSERT_EQ(results.codeTable().size(), 6u);
-    EXPECT_EQ(results.codeAt(4), "b4");
-    EXPECT_EQ(results.codeAt(5), "a5");  // spare, left from the longer search
-    EXPECT_EQ(results.lines().back(), "b title 4");
+    EXPECT_EQ(results.codeAt(4), u"b4"_s);
+    EXPECT_EQ(results.codeAt(5), u"a5"_s);  // spare, left from the longer search
+    EXPECT_EQ(results.lines().back(), u"b title 4"_s);
 }
 
 // Paging must end exactly where show() of all the rows ends, whatever the
 // table held before: a shorter, an equal and a longer previous list.
 TEST(ResultListTest, PagesEndAsTheWholeListShownAtOnce)
 {
-    const TitleList all = rows(10, "n");
+    const TitleList all = rows(10, u"n"_s);
     auto slice = [&](size_t from, size_t to) {
         TitleList part;
         part.names.assign(all.names.begin() + long(from), all.names.begin() + long(to));
@@ -53,12 +55,12 @@ TEST(ResultListTest, PagesEndAsTheWholeListShownAtOnce)
     for (int previous : {0, 3, 10, 11, 14}) {
         ResultList whole;
         ResultList paged;
-        whole.show(rows(previous, "p"));
-        paged.show(rows(previous, "p"));
+        whole.show(rows(previous, u"p"_s));
+        paged.show(rows(previous, u"p"_s));
         whole.show(all);
         paged.showFirstPage(slice(0, 4));
         EXPECT_EQ(paged.lineCount(), 4u);
-        EXPECT_EQ(paged.codeAt(3), "n3");
+        EXPECT_EQ(paged.codeAt(3), u"n3"_s);
         paged.appendPage(slice(4, 9));
         paged.appendPage(slice(9, 10));
         paged.appendPage({});
@@ -70,10 +72,10 @@ TEST(ResultListTest, PagesEndAsTheWholeListShownAtOnce)
 TEST(ResultListTest, EmptiedListKeepsItsCodeTable)
 {
     ResultList results;
-    results.show(rows(3, "a"));
+    results.show(rows(3, u"a"_s));
     results.clearLines();
     EXPECT_TRUE(results.isEmpty());
-    EXPECT_EQ(results.codeAt(2), "a2");
+    EXPECT_EQ(results.codeAt(2), u"a2"_s);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 using test::titled;
 
@@ -21,18 +23,18 @@ protected:
     static void SetUpTestSuite()
     {
         lib = new test::TestLibrary;
-        lib->addRecords("jszx", {titled("10121011", "Java 入门"), titled("10121012", "javascript 高级"),
-                                 titled("10121013", "学习 Java"), titled("10121014", "it's a test"),
-                                 titled("10121015", "\"a\" quoted"), titled("10121016", "50% off"),
-                                 titled("10121017", "500 items"), titled("10121018", "a_b"),
-                                 titled("10121019", "axb"), titled("10121020", "ＪＡＶＡ 全角")});
-        lib->addRecords("slzx", {titled("10122111", "JAVA 实例"), titled("10122112", "数据库"),
-                                 titled("10122113", "Java 入门")});  // same title as in jszx, other code
-        lib->addRecords("xmzx", {titled("10123111", "数据结构")});
-        lib->addRecords("fazx", {titled("10125111", "数据库设计")});
-        lib->addRecords("spzx", {titled("10121611", "jav")});
-        lib->addRecords("jmzx", {titled("22012111", "界面")});
-        lib->addRecords("study", {titled("20510111", "Java 课程")});  // learning centres are not searched
+        lib->addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"javascript 高级"_s),
+                                 titled(u"10121013"_s, u"学习 Java"_s), titled(u"10121014"_s, u"it's a test"_s),
+                                 titled(u"10121015"_s, u"\"a\" quoted"_s), titled(u"10121016"_s, u"50% off"_s),
+                                 titled(u"10121017"_s, u"500 items"_s), titled(u"10121018"_s, u"a_b"_s),
+                                 titled(u"10121019"_s, u"axb"_s), titled(u"10121020"_s, u"ＪＡＶＡ 全角"_s)});
+        lib->addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s), titled(u"10122112"_s, u"数据库"_s),
+                                 titled(u"10122113"_s, u"Java 入门"_s)});  // same title as in jszx, other code
+        lib->addRecords(u"xmzx"_s, {titled(u"10123111"_s, u"数据结构"_s)});
+        lib->addRecords(u"fazx"_s, {titled(u"10125111"_s, u"数据库设计"_s)});
+        lib->addRecords(u"spzx"_s, {titled(u"10121611"_s, u"jav"_s)});
+        lib->addRecords(u"jmzx"_s, {titled(u"22012111"_s, u"界面"_s)});
+        lib->addRecords(u"study"_s, {titled(u"20510111"_s, u"Java 课程"_s)});  // learning centres are not searched
     }
     static void TearDownTestSuite()
     {
@@ -62,19 +64,19 @@ TEST_F(TitleSearchTest, FindsTitlesThatBeginWithTheText)
     };
     const std::vector<Case> cases = {
         // Case ignored, also for full-width letters; "学习 Java" contains but does not begin with it.
-        {"java", {"Java 入门", "Java 入门", "JAVA 实例", "javascript 高级"}},
-        {"JAV", {"jav", "Java 入门", "Java 入门", "JAVA 实例", "javascript 高级"}},
-        {"ｊａｖａ", {"ＪＡＶＡ 全角"}},
-        {"数据", {"数据结构", "数据库", "数据库设计"}},
+        {u"java"_s, {u"Java 入门"_s, u"Java 入门"_s, u"JAVA 实例"_s, u"javascript 高级"_s}},
+        {u"JAV"_s, {u"jav"_s, u"Java 入门"_s, u"Java 入门"_s, u"JAVA 实例"_s, u"javascript 高级"_s}},
+        {u"ｊａｖａ"_s, {u"ＪＡＶＡ 全角"_s}},
+        {u"数据"_s, {u"数据结构"_s, u"数据库"_s, u"数据库设计"_s}},
         // Quotes are plain characters.
-        {"it's", {"it's a test"}},
-        {"\"a\"", {"\"a\" quoted"}},
+        {u"it's"_s, {u"it's a test"_s}},
+        {u"\"a\""_s, {u"\"a\" quoted"_s}},
         // % and _ keep their wildcard meaning.
-        {"50%", {"50% off", "500 items"}},
-        {"a_b", {"a_b", "axb"}},
-        {"%入门", {"Java 入门", "Java 入门"}},
-        {"Java 课程", {}},
-        {"no such title", {}},
+        {u"50%"_s, {u"50% off"_s, u"500 items"_s}},
+        {u"a_b"_s, {u"a_b"_s, u"axb"_s}},
+        {u"%入门"_s, {u"Java 入门"_s, u"Java 入门"_s}},
+        {u"Java 课程"_s, {}},
+        {u"no such title"_s, {}},
     };
     SharedConnection c = connection();
     for (const Case& k : cases) {
@@ -91,25 +93,25 @@ TEST_F(TitleSearchTest, FindsTitlesThatBeginWithTheText)
 TEST_F(TitleSearchTest, SameTitleUnderTwoCodesTwiceAndEachWithItsCode)
 {
     SharedConnection c = connection();
-    const TitleList found = titleSearch(c, "Java 入");
-    ASSERT_EQ(names(found), (std::vector<QString>{"Java 入门", "Java 入门"}));
-    EXPECT_EQ(std::set<QString>(found.codes.begin(), found.codes.end()), (std::set<QString>{"10121011", "10122113"}));
+    const TitleList found = titleSearch(c, u"Java 入"_s);
+    ASSERT_EQ(names(found), (std::vector<QString>{u"Java 入门"_s, u"Java 入门"_s}));
+    EXPECT_EQ(std::set<QString>(found.codes.begin(), found.codes.end()), (std::set<QString>{u"10121011"_s, u"10122113"_s}));
 }
 
 TEST_F(TitleSearchTest, SameTitleAndCodeInTwoCentresOnce)
 {
     test::TestLibrary own;
-    own.addRecords("jszx", {titled("10121011", "重复")});
-    own.addRecords("jmzx", {titled("10121011", "重复")});
+    own.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"重复"_s)});
+    own.addRecords(u"jmzx"_s, {titled(u"10121011"_s, u"重复"_s)});
     SharedConnection c(own.layout());
     c.open(DatabaseRole::Content);
-    EXPECT_EQ(titleSearch(c, "重").size(), 1u);
+    EXPECT_EQ(titleSearch(c, u"重"_s).size(), 1u);
 }
 
 TEST_F(TitleSearchTest, EmptyTextListsEveryTitleOfTheSixCentresInTitleOrder)
 {
     SharedConnection c = connection();
-    const TitleList all = titleSearch(c, "");
+    const TitleList all = titleSearch(c, u""_s);
     EXPECT_EQ(all.size(), 17u);  // every record but the learning centre's
     for (size_t i = 1; i < all.size(); ++i)
         EXPECT_LE(textrules::compare(all.names[i - 1], all.names[i]), 0) << i;
@@ -119,7 +121,7 @@ TEST_F(TitleSearchTest, AgreesWithTheCaseBlindLikeOfTheDatabase)
 {
     // The folded range must find exactly what `name like 'text%'` finds.
     SharedConnection c = connection();
-    for (const QString text : {"j", "Ja", "JAVASCRIPT", "数", "ｊ", "5", "a"}) {
+    for (const QString& text : {u"j"_s, u"Ja"_s, u"JAVASCRIPT"_s, u"数"_s, u"ｊ"_s, u"5"_s, u"a"_s}) {
         std::multiset<std::pair<QString, QString>> byLike;
         for (const QString& t : searchPageTables())
             for (const Row& r : c.db().query(QStringLiteral("select name, xxbh from %1 where name like ? || '%'").arg(t),
@@ -136,7 +138,7 @@ TEST_F(TitleSearchTest, ReachesTheCentresFromAnotherDatabase)
 {
     SharedConnection c(lib->layout());
     c.open(DatabaseRole::Favourites);
-    EXPECT_EQ(titleSearch(c, "数据").size(), 3u);
+    EXPECT_EQ(titleSearch(c, u"数据"_s).size(), 3u);
 }
 
 TEST_F(TitleSearchTest, PrefixesAreServedByCoveringIndexes)
@@ -144,7 +146,7 @@ TEST_F(TitleSearchTest, PrefixesAreServedByCoveringIndexes)
     // A one-character prefix is read in listing order from the initial index,
     // so a page stops after its rows instead of sorting the whole range.
     SharedConnection c = connection();
-    const TitleKey key{QByteArray("k"), "Java", "10121011"};
+    const TitleKey key{QByteArray("k"), u"Java"_s, u"10121011"_s};
     struct Case {
         const char* what;
         Query query;
@@ -152,27 +154,27 @@ TEST_F(TitleSearchTest, PrefixesAreServedByCoveringIndexes)
         bool sorted;  // the rows need a sort of their own
     };
     const std::vector<Case> cases = {
-        {"longer prefix", titlePrefixQuery("jszx", "java"),
-         "SEARCH TABLE jszx USING COVERING INDEX jszx_namefold (namefold>? AND namefold<?)", true},
-        {"one character, page", titlePageQuery("jszx", "j", {}, std::nullopt, 200),
-         "SEARCH TABLE jszx USING COVERING INDEX jszx_initial (<expr>=?)", false},
-        {"one character, page after a key", titlePageQuery("jszx", "J", {}, key, 200),
-         "SEARCH TABLE jszx USING COVERING INDEX jszx_initial (<expr>=? AND namekey>?)", false},
-        {"one character beyond the BMP, page", titlePageQuery("jszx", QString::fromUcs4(U"\U00020000"), {}, std::nullopt, 9),
-         "SEARCH TABLE jszx USING COVERING INDEX jszx_initial (<expr>=?)", false},
+        {"longer prefix", titlePrefixQuery(u"jszx"_s, u"java"_s),
+         u"SEARCH TABLE jszx USING COVERING INDEX jszx_namefold (namefold>? AND namefold<?)"_s, true},
+        {"one character, page", titlePageQuery(u"jszx"_s, u"j"_s, {}, std::nullopt, 200),
+         u"SEARCH TABLE jszx USING COVERING INDEX jszx_initial (<expr>=?)"_s, false},
+        {"one character, page after a key", titlePageQuery(u"jszx"_s, u"J"_s, {}, key, 200),
+         u"SEARCH TABLE jszx USING COVERING INDEX jszx_initial (<expr>=? AND namekey>?)"_s, false},
+        {"one character beyond the BMP, page", titlePageQuery(u"jszx"_s, QString::fromUcs4(U"\U00020000"), {}, std::nullopt, 9),
+         u"SEARCH TABLE jszx USING COVERING INDEX jszx_initial (<expr>=?)"_s, false},
     };
     for (const Case& k : cases) {
         QStringList plan;
-        for (const Row& r : c.db().query("explain query plan " + k.query.sql, k.query.params)) plan << r.text(3);
-        EXPECT_TRUE(plan.join('\n').contains(k.plan)) << k.what << "\n" << plan.join('\n').toStdString();
-        EXPECT_EQ(plan.join('\n').contains("TEMP B-TREE"), k.sorted) << k.what << "\n" << plan.join('\n').toStdString();
+        for (const Row& r : c.db().query(u"explain query plan "_s + k.query.sql, k.query.params)) plan << r.text(3);
+        EXPECT_TRUE(plan.join(u'\n').contains(k.plan)) << k.what << "\n" << plan.join(u'\n').toStdString();
+        EXPECT_EQ(plan.join(u'\n').contains(u"TEMP B-TREE"_s), k.sorted) << k.what << "\n" << plan.join(u'\n').toStdString();
     }
 }
 
 TEST(TitleSearchPageTest, OnlyTheSearchPageCaptionExactly)
 {
     for (const auto& [caption, searchPage] : std::vector<std::pair<QString, bool>>{
-             {" 检索 ", true}, {"检索", false}, {" 检索", false}, {"技术中心", false}, {"", false}})
+             {u" 检索 "_s, true}, {u"检索"_s, false}, {u" 检索"_s, false}, {u"技术中心"_s, false}, {u""_s, false}})
         EXPECT_EQ(isSearchPage(caption), searchPage) << caption.toStdString();
 }
 
@@ -183,11 +185,11 @@ TEST(PrefixUpperBoundTest, RaisesTheLastCodePoint)
         std::optional<QString> bound;
     };
     const std::vector<Case> cases = {
-        {"ab", "ac"},
-        {"数", QString(QChar(0x6570 + 1))},
+        {u"ab"_s, u"ac"_s},
+        {u"数"_s, QString(QChar(0x6570 + 1))},
         {QString::fromUcs4(U"a\U00020000"), QString::fromUcs4(U"a\U00020001")},  // beyond the BMP
         {QString(QChar(0xD7FF)), QString(QChar(0xE000))},                          // over the surrogates
-        {QString::fromUcs4(U"a\U0010FFFF"), "b"},                                    // carries
+        {QString::fromUcs4(U"a\U0010FFFF"), u"b"_s},                                    // carries
         {QString::fromUcs4(U"\U0010FFFF"), std::nullopt},
     };
     for (const Case& k : cases) EXPECT_EQ(prefixUpperBound(k.prefix), k.bound) << k.prefix.toStdString();
@@ -196,10 +198,10 @@ TEST(PrefixUpperBoundTest, RaisesTheLastCodePoint)
 TEST(TitleSearchBoundTest, TitleRightAtTheTopOfTheCodeRangeIsFound)
 {
     test::TestLibrary lib;
-    lib.addRecords("jszx", {titled("10121011", QString::fromUcs4(U"z\U0010FFFFend")), titled("10121012", "zz")});
+    lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, QString::fromUcs4(U"z\U0010FFFFend")), titled(u"10121012"_s, u"zz"_s)});
     SharedConnection c(lib.layout());
     c.open(DatabaseRole::Content);
-    EXPECT_EQ(titleSearch(c, "z").size(), 2u);
+    EXPECT_EQ(titleSearch(c, u"z"_s).size(), 2u);
     EXPECT_EQ(titleSearch(c, QString::fromUcs4(U"z\U0010FFFF")).size(), 1u);
 }
 
@@ -207,12 +209,12 @@ TEST(TitleSearchTickTest, TicksWhileMergingLongLists)
 {
     test::TestLibrary lib;
     std::vector<CentreRecord> records;
-    for (int i = 0; i < 9000; ++i) records.push_back(titled(QStringLiteral("1012101%1").arg(i, 5, 10, QChar('0')), "t"));
-    lib.addRecords("jszx", records);
+    for (int i = 0; i < 9000; ++i) records.push_back(titled(QStringLiteral("1012101%1").arg(i, 5, 10, QChar(u'0')), u"t"_s));
+    lib.addRecords(u"jszx"_s, records);
     SharedConnection c(lib.layout());
     c.open(DatabaseRole::Content);
     int ticks = 0;
-    EXPECT_EQ(titleSearch(c, "T", searchPageTables(), [&] { ++ticks; }).size(), 9000u);
+    EXPECT_EQ(titleSearch(c, u"T"_s, searchPageTables(), [&] { ++ticks; }).size(), 9000u);
     EXPECT_EQ(ticks, 2);
 }
 

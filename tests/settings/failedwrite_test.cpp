@@ -9,6 +9,8 @@
 #include <functional>
 #include "support/fulldisk.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -18,14 +20,14 @@ using test::FullDisk;
 TEST(FailedWriteTest, OldSettingsFileSurvivesAWriteThatFails)
 {
     struct Case {
-        const char* name;
+        QString name;
         QByteArray old;
         std::function<bool(const QString& path)> write;
     };
     const std::vector<Case> cases = {
-        {"option.htm", "1\r\n", [](const QString& p) { return writeOptionFile(p, false); }},
-        {"coolsys.ini", "\r\nkept\r\n", [](const QString& p) { return writeCoolsys(p, {"a long new entry"}); }},
-        {"rcontrolmt.ini", "1\r\n0\r\n0\r\n",
+        {u"option.htm"_s, "1\r\n", [](const QString& p) { return writeOptionFile(p, false); }},
+        {u"coolsys.ini"_s, "\r\nkept\r\n", [](const QString& p) { return writeCoolsys(p, {u"a long new entry"_s}); }},
+        {u"rcontrolmt.ini"_s, "1\r\n0\r\n0\r\n",
          [](const QString& p) { return ViewSettingsFile(p).store(RecordPosition::Hidden); }},
     };
     for (const Case& k : cases) {
@@ -36,8 +38,8 @@ TEST(FailedWriteTest, OldSettingsFileSurvivesAWriteThatFails)
             FullDisk full;
             written = k.write(path);
         }
-        EXPECT_FALSE(written) << k.name;
-        EXPECT_EQ(folder.contentOf(k.name), k.old) << k.name;
+        EXPECT_FALSE(written) << k.name.toStdString();
+        EXPECT_EQ(folder.contentOf(k.name), k.old) << k.name.toStdString();
         EXPECT_EQ(folder.entries(), QStringList{k.name}) << "temporary file left behind";
     }
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -39,19 +41,19 @@ TEST(OptionFileTest, FirstValueTicksClearsOrLeavesTheBox)
     };
     test::SettingsFolder folder;
     for (const Case& k : cases)
-        EXPECT_EQ(readOptionFile(folder.put("option.htm", k.content)), k.value)
+        EXPECT_EQ(readOptionFile(folder.put(u"option.htm"_s, k.content)), k.value)
             << (k.content ? k.content->toStdString() : "no file");
 }
 
 TEST(OptionFileTest, ClickWritesTheNumberAndCrLf)
 {
     test::SettingsFolder folder;
-    const QString path = folder.put("option.htm", QByteArray("0\r\n"));
+    const QString path = folder.put(u"option.htm"_s, QByteArray("0\r\n"));
     EXPECT_TRUE(writeOptionFile(path, true));
-    EXPECT_EQ(folder.contentOf("option.htm"), "1\r\n");
+    EXPECT_EQ(folder.contentOf(u"option.htm"_s), "1\r\n");
     EXPECT_EQ(readOptionFile(path), OptionFileValue::Ticked);
     EXPECT_TRUE(writeOptionFile(path, false));
-    EXPECT_EQ(folder.contentOf("option.htm"), "0\r\n");
+    EXPECT_EQ(folder.contentOf(u"option.htm"_s), "0\r\n");
 }
 
 TEST(InitialSettingsTest, OptionFileThenStartupEntry)
@@ -74,11 +76,11 @@ TEST(InitialSettingsTest, OptionFileThenStartupEntry)
         {"", "1\r\n", Unreadable, std::nullopt},
     };
     test::SettingsFolder folder;
-    const LibraryLayout layout(folder.path("root"));
+    const LibraryLayout layout(folder.path(u"root"_s));
     QDir().mkpath(QFileInfo(layout.optionFile()).path());
     for (const Case& k : cases) {
-        folder.put(QDir(folder.path("")).relativeFilePath(layout.optionFile()), k.option);
-        folder.put(QDir(folder.path("")).relativeFilePath(layout.loginsysFile()), k.loginsys);
+        folder.put(QDir(folder.path(u""_s)).relativeFilePath(layout.optionFile()), k.option);
+        folder.put(QDir(folder.path(u""_s)).relativeFilePath(layout.loginsysFile()), k.loginsys);
         const InitialSettings s = readInitialSettings(layout);
         EXPECT_EQ(s.noteOption, k.note);
         EXPECT_EQ(s.startupItem, k.item);
@@ -88,8 +90,8 @@ TEST(InitialSettingsTest, OptionFileThenStartupEntry)
 TEST(InitialSettingsTest, StartupEntryInTheLibraryCodePage)
 {
     test::SettingsFolder folder;
-    EXPECT_EQ(readStartupItem(folder.put("loginsys.ini", QByteArray("\xd6\xd0\r\n"))), std::nullopt);  // 中
-    EXPECT_EQ(readStartupItem(folder.put("loginsys.ini", QByteArray("4,\xd6\xd0\r\n"))), 4);
+    EXPECT_EQ(readStartupItem(folder.put(u"loginsys.ini"_s, QByteArray("\xd6\xd0\r\n"))), std::nullopt);  // 中
+    EXPECT_EQ(readStartupItem(folder.put(u"loginsys.ini"_s, QByteArray("4,\xd6\xd0\r\n"))), 4);
 }
 
 TEST(CoolsysTest, NonEmptyTextsEachAfterCrLfAndAFinalCrLf)
@@ -100,23 +102,23 @@ TEST(CoolsysTest, NonEmptyTextsEachAfterCrLfAndAFinalCrLf)
     };
     const std::vector<Case> cases = {
         {{}, "\r\n"},
-        {{"abc", "def"}, "\r\nabc\r\ndef\r\n"},
-        {{"", "abc", ""}, "\r\nabc\r\n"},
-        {{"中文"}, "\r\n\xd6\xd0\xce\xc4\r\n"},  // the library's code page
+        {{u"abc"_s, u"def"_s}, "\r\nabc\r\ndef\r\n"},
+        {{u""_s, u"abc"_s, u""_s}, "\r\nabc\r\n"},
+        {{u"中文"_s}, "\r\n\xd6\xd0\xce\xc4\r\n"},  // the library's code page
     };
     test::SettingsFolder folder;
     for (const Case& k : cases) {
-        EXPECT_TRUE(writeCoolsys(folder.put("coolsys.ini", QByteArray("\r\nold\r\n")), k.texts));
-        EXPECT_EQ(folder.contentOf("coolsys.ini"), k.content);
+        EXPECT_TRUE(writeCoolsys(folder.put(u"coolsys.ini"_s, QByteArray("\r\nold\r\n")), k.texts));
+        EXPECT_EQ(folder.contentOf(u"coolsys.ini"_s), k.content);
     }
-    EXPECT_EQ(folder.entries(), QStringList{"coolsys.ini"});
+    EXPECT_EQ(folder.entries(), QStringList{u"coolsys.ini"_s});
 }
 
 TEST(SettingsWriteTest, MissingFolderFailsWithoutCreatingIt)
 {
     test::SettingsFolder folder;
-    EXPECT_FALSE(writeOptionFile(folder.path("no/such/option.htm"), true));
-    EXPECT_FALSE(writeCoolsys(folder.path("no/coolsys.ini"), {"abc"}));
+    EXPECT_FALSE(writeOptionFile(folder.path(u"no/such/option.htm"_s), true));
+    EXPECT_FALSE(writeCoolsys(folder.path(u"no/coolsys.ini"_s), {u"abc"_s}));
     EXPECT_TRUE(folder.entries().isEmpty());
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -39,7 +41,7 @@ TEST(ViewSettingsFileTest, FileContentSelectsTheOptions)
     };
     test::SettingsFolder folder;
     for (const Case& k : cases) {
-        const ViewSettingsFile file(folder.put("rcontrolmt.ini", k.content));
+        const ViewSettingsFile file(folder.put(u"rcontrolmt.ini"_s, k.content));
         EXPECT_EQ(file.read(), k.selected) << k.content.toStdString();
     }
 }
@@ -47,9 +49,9 @@ TEST(ViewSettingsFileTest, FileContentSelectsTheOptions)
 TEST(ViewSettingsFileTest, FileThatCannotBeReadSelectsNothing)
 {
     test::SettingsFolder folder;
-    EXPECT_EQ(ViewSettingsFile(folder.path("missing.ini")).read(), std::nullopt);
-    QDir().mkpath(folder.path("folder.ini"));
-    EXPECT_EQ(ViewSettingsFile(folder.path("folder.ini")).read(), std::nullopt);
+    EXPECT_EQ(ViewSettingsFile(folder.path(u"missing.ini"_s)).read(), std::nullopt);
+    QDir().mkpath(folder.path(u"folder.ini"_s));
+    EXPECT_EQ(ViewSettingsFile(folder.path(u"folder.ini"_s)).read(), std::nullopt);
 }
 
 TEST(ViewSettingsFileTest, ClickWritesItsLineAndKeepsTheOthers)
@@ -72,26 +74,26 @@ TEST(ViewSettingsFileTest, ClickWritesItsLineAndKeepsTheOthers)
     };
     test::SettingsFolder folder;
     for (const Case& k : cases) {
-        const ViewSettingsFile file(folder.put("rcontrolmt.ini", k.before));
+        const ViewSettingsFile file(folder.put(u"rcontrolmt.ini"_s, k.before));
         EXPECT_TRUE(k.click(file));
-        EXPECT_EQ(folder.contentOf("rcontrolmt.ini"), k.after) << k.after.toStdString();
+        EXPECT_EQ(folder.contentOf(u"rcontrolmt.ini"_s), k.after) << k.after.toStdString();
     }
 }
 
 TEST(ViewSettingsFileTest, LineOutsideTheThreeWritesNothing)
 {
     test::SettingsFolder folder;
-    const ViewSettingsFile file(folder.put("rcontrolmt.ini", QByteArray("1\r\n1\r\n1\r\n")));
+    const ViewSettingsFile file(folder.put(u"rcontrolmt.ini"_s, QByteArray("1\r\n1\r\n1\r\n")));
     EXPECT_FALSE(file.writeLine(3, 0));
     EXPECT_FALSE(file.writeLine(-1, 0));
-    EXPECT_EQ(folder.contentOf("rcontrolmt.ini"), "1\r\n1\r\n1\r\n");
+    EXPECT_EQ(folder.contentOf(u"rcontrolmt.ini"_s), "1\r\n1\r\n1\r\n");
 }
 
 TEST(ViewSettingsFileTest, FirstClickCreatesTheConfigurationFolder)
 {
     QStandardPaths::setTestModeEnabled(true);
     const QString path = ViewSettingsFile::defaultPath();
-    EXPECT_TRUE(path.endsWith("/rcontrolmt.ini"));
+    EXPECT_TRUE(path.endsWith(u"/rcontrolmt.ini"_s));
     const QString folder = QFileInfo(path).absolutePath();
     QDir(folder).removeRecursively();
     EXPECT_TRUE(ViewSettingsFile(path).store(All));
@@ -102,54 +104,54 @@ TEST(ViewSettingsFileTest, FirstClickCreatesTheConfigurationFolder)
 TEST(ViewOptionsTest, LoadSelectsWhatTheFileHoldsAndSetsTheSettings)
 {
     test::SettingsFolder folder;
-    ViewOptions options(ViewSettingsFile(folder.put("rcontrolmt.ini", QByteArray("1\r\n0\r\n0\r\n"))));
+    ViewOptions options(ViewSettingsFile(folder.put(u"rcontrolmt.ini"_s, QByteArray("1\r\n0\r\n0\r\n"))));
     options.load();
     EXPECT_EQ(options.selection(), (ViewSelection{All, Shown, Title}));
-    EXPECT_EQ(options.rangeSetting(), "a");
-    EXPECT_EQ(options.positionSetting(), "v");
-    EXPECT_EQ(options.fieldSetting(), "m");
+    EXPECT_EQ(options.rangeSetting(), u"a"_s);
+    EXPECT_EQ(options.positionSetting(), u"v"_s);
+    EXPECT_EQ(options.fieldSetting(), u"m"_s);
 }
 
 TEST(ViewOptionsTest, MissingFileKeepsTheStartingSelectionAndEmptySettings)
 {
     test::SettingsFolder folder;
-    ViewOptions options(ViewSettingsFile(folder.path("rcontrolmt.ini")));
+    ViewOptions options(ViewSettingsFile(folder.path(u"rcontrolmt.ini"_s)));
     options.load();
     EXPECT_EQ(options.selection(), (ViewSelection{All, Shown, Fields}));
-    EXPECT_EQ(options.rangeSetting(), "");
-    EXPECT_EQ(options.positionSetting(), "");
-    EXPECT_EQ(options.fieldSetting(), "");
-    EXPECT_FALSE(folder.contentOf("rcontrolmt.ini"));
+    EXPECT_EQ(options.rangeSetting(), u""_s);
+    EXPECT_EQ(options.positionSetting(), u""_s);
+    EXPECT_EQ(options.fieldSetting(), u""_s);
+    EXPECT_FALSE(folder.contentOf(u"rcontrolmt.ini"_s));
 }
 
 TEST(ViewOptionsTest, ChoicesBeforeLoadChangeNothing)
 {
     test::SettingsFolder folder;
-    ViewOptions options(ViewSettingsFile(folder.path("rcontrolmt.ini")));
+    ViewOptions options(ViewSettingsFile(folder.path(u"rcontrolmt.ini"_s)));
     options.choose(Current);
     options.choose(Hidden);
     options.choose(Title);
     EXPECT_EQ(options.selection(), ViewSelection{});
-    EXPECT_EQ(options.rangeSetting(), "");
-    EXPECT_FALSE(folder.contentOf("rcontrolmt.ini"));
+    EXPECT_EQ(options.rangeSetting(), u""_s);
+    EXPECT_FALSE(folder.contentOf(u"rcontrolmt.ini"_s));
 }
 
 TEST(ViewOptionsTest, ChoiceAfterLoadSetsItsSettingAndWritesItsLine)
 {
     test::SettingsFolder folder;
-    ViewOptions options(ViewSettingsFile(folder.put("rcontrolmt.ini", QByteArray("1\r\n0\r\n0\r\n"))));
+    ViewOptions options(ViewSettingsFile(folder.put(u"rcontrolmt.ini"_s, QByteArray("1\r\n0\r\n0\r\n"))));
     options.load();
     options.choose(Hidden);
-    EXPECT_EQ(options.positionSetting(), "n");
+    EXPECT_EQ(options.positionSetting(), u"n"_s);
     EXPECT_EQ(options.selection().position, Hidden);
-    EXPECT_EQ(folder.contentOf("rcontrolmt.ini"), "1\r\n1\r\n0\r\n");
+    EXPECT_EQ(folder.contentOf(u"rcontrolmt.ini"_s), "1\r\n1\r\n0\r\n");
     options.choose(Current);
     options.choose(Fields);
-    EXPECT_EQ(options.rangeSetting(), "s");
-    EXPECT_EQ(options.fieldSetting(), "a");
-    EXPECT_EQ(folder.contentOf("rcontrolmt.ini"), "0\r\n1\r\n1\r\n");
+    EXPECT_EQ(options.rangeSetting(), u"s"_s);
+    EXPECT_EQ(options.fieldSetting(), u"a"_s);
+    EXPECT_EQ(folder.contentOf(u"rcontrolmt.ini"_s), "0\r\n1\r\n1\r\n");
     // The next start selects what was chosen.
-    ViewOptions restarted(ViewSettingsFile(folder.path("rcontrolmt.ini")));
+    ViewOptions restarted(ViewSettingsFile(folder.path(u"rcontrolmt.ini"_s)));
     restarted.load();
     EXPECT_EQ(restarted.selection(), options.selection());
 }

@@ -13,6 +13,6 @@
 
 #define KELVOR_WAIT_EQ(actual, expected, timeoutMs)                                              \
     do {                                                                                         \
-        QTest::qWaitFor([&]() -> bool { return (actual) == (expected); }, (timeoutMs));          \
+        (void)QTest::qWaitFor([&]() -> bool { return (actual) == (expected); }, (timeoutMs));    \
         ASSERT_EQ((actual), (expected)) << "after waiting " << (timeoutMs) << " ms";             \
     } while (false)

@@ -40,7 +40,7 @@ void TestLibrary::addRecords(const QString& table, const std::vector<CentreRecor
 
 QString TestLibrary::writeFile(const QString& relativePath, const QString& text, bool gbkText) const
 {
-    const QString path = m_dir.path() + "/" + relativePath;
+    const QString path = m_dir.path() + u'/' + relativePath;
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write test file");

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -87,15 +89,15 @@ protected:
         ASSERT_TRUE(picture.save(m_layout.placeholderPicture(), "JPG"));
         // A file beside the library folder, and a folder elsewhere that a
         // link inside the library leads to.
-        test::writeFixture(m_root.path() + "/secret.txt", kSecret);
-        test::writeFixture(m_outside.path() + "/secret.htm", "<p>" + kSecret + "</p>");
-        ASSERT_TRUE(QFile::link(m_outside.path(), lib() + "/linked"));
+        test::writeFixture(m_root.path() + u"/secret.txt"_s, kSecret);
+        test::writeFixture(m_outside.path() + u"/secret.htm"_s, "<p>" + kSecret + "</p>");
+        ASSERT_TRUE(QFile::link(m_outside.path(), lib() + u"/linked"_s));
         m_view.resize(400, 300);
         m_view.show();
     }
 
     QString lib() const { return m_layout.libraryFolder(); }
-    QByteArray besideUrl() const { return QUrl::fromLocalFile(m_root.path() + "/secret.txt").toEncoded(); }
+    QByteArray besideUrl() const { return QUrl::fromLocalFile(m_root.path() + u"/secret.txt"_s).toEncoded(); }
 
     QString plainText()
     {
@@ -104,7 +106,7 @@ protected:
     // Loads a fixture page and waits until it has reported.
     QString outcomeOf(const QString& name, const QByteArray& page)
     {
-        const QString path = test::writeFixture(lib() + "/hostile/" + name, page);
+        const QString path = test::writeFixture(lib() + u"/hostile/"_s + name, page);
         if (!loadPage(m_view, path)) return QStringLiteral("<not loaded>");
         QDeadlineTimer deadline(kDeadlineMs);
         QString text = plainText();
@@ -144,12 +146,12 @@ TEST_F(ConfinementTest, pagesReadNoFileOutsideTheLibraryAndNothingFromTheNetwork
         {"post-to-library.htm",
          "fetch('own.htm', {method: 'POST', body: 'x'}).then(function (r) { return r.ok ? r.text() : Promise.reject(); })"},
     };
-    test::writeFixture(lib() + "/hostile/own.htm", "<p>own</p>");
+    test::writeFixture(lib() + u"/hostile/own.htm"_s, "<p>own</p>");
     for (const auto& c : cases) {
         const QString outcome = outcomeOf(QString::fromLatin1(c.name), attemptPage(c.attempt));
-        EXPECT_EQ(outcome, "blocked") << c.name;
+        EXPECT_EQ(outcome, u"blocked"_s) << c.name;
         EXPECT_FALSE(outcome.contains(QString::fromLatin1(kSecret))) << c.name;
-        EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + "/hostile/" + c.name)) << c.name;
+        EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + u"/hostile/"_s + QString::fromLatin1(c.name))) << c.name;
     }
 }
 
@@ -157,9 +159,9 @@ TEST_F(ConfinementTest, pagesReadTheirOwnLibraryFilesAndShowTheirOwnFrames)
 {
     // The browser of this Qt offers fetch() on the program's scheme only
     // from Qt 6.6 on; XMLHttpRequest and frames work.
-    test::writeFixture(lib() + "/hostile/data.txt", "library data");
-    EXPECT_EQ(outcomeOf("xhr-own.htm", attemptPage(xhr("data.txt"))), "read:library data");
-    EXPECT_EQ(outcomeOf("frame-own.htm", attemptPage(frameText("data.txt"))), "read:library data");
+    test::writeFixture(lib() + u"/hostile/data.txt"_s, "library data");
+    EXPECT_EQ(outcomeOf(u"xhr-own.htm"_s, attemptPage(xhr("data.txt"))), u"read:library data"_s);
+    EXPECT_EQ(outcomeOf(u"frame-own.htm"_s, attemptPage(frameText("data.txt"))), u"read:library data"_s);
 }
 
 TEST_F(ConfinementTest, pagesCannotMoveTheViewOutOfTheLibraryNorOpenWindows)
@@ -184,11 +186,11 @@ TEST_F(ConfinementTest, pagesCannotMoveTheViewOutOfTheLibraryNorOpenWindows)
         {"form-outside.htm", "document.getElementById('f').submit();"},
         {"data-page.htm", "location = 'data:text/html,<p>elsewhere</p>';"},
     };
-    test::writeFixture(lib() + "/hostile/own.htm", "<p>own</p>");
+    test::writeFixture(lib() + u"/hostile/own.htm"_s, "<p>own</p>");
     for (const auto& c : cases) {
         const QString name = QString::fromLatin1(c.name);
-        EXPECT_EQ(outcomeOf(name, leavePage(c.leave)), "still here") << c.name;
-        EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + "/hostile/" + name)) << c.name;
+        EXPECT_EQ(outcomeOf(name, leavePage(c.leave)), u"still here"_s) << c.name;
+        EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + u"/hostile/"_s + name)) << c.name;
     }
     EXPECT_TRUE(handedOn.isEmpty()) << "a page's script hands no address to the desktop";
     EXPECT_TRUE(followed.isEmpty());
@@ -196,31 +198,31 @@ TEST_F(ConfinementTest, pagesCannotMoveTheViewOutOfTheLibraryNorOpenWindows)
 
 TEST_F(ConfinementTest, linksBetweenLibraryPagesOpenInTheView)
 {
-    test::writeFixture(lib() + "/pages/next.htm", "<html><body><p>next page</p></body></html>");
+    test::writeFixture(lib() + u"/pages/next.htm"_s, "<html><body><p>next page</p></body></html>");
     QSignalSpy followed(&m_view, &DocumentView::libraryPageFollowed);
     const QString first = test::writeFixture(
-        lib() + "/pages/first.htm", "<html><body><a id=a href='next.htm#part'>next</a>"
+        lib() + u"/pages/first.htm"_s, "<html><body><a id=a href='next.htm#part'>next</a>"
                                     "<script>setTimeout(function () { document.getElementById('a').click(); }, 10);"
                                     "</script></body></html>");
     m_view.navigate(first);
     KELVOR_WAIT_EQ(plainText(), QStringLiteral("next page"), kDeadlineMs);
-    QUrl expected = QUrl::fromLocalFile(lib() + "/pages/next.htm");
+    QUrl expected = QUrl::fromLocalFile(lib() + u"/pages/next.htm"_s);
     expected.setFragment(QStringLiteral("part"));
     EXPECT_EQ(m_view.location(), expected);
     ASSERT_FALSE(followed.isEmpty());
-    EXPECT_EQ(followed.first().at(0).toString(), lib() + "/pages/next.htm");
+    EXPECT_EQ(followed.first().at(0).toString(), lib() + u"/pages/next.htm"_s);
 }
 
 TEST_F(ConfinementTest, unsafeOrMissingDocumentsShowThePlaceholderNeverThePreviousPage)
 {
-    const QString previous = test::writeFixture(lib() + "/pages/previous.htm", "<p>previous page</p>");
+    const QString previous = test::writeFixture(lib() + u"/pages/previous.htm"_s, "<p>previous page</p>");
     const QString placeholder = QUrl::fromLocalFile(m_layout.placeholderPicture()).toString();
     const QString cases[] = {
-        lib() + "/linked/secret.htm",
-        lib() + "/pages/missing.htm",
-        lib() + "/pages/missing.jpg",
-        lib() + "/../secret.txt",
-        m_root.path() + "/secret.txt",
+        lib() + u"/linked/secret.htm"_s,
+        lib() + u"/pages/missing.htm"_s,
+        lib() + u"/pages/missing.jpg"_s,
+        lib() + u"/../secret.txt"_s,
+        m_root.path() + u"/secret.txt"_s,
         QStringLiteral("/etc/passwd"),
         QStringLiteral("file:///etc/passwd"),
     };
@@ -229,7 +231,7 @@ TEST_F(ConfinementTest, unsafeOrMissingDocumentsShowThePlaceholderNeverThePrevio
         ASSERT_TRUE(loadPage(m_view, path)) << path.toStdString();
         EXPECT_EQ(m_view.location().toString(), placeholder) << path.toStdString();
         const QString text = plainText();
-        EXPECT_FALSE(text.contains("previous page")) << path.toStdString();
+        EXPECT_FALSE(text.contains(u"previous page"_s)) << path.toStdString();
         EXPECT_FALSE(text.contains(QString::fromLatin1(kSecret))) << path.toStdString();
     }
 }
@@ -237,7 +239,7 @@ TEST_F(ConfinementTest, unsafeOrMissingDocumentsShowThePlaceholderNeverThePrevio
 TEST_F(ConfinementTest, aWebLinkTheUserClicksIsHandedOnAndNotLoaded)
 {
     const QString page = test::writeFixture(
-        lib() + "/pages/links.htm",
+        lib() + u"/pages/links.htm"_s,
         "<html><body style='margin:0'><a href='https://example.com/doc' "
         "style='display:block;width:100%;height:300px'>outside</a></body></html>");
     ASSERT_TRUE(loadPage(m_view, page));

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -47,7 +49,7 @@ protected:
     LibraryLayout layout() const { return LibraryLayout(m_root.path()); }
     QString writeDocument(const QString& name, const QString& text)
     {
-        return test::writeFixture(layout().libraryFolder() + "/docs/" + name, gbk::encode(text));
+        return test::writeFixture(layout().libraryFolder() + u"/docs/"_s + name, gbk::encode(text));
     }
     void click(int index) { m_panel->button(index)->click(); }
     // Opens a document the way the record opener does: load it, then extract.
@@ -70,8 +72,8 @@ protected:
 TEST_F(DocumentAreaControllerTest, sourceButtonShowsTheSourceTextOverTheDocumentAndButtonZeroReturns)
 {
     QSignalSpy sourceLoaded(m_sourcePageView, &DocumentView::documentComplete);
-    open(writeDocument("a.htm", "<html><body><p>讲解</p>\r\n<p class=a2>int total = 0;</p>\r\n"
-                                "<p class=a3>for (;;)\r\n{ total++; } // 说</p>\r\n</body></html>\r\n"));
+    open(writeDocument(u"a.htm"_s, u"<html><body><p>讲解</p>\r\n<p class=a2>int total = 0;</p>\r\n"
+                                "<p class=a3>for (;;)\r\n{ total++; } // 说</p>\r\n</body></html>\r\n"_s));
 
     EXPECT_TRUE(m_display.sourceFlag());
     EXPECT_TRUE(m_panel->isButtonEnabled(DocumentAreaController::kSourceButton));
@@ -82,11 +84,11 @@ TEST_F(DocumentAreaControllerTest, sourceButtonShowsTheSourceTextOverTheDocument
     click(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_sourceText->isVisible(); }, kDeadlineMs));
     const QString text = m_sourceText->toPlainText();
-    EXPECT_TRUE(text.contains("int total = 0;")) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"int total = 0;"_s)) << text.toStdString();
     // The source page names no encoding; its Chinese comment still reads right.
     EXPECT_TRUE(text.contains(QStringLiteral("{ total++; } // 说"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("讲解")));
-    EXPECT_FALSE(text.contains('\r'));
+    EXPECT_FALSE(text.contains(u'\r'));
     EXPECT_EQ(m_sourceText->geometry(), m_documentView->geometry());
     EXPECT_TRUE(m_documentView->isHidden());
 
@@ -98,13 +100,13 @@ TEST_F(DocumentAreaControllerTest, sourceButtonShowsTheSourceTextOverTheDocument
 TEST_F(DocumentAreaControllerTest, documentWithoutSourceOffersNoSourceText)
 {
     QSignalSpy sourceLoaded(m_sourcePageView, &DocumentView::documentComplete);
-    open(writeDocument("a.htm", "<p class=a2>int a;</p>\r\n"));
+    open(writeDocument(u"a.htm"_s, u"<p class=a2>int a;</p>\r\n"_s));
     ASSERT_TRUE(sourceLoaded.wait(kDeadlineMs));
     click(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_sourceText->isVisible(); }, kDeadlineMs));
 
     // The next document has no source: the box is hidden and stays hidden.
-    open(writeDocument("b.htm", "<p>nothing to copy</p>\r\n"));
+    open(writeDocument(u"b.htm"_s, u"<p>nothing to copy</p>\r\n"_s));
     EXPECT_FALSE(m_display.sourceFlag());
     EXPECT_FALSE(m_panel->isButtonEnabled(DocumentAreaController::kSourceButton));
     EXPECT_TRUE(m_sourceText->isHidden());
@@ -118,7 +120,7 @@ TEST_F(DocumentAreaControllerTest, documentWithoutSourceOffersNoSourceText)
 TEST_F(DocumentAreaControllerTest, missingDocumentShowsThePlaceholderPicture)
 {
     QSignalSpy complete(m_documentView, &DocumentView::documentComplete);
-    m_display.visibleweb(layout().libraryFolder() + "/docs/missing.htm");
+    m_display.visibleweb(layout().libraryFolder() + u"/docs/missing.htm"_s);
     EXPECT_FALSE(m_display.sourceFlag());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !complete.isEmpty(); }, kDeadlineMs));
     EXPECT_EQ(m_documentView->location(), QUrl::fromLocalFile(layout().placeholderPicture()));
@@ -126,8 +128,8 @@ TEST_F(DocumentAreaControllerTest, missingDocumentShowsThePlaceholderPicture)
 
 TEST_F(DocumentAreaControllerTest, sourceButtonFollowsTheExtractionOnlyInTheDefaultPanelMode)
 {
-    const QString withSource = writeDocument("c.htm", "<p class=a2>x</p>");
-    const QString without = writeDocument("d.htm", "<p>y</p>");
+    const QString withSource = writeDocument(u"c.htm"_s, u"<p class=a2>x</p>"_s);
+    const QString without = writeDocument(u"d.htm"_s, u"<p>y</p>"_s);
     const struct {
         PanelMode mode;
         const char* cc;
@@ -140,7 +142,7 @@ TEST_F(DocumentAreaControllerTest, sourceButtonFollowsTheExtractionOnlyInTheDefa
     };
     for (const auto& c : cases) {
         m_display.setPanelMode(c.mode);
-        m_display.fillSidePanel(c.cc, {}, {});
+        m_display.fillSidePanel(QString::fromLatin1(c.cc), {}, {});
         m_display.visibleweb(*c.document);
         EXPECT_EQ(m_panel->isButtonEnabled(1), c.enabled) << int(c.mode) << " " << c.cc;
     }
@@ -153,21 +155,21 @@ TEST_F(DocumentAreaControllerTest, sourceButtonFollowsTheExtractionOnlyInTheDefa
 
 TEST_F(DocumentAreaControllerTest, recordFieldsBecomeTagsAndTheButtonsActOnThem)
 {
-    QDir().mkpath(layout().libraryFolder() + "/4629056127/demo");
-    test::writeFixture(layout().libraryFolder() + "/1367490231/lesson.exe", "");
+    QDir().mkpath(layout().libraryFolder() + u"/4629056127/demo"_s);
+    test::writeFixture(layout().libraryFolder() + u"/1367490231/lesson.exe"_s, "");
 
-    m_display.fillSidePanel("1", "demo", "lesson");
+    m_display.fillSidePanel(u"1"_s, u"demo"_s, u"lesson"_s);
     for (int i : {1, 2, 3}) EXPECT_TRUE(m_panel->isButtonEnabled(i)) << i;
-    EXPECT_EQ(m_panel->tag(2), "demo");
+    EXPECT_EQ(m_panel->tag(2), u"demo"_s);
     click(2);
     click(3);
-    EXPECT_EQ(m_shell.folders, QStringList{layout().libraryFolder() + "/4629056127/demo"});
-    EXPECT_EQ(m_shell.programs, QStringList{layout().libraryFolder() + "/1367490231/lesson.exe"});
+    EXPECT_EQ(m_shell.folders, QStringList{layout().libraryFolder() + u"/4629056127/demo"_s});
+    EXPECT_EQ(m_shell.programs, QStringList{layout().libraryFolder() + u"/1367490231/lesson.exe"_s});
 
-    m_display.fillSidePanel("", "", "../lesson");
+    m_display.fillSidePanel(u""_s, u""_s, u"../lesson"_s);
     EXPECT_FALSE(m_panel->isButtonEnabled(1));
     EXPECT_FALSE(m_panel->isButtonEnabled(2));
-    EXPECT_EQ(m_panel->tag(2), "");
+    EXPECT_EQ(m_panel->tag(2), u""_s);
     m_display.sidePanelClicked(2);
     m_display.sidePanelClicked(3);
     EXPECT_EQ(m_shell.folders.size(), 1);
@@ -177,8 +179,8 @@ TEST_F(DocumentAreaControllerTest, recordFieldsBecomeTagsAndTheButtonsActOnThem)
 TEST(SidePanel, buttonsCarryTheirNamesAndCaptionsAndOnlyTheFirstStartsEnabled)
 {
     SidePanel panel;
-    const QStringList captions = {"显示文档", "显示文档中的源代码", "打开源代码文件夹",
-                                  "观看学习视频", "边看边听", "学习论坛"};
+    const QStringList captions = {u"显示文档"_s, u"显示文档中的源代码"_s, u"打开源代码文件夹"_s,
+                                  u"观看学习视频"_s, u"边看边听"_s, u"学习论坛"_s};
     for (int i = 0; i < SidePanel::kButtonCount; ++i) {
         auto* b = panel.findChild<QPushButton*>(QStringLiteral("Command6(%1)").arg(i));
         ASSERT_NE(b, nullptr) << i;
@@ -186,8 +188,8 @@ TEST(SidePanel, buttonsCarryTheirNamesAndCaptionsAndOnlyTheFirstStartsEnabled)
         EXPECT_EQ(b->isEnabled(), i == 0);
     }
     EXPECT_EQ(panel.button(6), nullptr);
-    panel.setTag(7, "ignored");
-    EXPECT_EQ(panel.tag(7), "");
+    panel.setTag(7, u"ignored"_s);
+    EXPECT_EQ(panel.tag(7), u""_s);
 }
 
 }  // namespace

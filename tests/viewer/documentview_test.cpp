@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -31,7 +33,7 @@ protected:
     // Writes an HTML fixture (UTF-8 unless bytes are given) and loads it.
     void load(const QString& name, const QByteArray& bytes)
     {
-        const QString path = test::writeFixture(lib() + "/" + name, bytes);
+        const QString path = test::writeFixture(lib() + u"/"_s + name, bytes);
         ASSERT_FALSE(path.isEmpty());
         ASSERT_TRUE(loadPage(m_view, path)) << name.toStdString();
     }
@@ -41,7 +43,7 @@ protected:
              "<html><head><meta charset=\"utf-8\"></head><body>" + body.toUtf8() + "</body></html>");
     }
 
-    QString plainText() { return answerOf<QString>([&](auto done) { m_view.plainText(done); }).value_or("<none>"); }
+    QString plainText() { return answerOf<QString>([&](auto done) { m_view.plainText(done); }).value_or(u"<none>"_s); }
     int elementCount() { return answerOf<int>([&](auto done) { m_view.elementCount(done); }).value_or(-1); }
     QPoint scrollPosition()
     {
@@ -53,7 +55,7 @@ protected:
     }
     QString selectionText()
     {
-        return answerOf<QString>([&](auto done) { m_view.selectionText(done); }).value_or("<none>");
+        return answerOf<QString>([&](auto done) { m_view.selectionText(done); }).value_or(u"<none>"_s);
     }
     TextRangeId bodyRange()
     {
@@ -65,7 +67,7 @@ protected:
     }
     QString rangeText(const TextRangeId& id)
     {
-        return answerOf<QString>([&](auto done) { m_view.rangeText(id, done); }).value_or("<none>");
+        return answerOf<QString>([&](auto done) { m_view.rangeText(id, done); }).value_or(u"<none>"_s);
     }
     bool paste(const TextRangeId& id, const QString& html)
     {
@@ -96,7 +98,7 @@ protected:
         while (matched.size() < limit && find(id, term)) {
             const QString text = rangeText(id);
             matched << text;
-            paste(id, "<span style='background:RED'>" + text + "</span>");
+            paste(id, u"<span style='background:RED'>"_s + text + u"</span>"_s);
             collapse(id, false);
         }
         return matched;
@@ -113,33 +115,33 @@ protected:
 
 TEST_F(DocumentViewTest, nothingLoadedAnswersEmpty)
 {
-    EXPECT_EQ(plainText(), "");
-    EXPECT_EQ(selectionText(), "");
-    EXPECT_FALSE(find(QStringLiteral("no-such-range"), "x"));
+    EXPECT_EQ(plainText(), u""_s);
+    EXPECT_EQ(selectionText(), u""_s);
+    EXPECT_FALSE(find(QStringLiteral("no-such-range"), u"x"_s));
 }
 
 TEST_F(DocumentViewTest, plainTextAndElementCount)
 {
-    loadBody("<p>Hello</p><div><span>World</span></div>");
+    loadBody(u"<p>Hello</p><div><span>World</span></div>"_s);
     const QString text = plainText();
-    EXPECT_TRUE(text.startsWith("Hello\r\n")) << text.toStdString();
-    EXPECT_TRUE(text.endsWith("World")) << text.toStdString();
-    EXPECT_FALSE(text.contains(QRegularExpression("[^\r]\n"))) << "line breaks are CR LF";
+    EXPECT_TRUE(text.startsWith(u"Hello\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(u"World"_s)) << text.toStdString();
+    EXPECT_FALSE(text.contains(QRegularExpression(u"[^\r]\n"_s))) << "line breaks are CR LF";
     // html, head, meta, body, p, div, span
     EXPECT_EQ(elementCount(), 7);
 }
 
 TEST_F(DocumentViewTest, findWrapsEveryMatchIgnoringCaseAndKeepsThePageLetters)
 {
-    loadBody("<p>ABC one abc two Abc</p>");
+    loadBody(u"<p>ABC one abc two Abc</p>"_s);
     const int before = elementCount();
 
-    EXPECT_EQ(wrapAll("abc"), (QStringList{"ABC", "abc", "Abc"}));
+    EXPECT_EQ(wrapAll(u"abc"_s), (QStringList{u"ABC"_s, u"abc"_s, u"Abc"_s}));
 
     EXPECT_EQ(elementCount(), before + 3);
-    EXPECT_EQ(plainText(), "ABC one abc two Abc");
+    EXPECT_EQ(plainText(), u"ABC one abc two Abc"_s);
     // The spans hold the term again; a new pass finds each exactly once more.
-    EXPECT_EQ(wrapAll("ABC").size(), 3);
+    EXPECT_EQ(wrapAll(u"ABC"_s).size(), 3);
 }
 
 TEST_F(DocumentViewTest, findMatchesAcrossElementsAndLineBreaksOfTheSource)
@@ -170,69 +172,69 @@ TEST_F(DocumentViewTest, findMatchesAcrossElementsAndLineBreaksOfTheSource)
 
 TEST_F(DocumentViewTest, pastedHtmlIsSkippedByTheNextFind)
 {
-    loadBody("<p>ab and ab</p>");
+    loadBody(u"<p>ab and ab</p>"_s);
     const TextRangeId id = bodyRange();
-    ASSERT_TRUE(find(id, "ab"));
+    ASSERT_TRUE(find(id, u"ab"_s));
     // The replacement holds the term twice; the search must go on behind it.
-    ASSERT_TRUE(paste(id, "<b>ab ab</b>"));
+    ASSERT_TRUE(paste(id, u"<b>ab ab</b>"_s));
     ASSERT_TRUE(collapse(id, false));
-    ASSERT_TRUE(find(id, "ab"));
-    ASSERT_TRUE(paste(id, "<i>AB</i>"));
-    EXPECT_FALSE(find(id, "ab"));
-    EXPECT_EQ(plainText(), "ab ab and AB");
+    ASSERT_TRUE(find(id, u"ab"_s));
+    ASSERT_TRUE(paste(id, u"<i>AB</i>"_s));
+    EXPECT_FALSE(find(id, u"ab"_s));
+    EXPECT_EQ(plainText(), u"ab ab and AB"_s);
 }
 
 TEST_F(DocumentViewTest, rangeBoundariesMoveByCharactersWithinTheBody)
 {
-    loadBody("<p>0123456789<b>abc</b>defghij</p>");
+    loadBody(u"<p>0123456789<b>abc</b>defghij</p>"_s);
     const TextRangeId id = bodyRange();
-    ASSERT_TRUE(find(id, "abc"));
+    ASSERT_TRUE(find(id, u"abc"_s));
     ASSERT_TRUE(moveStart(id, -3));
     ASSERT_TRUE(moveEnd(id, 2));
-    EXPECT_EQ(rangeText(id), "789abcde");
+    EXPECT_EQ(rangeText(id), u"789abcde"_s);
 
     ASSERT_TRUE(moveStart(id, -1000));
     ASSERT_TRUE(moveEnd(id, 1000));
-    EXPECT_EQ(rangeText(id), "0123456789abcdefghij");
+    EXPECT_EQ(rangeText(id), u"0123456789abcdefghij"_s);
 
     ASSERT_TRUE(collapse(id, true));
-    EXPECT_EQ(rangeText(id), "");
-    ASSERT_TRUE(find(id, "J"));
-    EXPECT_EQ(rangeText(id), "j");
+    EXPECT_EQ(rangeText(id), u""_s);
+    ASSERT_TRUE(find(id, u"J"_s));
+    EXPECT_EQ(rangeText(id), u"j"_s);
 }
 
 TEST_F(DocumentViewTest, rangeOfAnEarlierPageNamesNothing)
 {
-    loadBody("<p>alpha</p>");
+    loadBody(u"<p>alpha</p>"_s);
     const TextRangeId old = bodyRange();
     ASSERT_FALSE(old.isEmpty());
-    loadBody("<p>alpha</p>");
-    EXPECT_FALSE(find(old, "alpha"));
-    EXPECT_EQ(rangeText(old), "");
+    loadBody(u"<p>alpha</p>"_s);
+    EXPECT_FALSE(find(old, u"alpha"_s));
+    EXPECT_EQ(rangeText(old), u""_s);
     EXPECT_NE(bodyRange(), old);
 }
 
 TEST_F(DocumentViewTest, selectionTextAndEmptyingIt)
 {
-    loadBody("<p>first line</p><p>second line</p>");
+    loadBody(u"<p>first line</p><p>second line</p>"_s);
     const TextRangeId word = bodyRange();
-    ASSERT_TRUE(find(word, "SECOND"));
+    ASSERT_TRUE(find(word, u"SECOND"_s));
     ASSERT_TRUE(select(word));
-    EXPECT_EQ(selectionText(), "second");
+    EXPECT_EQ(selectionText(), u"second"_s);
 
     const TextRangeId all = bodyRange();
     ASSERT_TRUE(select(all));
     const QString both = selectionText();
-    EXPECT_TRUE(both.startsWith("first line\r\n")) << both.toStdString();
-    EXPECT_TRUE(both.endsWith("second line")) << both.toStdString();
+    EXPECT_TRUE(both.startsWith(u"first line\r\n"_s)) << both.toStdString();
+    EXPECT_TRUE(both.endsWith(u"second line"_s)) << both.toStdString();
 
     m_view.emptySelection();
-    EXPECT_EQ(selectionText(), "");
+    EXPECT_EQ(selectionText(), u""_s);
 }
 
 TEST_F(DocumentViewTest, scrollByMovesRelativelyAndStopsAtThePageEnds)
 {
-    loadBody("<div style='height:5000px'>tall</div>");
+    loadBody(u"<div style='height:5000px'>tall</div>"_s);
     scrollBy(0, 120);
     EXPECT_EQ(scrollPosition().y(), 120);
     scrollBy(0, 2000000);
@@ -247,10 +249,10 @@ TEST_F(DocumentViewTest, pageWithoutDeclaredEncodingIsReadAsGbk)
 {
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(lib() + "/pic.jpg", "JPG"));
+    ASSERT_TRUE(picture.save(lib() + u"/pic.jpg"_s, "JPG"));
     // Mostly code and one Chinese word whose GBK bytes also read as UTF-8:
     // left to guess, the browser takes it for UTF-8.
-    load("gbk.htm", gbk::encode(QStringLiteral(
+    load(u"gbk.htm"_s, gbk::encode(QStringLiteral(
                         "<html><body><p>int total = 0; // 说</p>"
                         "<p id=cs></p><p id=pic>no picture</p>"
                         "<img src='pic.jpg' onload=\"document.getElementById('pic').textContent = 'picture shown'\">"
@@ -258,12 +260,12 @@ TEST_F(DocumentViewTest, pageWithoutDeclaredEncodingIsReadAsGbk)
                         "</body></html>")));
     const QString text = plainText();
     EXPECT_TRUE(text.contains(QStringLiteral("int total = 0; // 说"))) << text.toStdString();
-    EXPECT_TRUE(text.contains("GBK")) << text.toStdString();
-    EXPECT_TRUE(text.contains("picture shown")) << "relative files of the page still load";
-    EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + "/gbk.htm"));
+    EXPECT_TRUE(text.contains(u"GBK"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"picture shown"_s)) << "relative files of the page still load";
+    EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(lib() + u"/gbk.htm"_s));
 
     // A page that names its encoding keeps it.
-    load("utf8.htm", QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>中文</body></html>").toUtf8());
+    load(u"utf8.htm"_s, QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>中文</body></html>").toUtf8());
     EXPECT_EQ(plainText(), QStringLiteral("中文"));
 }
 
@@ -298,20 +300,20 @@ TEST_F(DocumentViewTest, largePagesWithoutDeclaredEncodingKeepTheirChineseText)
 
 TEST_F(DocumentViewTest, pageScriptsCanNeitherReplaceTheOperationsNorShowTheContextMenu)
 {
-    loadBody("<p id=out>waiting</p><script>"
+    loadBody(u"<p id=out>waiting</p><script>"
              "window.kelvorPage = {plainText: function () { return 'forged'; }};"
              "var e = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});"
              "document.body.dispatchEvent(e);"
              "document.getElementById('out').textContent = e.defaultPrevented ? 'menu refused' : 'menu shown';"
-             "</script>");
-    EXPECT_EQ(plainText(), "menu refused");
+             "</script>"_s);
+    EXPECT_EQ(plainText(), u"menu refused"_s);
 }
 
 TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
 {
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
-    const QString jpg = lib() + "/001.jpg";
+    const QString jpg = lib() + u"/001.jpg"_s;
     ASSERT_TRUE(picture.save(jpg, "JPG"));
 
     QSignalSpy complete(&m_view, &DocumentView::documentComplete);
@@ -321,11 +323,11 @@ TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
     EXPECT_EQ(m_view.location(), QUrl::fromLocalFile(jpg));
     EXPECT_GT(elementCount(), 0);
 
-    m_view.navigate(lib() + "/missing.htm");
+    m_view.navigate(lib() + u"/missing.htm"_s);
     ASSERT_TRUE(complete.wait(30000));
     EXPECT_FALSE(complete.takeFirst().at(0).toBool());
 
-    m_view.navigate(lib() + "/missing.jpg");
+    m_view.navigate(lib() + u"/missing.jpg"_s);
     ASSERT_TRUE(complete.wait(30000));
     EXPECT_FALSE(complete.takeFirst().at(0).toBool()) << "a missing picture fails like any missing file";
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -29,12 +31,12 @@ TEST(ScrolledDescription, dropsOneCharacterWhileFiveOrMoreAreLeft)
         QString box;
         QString next;
     } cases[] = {
-        {"abcdef", "bcdef"},
-        {"abcde", "bcde"},
-        {"abcd", description},
-        {"", description},
+        {u"abcdef"_s, u"bcdef"_s},
+        {u"abcde"_s, u"bcde"_s},
+        {u"abcd"_s, description},
+        {u""_s, description},
         {QStringLiteral("资料库说明书"), QStringLiteral("料库说明书")},
-        {QString::fromUcs4(U"\U0001F600abcd"), "abcd"},
+        {QString::fromUcs4(U"\U0001F600abcd"), u"abcd"_s},
     };
     for (const auto& c : cases) EXPECT_EQ(scrolledDescription(c.box, description), c.next) << c.box.toStdString();
 }
@@ -47,14 +49,14 @@ TEST(Housekeeping, tickScrollsTheDescriptionAndRestoresAnEmptyTable)
     Housekeeping housekeeping(host, tick);
 
     housekeeping.tick();
-    EXPECT_EQ(host.box, "bcdef");
-    EXPECT_EQ(host.table, "jszx");
+    EXPECT_EQ(host.box, u"bcdef"_s);
+    EXPECT_EQ(host.table, u"jszx"_s);
 
     host.table = QStringLiteral(" spzx");
     host.box = QStringLiteral("abc");
     housekeeping.tick();
     EXPECT_EQ(host.box, host.description);
-    EXPECT_EQ(host.table, " spzx");
+    EXPECT_EQ(host.table, u" spzx"_s);
 }
 
 TEST(Housekeeping, firstCompletedLoadStartsTheTickForGood)
@@ -73,7 +75,7 @@ TEST(Housekeeping, firstCompletedLoadStartsTheTickForGood)
     QSignalSpy ticks(&tick, &QTimer::timeout);
     ASSERT_TRUE(ticks.wait(5000));
     EXPECT_EQ(host.box.size(), 9);
-    EXPECT_EQ(host.table, "jszx");
+    EXPECT_EQ(host.table, u"jszx"_s);
 }
 
 }  // namespace

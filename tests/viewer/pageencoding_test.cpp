@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -81,10 +83,10 @@ TEST(PageEncoding, aPageKeepsItsDeclaredEncodingElseUtf8WhenValidElseGbk)
         {"late-utf8.htm", lateUtf8, "UTF-8"},
     };
     for (const auto& c : cases) {
-        const QString path = test::writeFixture(dir.path() + "/" + c.name, c.bytes);
+        const QString path = test::writeFixture(dir.path() + u"/"_s + QString::fromLatin1(c.name), c.bytes);
         EXPECT_EQ(pageCharset(path), c.charset) << c.name;
     }
-    EXPECT_EQ(pageCharset(dir.path() + "/missing.htm"), "GBK");
+    EXPECT_EQ(pageCharset(dir.path() + u"/missing.htm"_s), "GBK");
 }
 
 }  // namespace

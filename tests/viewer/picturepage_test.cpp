@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -12,9 +14,9 @@ TEST(PicturePage, PicturesAreKnownByTheirSuffix)
 {
     // path, shown as a picture
     const std::vector<std::pair<QString, bool>> cases = {
-        {"/lib/kelvor/jm01/220121010001.jpg", true}, {"/lib/kelvor/1999282828/001.JPG", true},
-        {"/a/b.jpeg", true},  {"/a/b.png", true},  {"/a/b.gif", true},  {"/a/b.bmp", true},
-        {"/a/b.htm", false},  {"/a/b.exe", false}, {"/a/jpg", false},   {"", false},
+        {u"/lib/kelvor/jm01/220121010001.jpg"_s, true}, {u"/lib/kelvor/1999282828/001.JPG"_s, true},
+        {u"/a/b.jpeg"_s, true},  {u"/a/b.png"_s, true},  {u"/a/b.gif"_s, true},  {u"/a/b.bmp"_s, true},
+        {u"/a/b.htm"_s, false},  {u"/a/b.exe"_s, false}, {u"/a/jpg"_s, false},   {u""_s, false},
     };
     for (const auto& [path, picture] : cases) EXPECT_EQ(isPictureFile(path), picture) << path.toStdString();
 }
@@ -24,8 +26,8 @@ TEST(PicturePage, NamesThePictureOnceWhateverItsPathHolds)
     const QString path = QStringLiteral("/tmp/a b/界面&\"设计'<x>.jpg");
     const QString page = picturePage(QUrl::fromLocalFile(path));
 
-    EXPECT_TRUE(page.contains("background: #ffffff")) << "on white, not the browser's dark picture background";
-    EXPECT_TRUE(page.contains("max-width: 100%")) << "fitted into the view";
+    EXPECT_TRUE(page.contains(u"background: #ffffff"_s)) << "on white, not the browser's dark picture background";
+    EXPECT_TRUE(page.contains(u"max-width: 100%"_s)) << "fitted into the view";
     const QRegularExpression img(QStringLiteral("<img src=\"([^\"]*)\""));
     const auto found = img.globalMatch(page);
     QStringList sources;
@@ -33,7 +35,7 @@ TEST(PicturePage, NamesThePictureOnceWhateverItsPathHolds)
     ASSERT_EQ(sources.size(), 1) << page.toStdString();
     const QString source = QTextDocumentFragment::fromHtml(sources.front()).toPlainText();
     EXPECT_EQ(QUrl(source).toLocalFile(), path) << source.toStdString();
-    EXPECT_FALSE(page.contains("<x>")) << "nothing of the path reaches the page as markup";
+    EXPECT_FALSE(page.contains(u"<x>"_s)) << "nothing of the path reaches the page as markup";
 }
 
 }  // namespace

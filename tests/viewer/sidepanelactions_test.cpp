@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -19,27 +21,27 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_root.isValid());
-        mkdir("kelvor/4629056127/demo-src");
-        mkdir("kelvor/4629056127/nested/deeper");
-        mkdir("kelvor/outside-src");
-        mkdir("elsewhere");
-        touch("kelvor/1367490231/lesson1.exe");
-        touch("kelvor/lesson2.exe");
-        mkdir("kelvor/1367490231/folder.exe");
-        touch("elsewhere/evil.exe");
-        QFile::link(m_root.path() + "/elsewhere", m_root.path() + "/kelvor/4629056127/escape");
-        QFile::link(m_root.path() + "/elsewhere/evil.exe", m_root.path() + "/kelvor/1367490231/linked.exe");
+        mkdir(u"kelvor/4629056127/demo-src"_s);
+        mkdir(u"kelvor/4629056127/nested/deeper"_s);
+        mkdir(u"kelvor/outside-src"_s);
+        mkdir(u"elsewhere"_s);
+        touch(u"kelvor/1367490231/lesson1.exe"_s);
+        touch(u"kelvor/lesson2.exe"_s);
+        mkdir(u"kelvor/1367490231/folder.exe"_s);
+        touch(u"elsewhere/evil.exe"_s);
+        QFile::link(m_root.path() + u"/elsewhere"_s, m_root.path() + u"/kelvor/4629056127/escape"_s);
+        QFile::link(m_root.path() + u"/elsewhere/evil.exe"_s, m_root.path() + u"/kelvor/1367490231/linked.exe"_s);
     }
 
-    void mkdir(const QString& relative) { QDir().mkpath(m_root.path() + "/" + relative); }
+    void mkdir(const QString& relative) { QDir().mkpath(m_root.path() + u"/"_s + relative); }
     void touch(const QString& relative)
     {
-        const QString path = m_root.path() + "/" + relative;
+        const QString path = m_root.path() + u"/"_s + relative;
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    QString library() const { return m_root.path() + "/kelvor"; }
+    QString library() const { return m_root.path() + u"/kelvor"_s; }
 
     QTemporaryDir m_root;
     test::RecordingShell m_shell;
@@ -69,8 +71,8 @@ TEST_F(SidePanelActionsTest, opensOnlyAnExistingSourceFolderInsideTheLibrary)
         EXPECT_TRUE(m_shell.programs.isEmpty());
     }
     m_shell.folders.clear();
-    m_actions.openSourceFolder("nested\\deeper");
-    EXPECT_EQ(m_shell.folders, QStringList{library() + "/4629056127/nested/deeper"});
+    m_actions.openSourceFolder(u"nested\\deeper"_s);
+    EXPECT_EQ(m_shell.folders, QStringList{library() + u"/4629056127/nested/deeper"_s});
 }
 
 TEST_F(SidePanelActionsTest, startsOnlyAnExistingPlayerInsideTheLibrary)
@@ -94,8 +96,8 @@ TEST_F(SidePanelActionsTest, startsOnlyAnExistingPlayerInsideTheLibrary)
         EXPECT_TRUE(m_shell.folders.isEmpty());
     }
     m_shell.programs.clear();
-    m_actions.playLearningVideo("lesson1");
-    EXPECT_EQ(m_shell.programs, QStringList{library() + "/1367490231/lesson1.exe"});
+    m_actions.playLearningVideo(u"lesson1"_s);
+    EXPECT_EQ(m_shell.programs, QStringList{library() + u"/1367490231/lesson1.exe"_s});
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvor {
 namespace {
 
@@ -33,7 +35,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 class SourceExtractorTest : public ::testing::Test {
 protected:
     LibraryLayout layout() const { return LibraryLayout(m_root.path()); }
-    QString document(const QString& name) const { return m_root.path() + "/kelvor/docs/" + name; }
+    QString document(const QString& name) const { return m_root.path() + u"/kelvor/docs/"_s + name; }
     QString writeDocument(const QString& name, const QString& text) const
     {
         const QString path = document(name);
@@ -57,7 +59,7 @@ class SourceExtractionCases : public SourceExtractorTest, public ::testing::With
 TEST_P(SourceExtractionCases, writesTheCollectedLinesAsTheSourcePage)
 {
     const ExtractionCase& c = GetParam();
-    const QString path = writeDocument("00000001.htm", QString::fromUtf8(c.document));
+    const QString path = writeDocument(u"00000001.htm"_s, QString::fromUtf8(c.document));
 
     const SourceExtraction result = SourceExtractor(layout()).extract(path);
 
@@ -98,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SourceExtractorTest, pageStartsWithAnEmptyLineAndEndsWithCrLf)
 {
-    const QString path = writeDocument("a.htm", "<p class=a2>code</p>\r\n");
+    const QString path = writeDocument(u"a.htm"_s, u"<p class=a2>code</p>\r\n"_s);
     ASSERT_TRUE(SourceExtractor(layout()).extract(path).sourceFound);
     const QByteArray page = readBytes(sourcePage());
     EXPECT_TRUE(page.startsWith("\r\n<p class=a2>"));
@@ -108,7 +110,7 @@ TEST_F(SourceExtractorTest, pageStartsWithAnEmptyLineAndEndsWithCrLf)
 TEST_F(SourceExtractorTest, documentWithoutSourceLeavesThePreviousSourcePage)
 {
     writeBytes(sourcePage(), "previous");
-    const QString path = writeDocument("plain.htm", "<p>no code here</p>\r\n");
+    const QString path = writeDocument(u"plain.htm"_s, u"<p>no code here</p>\r\n"_s);
 
     const SourceExtraction result = SourceExtractor(layout()).extract(path);
 
@@ -120,7 +122,7 @@ TEST_F(SourceExtractorTest, documentWithoutSourceLeavesThePreviousSourcePage)
 TEST_F(SourceExtractorTest, newSourceReplacesThePreviousPage)
 {
     writeBytes(sourcePage(), QByteArray(5000, 'x'));
-    const QString path = writeDocument("b.htm", "<p class=a3>short</p>");
+    const QString path = writeDocument(u"b.htm"_s, u"<p class=a3>short</p>"_s);
 
     ASSERT_TRUE(SourceExtractor(layout()).extract(path).sourceFound);
 
@@ -132,7 +134,7 @@ TEST_F(SourceExtractorTest, onlyHtmDocumentsAreRead)
     writeBytes(sourcePage(), "previous");
     // Even a picture or a player that happens to hold source lines is not read.
     for (const char* name : {"c.jpg", "c.exe", "c.HTM", "c.html"}) {
-        const QString path = writeDocument(name, "<p class=a2>code</p>\r\n");
+        const QString path = writeDocument(QString::fromLatin1(name), u"<p class=a2>code</p>\r\n"_s);
         const SourceExtraction result = SourceExtractor(layout()).extract(path);
         EXPECT_FALSE(result.sourceFound) << name;
         EXPECT_FALSE(result.failed) << name;
@@ -146,8 +148,8 @@ TEST_F(SourceExtractorTest, onlyHtmDocumentsAreRead)
 TEST_F(SourceExtractorTest, unreadableDocumentFails)
 {
     writeBytes(sourcePage(), "previous");
-    QDir().mkpath(document("folder.htm"));
-    for (const QString& path : {document("missing.htm"), document("folder.htm")}) {
+    QDir().mkpath(document(u"folder.htm"_s));
+    for (const QString& path : {document(u"missing.htm"_s), document(u"folder.htm"_s)}) {
         const SourceExtraction result = SourceExtractor(layout()).extract(path);
         EXPECT_TRUE(result.failed) << path.toStdString();
         EXPECT_FALSE(result.sourceFound);
@@ -160,8 +162,8 @@ TEST_F(SourceExtractorTest, sourcePageGoesToTheUserCacheWhenTheLibraryCannotTake
 {
     // A folder where the page should be: the library's write fails, nothing is lost.
     QDir().mkpath(sourcePage());
-    const QString path = writeDocument("d.htm", "<p class=a2>code</p>");
-    const QString cached = generatedPagesFolder(layout()) + "/" + QFileInfo(sourcePage()).fileName();
+    const QString path = writeDocument(u"d.htm"_s, u"<p class=a2>code</p>"_s);
+    const QString cached = generatedPagesFolder(layout()) + u"/"_s + QFileInfo(sourcePage()).fileName();
     QFile::remove(cached);
 
     SourceExtraction result = SourceExtractor(layout()).extract(path);
@@ -183,11 +185,11 @@ TEST_F(SourceExtractorTest, sourcePageGoesToTheUserCacheWhenTheLibraryCannotTake
 TEST_F(SourceExtractorTest, aDocumentReachedThroughALinkLeadingOutOfTheLibraryIsNotRead)
 {
     QTemporaryDir outside;
-    writeBytes(outside.path() + "/secret.htm", "<p class=a2>secret</p>");
+    writeBytes(outside.path() + u"/secret.htm"_s, "<p class=a2>secret</p>");
     QDir().mkpath(layout().libraryFolder());
-    ASSERT_TRUE(QFile::link(outside.path(), layout().libraryFolder() + "/linked"));
+    ASSERT_TRUE(QFile::link(outside.path(), layout().libraryFolder() + u"/linked"_s));
 
-    const SourceExtraction result = SourceExtractor(layout()).extract(layout().libraryFolder() + "/linked/secret.htm");
+    const SourceExtraction result = SourceExtractor(layout()).extract(layout().libraryFolder() + u"/linked/secret.htm"_s);
     EXPECT_TRUE(result.failed);
     EXPECT_FALSE(result.sourceFound);
     EXPECT_FALSE(QFileInfo::exists(sourcePage()));
@@ -200,11 +202,11 @@ TEST(DocumentLines, splitsAtLineFeedsAndDropsTheCarriageReturnBeforeThem)
         QStringList lines;
     } cases[] = {
         {"", {}},
-        {"a", {"a"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\nb", {"a", "b"}},
-        {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\rb\r\n", {"a\rb"}},
+        {"a", {u"a"_s}},
+        {"a\r\nb\r\n", {u"a"_s, u"b"_s}},
+        {"a\nb", {u"a"_s, u"b"_s}},
+        {"a\r\n\r\nb", {u"a"_s, u""_s, u"b"_s}},
+        {"a\rb\r\n", {u"a\rb"_s}},
         {gbk::encode(QStringLiteral("源代码\r\n注释")), {QStringLiteral("源代码"), QStringLiteral("注释")}},
     };
     for (const auto& c : cases) EXPECT_EQ(documentLines(c.content), c.lines) << c.content.toStdString();

@@ -56,7 +56,9 @@ TEST_F(DocumentToolbarTest, EachIconIsAFocusableButtonNamedByItsCaptionWithATool
         EXPECT_EQ(button->accessibleName(), c.caption);
         EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
         EXPECT_FALSE(button->toolTip().isEmpty());
-        if (!c.shortcut.isEmpty()) EXPECT_TRUE(button->toolTip().contains(c.shortcut)) << button->toolTip().toStdString();
+        if (!c.shortcut.isEmpty()) {
+            EXPECT_TRUE(button->toolTip().contains(c.shortcut)) << button->toolTip().toStdString();
+        }
     }
     EXPECT_TRUE(icon(2)->toolTip().startsWith(u"可以选择12行以内的数据进行复制!!"_s));
 }

@@ -147,8 +147,9 @@ protected:
     }
     void expectShown(const DemoRecord& r)
     {
-        QTest::qWaitFor([&] { return documentView()->location() == urlOf(r) && !documentView()->isLoading(); },
-                        kPageDeadlineMs);
+        // The checks below name what was still missing when the wait ran out.
+        (void)QTest::qWaitFor([&] { return documentView()->location() == urlOf(r) && !documentView()->isLoading(); },
+                              kPageDeadlineMs);
         EXPECT_EQ(documentView()->location(), urlOf(r)) << r.name.toStdString();
         EXPECT_FALSE(documentView()->isLoading());
         EXPECT_TRUE(documentView()->hasDocument());

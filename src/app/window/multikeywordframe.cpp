@@ -30,7 +30,7 @@ MultiKeywordFrame::MultiKeywordFrame(QWidget* parent) : QGroupBox(QStringLiteral
         for (int k = 0; k < 2; ++k) {
             auto*& option = m_joins[i * 2 + size_t(k)];
             option = new QRadioButton(k == 0 ? QStringLiteral("或") : QStringLiteral("与"), this);
-            option->setObjectName(QStringLiteral("multiKeywordJoin%1%2").arg(i + 1).arg(k == 0 ? "or" : "and"));
+            option->setObjectName(QStringLiteral("multiKeywordJoin%1%2").arg(i + 1).arg(k == 0 ? QStringLiteral("or") : QStringLiteral("and")));
             option->setAccessibleName(option->text());
             pair->addButton(option);
             joins->addWidget(option);

@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -30,7 +32,7 @@ class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 TEST_P(CommandLineTest, Parses)
 {
     const CommandLineCase& c = GetParam();
-    const CommandLineResult result = parseCommandLine(QStringList{"kelvor"} + c.arguments, c.programFolder);
+    const CommandLineResult result = parseCommandLine(QStringList{u"kelvor"_s} + c.arguments, c.programFolder);
     ASSERT_EQ(result.status, c.status) << result.message.toStdString();
     if (c.status == Status::Run) {
         EXPECT_EQ(result.options.dataRoot, c.dataRoot);
@@ -39,25 +41,25 @@ TEST_P(CommandLineTest, Parses)
     EXPECT_TRUE(result.message.contains(c.messageContains)) << result.message.toStdString();
 }
 
-const QString kRelativeRoot = QDir::cleanPath(QDir::currentPath() + "/lib");
+const QString kRelativeRoot = QDir::cleanPath(QDir::currentPath() + u"/lib"_s);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineTest,
     ::testing::Values(
-        CommandLineCase{"ProgramFolder", {}, "/opt/kelvor", Status::Run, "/opt/kelvor", "", ""},
-        CommandLineCase{"ProgramFolderAtRoot", {}, "/", Status::Run, "", "", ""},
-        CommandLineCase{"DataRootOverrides", {"--data-root", "/srv/lib"}, "/opt/kelvor", Status::Run, "/srv/lib", "", ""},
-        CommandLineCase{"DataRootWithEqualsAndSlash", {"--data-root=/srv/lib/"}, "/opt/kelvor", Status::Run, "/srv/lib", "", ""},
-        CommandLineCase{"DataRootAtRoot", {"--data-root", "/"}, "/opt/kelvor", Status::Run, "", "", ""},
-        CommandLineCase{"RelativeDataRoot", {"--data-root", "lib"}, "/opt/kelvor", Status::Run, kRelativeRoot, "", ""},
-        CommandLineCase{"Screenshot", {"--screenshot", "/tmp/x.png", "--data-root", "/srv/lib"}, "/opt/kelvor",
-                        Status::Run, "/srv/lib", "/tmp/x.png", ""},
-        CommandLineCase{"UnknownOption", {"--bogus"}, "/opt/kelvor", Status::Error, "", "", "bogus"},
-        CommandLineCase{"PositionalArgument", {"extra"}, "/opt/kelvor", Status::Error, "", "", "extra"},
-        CommandLineCase{"DataRootWithoutValue", {"--data-root"}, "/opt/kelvor", Status::Error, "", "", "data-root"},
-        CommandLineCase{"EmptyDataRoot", {"--data-root", ""}, "/opt/kelvor", Status::Error, "", "", "data-root"},
-        CommandLineCase{"EmptyScreenshot", {"--screenshot", ""}, "/opt/kelvor", Status::Error, "", "", "screenshot"},
-        CommandLineCase{"Help", {"--help"}, "/opt/kelvor", Status::ShowHelp, "", "", "--data-root"}),
+        CommandLineCase{"ProgramFolder", {}, u"/opt/kelvor"_s, Status::Run, u"/opt/kelvor"_s, u""_s, u""_s},
+        CommandLineCase{"ProgramFolderAtRoot", {}, u"/"_s, Status::Run, u""_s, u""_s, u""_s},
+        CommandLineCase{"DataRootOverrides", {u"--data-root"_s, u"/srv/lib"_s}, u"/opt/kelvor"_s, Status::Run, u"/srv/lib"_s, u""_s, u""_s},
+        CommandLineCase{"DataRootWithEqualsAndSlash", {u"--data-root=/srv/lib/"_s}, u"/opt/kelvor"_s, Status::Run, u"/srv/lib"_s, u""_s, u""_s},
+        CommandLineCase{"DataRootAtRoot", {u"--data-root"_s, u"/"_s}, u"/opt/kelvor"_s, Status::Run, u""_s, u""_s, u""_s},
+        CommandLineCase{"RelativeDataRoot", {u"--data-root"_s, u"lib"_s}, u"/opt/kelvor"_s, Status::Run, kRelativeRoot, u""_s, u""_s},
+        CommandLineCase{"Screenshot", {u"--screenshot"_s, u"/tmp/x.png"_s, u"--data-root"_s, u"/srv/lib"_s}, u"/opt/kelvor"_s,
+                        Status::Run, u"/srv/lib"_s, u"/tmp/x.png"_s, u""_s},
+        CommandLineCase{"UnknownOption", {u"--bogus"_s}, u"/opt/kelvor"_s, Status::Error, u""_s, u""_s, u"bogus"_s},
+        CommandLineCase{"PositionalArgument", {u"extra"_s}, u"/opt/kelvor"_s, Status::Error, u""_s, u""_s, u"extra"_s},
+        CommandLineCase{"DataRootWithoutValue", {u"--data-root"_s}, u"/opt/kelvor"_s, Status::Error, u""_s, u""_s, u"data-root"_s},
+        CommandLineCase{"EmptyDataRoot", {u"--data-root"_s, u""_s}, u"/opt/kelvor"_s, Status::Error, u""_s, u""_s, u"data-root"_s},
+        CommandLineCase{"EmptyScreenshot", {u"--screenshot"_s, u""_s}, u"/opt/kelvor"_s, Status::Error, u""_s, u""_s, u"screenshot"_s},
+        CommandLineCase{"Help", {u"--help"_s}, u"/opt/kelvor"_s, Status::ShowHelp, u""_s, u""_s, u"--data-root"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 TEST(InstanceLockTest, SecondHolderIsRefusedUntilTheFirstEnds)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("kelvor.lock");
+    const QString path = dir.filePath(u"kelvor.lock"_s);
     auto first = std::make_unique<InstanceLock>(path);
     ASSERT_TRUE(first->tryAcquire());
     EXPECT_TRUE(first->tryAcquire()) << "asking again keeps the lock";
@@ -34,7 +36,7 @@ TEST(InstanceLockTest, DefaultPathIsInTheRuntimeFolder)
     if (saved.isNull()) qunsetenv("XDG_RUNTIME_DIR");
     else qputenv("XDG_RUNTIME_DIR", saved);
 
-    EXPECT_EQ(path, runtime.filePath("kelvor.lock"));
+    EXPECT_EQ(path, runtime.filePath(u"kelvor.lock"_s));
 }
 
 }  // namespace

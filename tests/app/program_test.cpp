@@ -14,6 +14,8 @@
 
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 using kelvor::test::TestLibrary;
 
 namespace {
@@ -35,9 +37,9 @@ protected:
     {
         // Each test has its own runtime folder, so the copies of different
         // tests never see each other's lock.
-        environment.insert("XDG_RUNTIME_DIR", runtimeDir.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("KELVOR_UNATTENDED", "1");
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir.path());
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"KELVOR_UNATTENDED"_s, u"1"_s);
     }
 
     void start(QProcess& process, const QStringList& arguments)
@@ -63,7 +65,7 @@ protected:
         return outcome;
     }
 
-    QString lockPath() const { return runtimeDir.filePath("kelvor.lock"); }
+    QString lockPath() const { return runtimeDir.filePath(u"kelvor.lock"_s); }
 
     QTemporaryDir runtimeDir;
     QTemporaryDir workDir;
@@ -72,20 +74,20 @@ protected:
 
 TEST_F(ProgramTest, MissingLibraryReportsTheDatabaseErrorOnceAndFails)
 {
-    const Outcome outcome = run({"--data-root", workDir.path()});
+    const Outcome outcome = run({u"--data-root"_s, workDir.path()});
 
     ASSERT_TRUE(outcome.finished) << "the program must not wait for a user";
     EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
     EXPECT_NE(outcome.exitCode, 0);
     EXPECT_EQ(outcome.err.count(kDatabaseError), 1) << outcome.err.toStdString();
-    EXPECT_TRUE(outcome.err.contains("kvjs.mdb")) << "the detail names the file: " << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(u"kvjs.mdb"_s)) << "the detail names the file: " << outcome.err.toStdString();
 }
 
 TEST_F(ProgramTest, SecondCopyEndsAtOnceWithoutOutput)
 {
     TestLibrary library;
     QProcess first;
-    start(first, {"--data-root", library.dataRoot()});
+    start(first, {u"--data-root"_s, library.dataRoot()});
     ASSERT_TRUE(first.waitForStarted());
     const QDeadlineTimer deadline(kRunDeadlineMs);
     while (!QFile::exists(lockPath()) && first.state() == QProcess::Running && !deadline.hasExpired())
@@ -93,7 +95,7 @@ TEST_F(ProgramTest, SecondCopyEndsAtOnceWithoutOutput)
     ASSERT_TRUE(QFile::exists(lockPath())) << first.readAllStandardError().toStdString();
     ASSERT_EQ(first.state(), QProcess::Running);
 
-    const Outcome second = run({"--data-root", library.dataRoot()});
+    const Outcome second = run({u"--data-root"_s, library.dataRoot()});
 
     EXPECT_TRUE(first.state() == QProcess::Running) << "the first copy keeps running";
     first.kill();
@@ -109,9 +111,9 @@ TEST_F(ProgramTest, SecondCopyEndsAtOnceWithoutOutput)
 TEST_F(ProgramTest, ScreenshotSavesTheMainWindowAsPng)
 {
     TestLibrary library;
-    const QString shot = workDir.filePath("main.png");
+    const QString shot = workDir.filePath(u"main.png"_s);
 
-    const Outcome outcome = run({"--data-root", library.dataRoot(), "--screenshot", shot});
+    const Outcome outcome = run({u"--data-root"_s, library.dataRoot(), u"--screenshot"_s, shot});
 
     ASSERT_TRUE(outcome.finished);
     EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
@@ -128,11 +130,11 @@ TEST_F(ProgramTest, TwentyScreenshotsInARowAllShowTheDocumentArea)
 {
     TestLibrary library;
     QTemporaryDir cache;
-    environment.insert("XDG_CACHE_HOME", cache.path());
+    environment.insert(u"XDG_CACHE_HOME"_s, cache.path());
     for (int i = 0; i < 20; ++i) {
         SCOPED_TRACE(i);
         const QString shot = workDir.filePath(QStringLiteral("run%1.png").arg(i));
-        const Outcome outcome = run({"--data-root", library.dataRoot(), "--screenshot", shot});
+        const Outcome outcome = run({u"--data-root"_s, library.dataRoot(), u"--screenshot"_s, shot});
         ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
         const QImage image(shot, "PNG");
         ASSERT_FALSE(image.isNull());
@@ -150,9 +152,9 @@ TEST_F(ProgramTest, TwentyScreenshotsInARowAllShowTheDocumentArea)
 TEST_F(ProgramTest, ScreenshotThatCannotBeWrittenFails)
 {
     TestLibrary library;
-    const QString shot = workDir.filePath("no-such-folder/main.png");
+    const QString shot = workDir.filePath(u"no-such-folder/main.png"_s);
 
-    const Outcome outcome = run({"--data-root", library.dataRoot(), "--screenshot", shot});
+    const Outcome outcome = run({u"--data-root"_s, library.dataRoot(), u"--screenshot"_s, shot});
 
     ASSERT_TRUE(outcome.finished);
     EXPECT_EQ(outcome.exitStatus, QProcess::NormalExit);
@@ -190,10 +192,10 @@ TEST_P(ProgramCommandLineTest, AnswersWithoutStartingUp)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgramCommandLineTest,
-    ::testing::Values(CommandLineCase{"UnknownOption", {"--bogus"}, 2, false, "bogus"},
-                      CommandLineCase{"StrayArgument", {"stray"}, 2, false, "stray"},
-                      CommandLineCase{"MissingValue", {"--screenshot"}, 2, false, "screenshot"},
-                      CommandLineCase{"Help", {"--help"}, 0, true, "--data-root"}),
+    ::testing::Values(CommandLineCase{"UnknownOption", {u"--bogus"_s}, 2, false, u"bogus"_s},
+                      CommandLineCase{"StrayArgument", {u"stray"_s}, 2, false, u"stray"_s},
+                      CommandLineCase{"MissingValue", {u"--screenshot"_s}, 2, false, u"screenshot"_s},
+                      CommandLineCase{"Help", {u"--help"_s}, 0, true, u"--data-root"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

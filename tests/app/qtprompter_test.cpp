@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 
 namespace {
@@ -108,7 +110,7 @@ TEST_P(QtPrompterInputTest, InputBox)
     const auto answer = prompter.input(QStringLiteral("请输入名称"), QStringLiteral("start"), c.title);
 
     EXPECT_EQ(answerer.title, c.expectedTitle);
-    EXPECT_EQ(initial, "start");
+    EXPECT_EQ(initial, u"start"_s);
     EXPECT_EQ(answer, c.expectedAnswer);
 }
 

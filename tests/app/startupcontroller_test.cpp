@@ -27,6 +27,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kelvor;
 using kelvor::test::ScriptedPrompter;
 using kelvor::test::TestLibrary;
@@ -67,7 +69,7 @@ struct Startup {
 
 class StartupControllerTest : public ::testing::Test {
 protected:
-    QString lockPath() const { return lockDir.filePath("kelvor.lock"); }
+    QString lockPath() const { return lockDir.filePath(u"kelvor.lock"_s); }
     // The search indexes written, as the authoring tool leaves a library:
     // start-up then has nothing to prepare and builds the window on its first tick.
     static void indexAsTheAuthoringToolDoes(const TestLibrary& library)
@@ -137,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                           [](const QString& path) {
                               ASSERT_TRUE(QFile::remove(path));
                               Database::create(path, QStringLiteral("not the library's password"))
-                                  ->executeScript("create table jszx (xxbh text);");
+                                  ->executeScript(u"create table jszx (xxbh text);"_s);
                           },
                           "数据库密码错误或文件已损坏"},
         BrokenLibraryCase{"GarbageText",
@@ -207,8 +209,8 @@ TEST_F(StartupControllerTest, ALibraryTheUserMayNotReadIsReportedAsUnreadable)
     EXPECT_EQ(startup.prompter.messages, QStringList{kDatabaseError});
     ASSERT_EQ(details.size(), 1);
     const QString detail = details.at(0).at(0).toString();
-    EXPECT_TRUE(detail.startsWith("没有读取数据库文件的权限")) << detail.toStdString();
-    EXPECT_FALSE(detail.contains("不是数据库文件")) << detail.toStdString();
+    EXPECT_TRUE(detail.startsWith(u"没有读取数据库文件的权限"_s)) << detail.toStdString();
+    EXPECT_FALSE(detail.contains(u"不是数据库文件"_s)) << detail.toStdString();
 }
 
 // ---- a library locked by another program ----
@@ -217,7 +219,7 @@ TEST_F(StartupControllerTest, ALibraryLockedBeyondTheWaitIsReportedAsInUse)
 {
     TestLibrary library;
     const auto otherProgram = library.open(DatabaseRole::Content);
-    otherProgram->executeScript("begin exclusive;");
+    otherProgram->executeScript(u"begin exclusive;"_s);
     Startup startup(library.dataRoot(), lockPath());
     QSignalSpy exits(&startup.controller, &StartupController::exitRequested);
     QSignalSpy details(&startup.controller, &StartupController::diagnostic);
@@ -229,27 +231,27 @@ TEST_F(StartupControllerTest, ALibraryLockedBeyondTheWaitIsReportedAsInUse)
     EXPECT_EQ(exits.at(0).at(0).toInt(), ExitDatabaseError);
     EXPECT_EQ(startup.factory.calls, 0);
     ASSERT_EQ(details.size(), 1);
-    EXPECT_TRUE(details.at(0).at(0).toString().startsWith("数据库正被其他程序使用"))
+    EXPECT_TRUE(details.at(0).at(0).toString().startsWith(u"数据库正被其他程序使用"_s))
         << details.at(0).at(0).toString().toStdString();
-    otherProgram->executeScript("rollback;");
+    otherProgram->executeScript(u"rollback;"_s);
 }
 
 TEST_F(StartupControllerTest, ALockReleasedWithinTheWaitLetsStartUpGoOn)
 {
     TestLibrary library;
     const auto otherProgram = library.open(DatabaseRole::Content);
-    otherProgram->executeScript("begin exclusive;");
+    otherProgram->executeScript(u"begin exclusive;"_s);
     Startup startup(library.dataRoot(), lockPath());
     QSignalSpy started(&startup.controller, &StartupController::started);
 
     std::thread release([&otherProgram] {
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
-        otherProgram->executeScript("commit;");
+        otherProgram->executeScript(u"commit;"_s);
     });
     startup.controller.start();
     release.join();
 
-    EXPECT_TRUE(startup.prompter.messages.isEmpty()) << startup.prompter.messages.join("; ").toStdString();
+    EXPECT_TRUE(startup.prompter.messages.isEmpty()) << startup.prompter.messages.join(u"; "_s).toStdString();
     EXPECT_EQ(started.size(), 1);
     EXPECT_TRUE(startup.connection.isOpen());
 }
@@ -280,7 +282,7 @@ TEST_F(StartupControllerTest, BuildsTheMainWindowOnTickOneAndShowsItOnTickTwo)
     EXPECT_TRUE(connectionOpenForFactory);
     QMainWindow* window = startup.holder.window();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->objectName(), "frmmain");
+    EXPECT_EQ(window->objectName(), u"frmmain"_s);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("澄溪宸笺"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(shown.size(), 0);
@@ -296,8 +298,8 @@ TEST_F(StartupControllerTest, BuildsTheMainWindowOnTickOneAndShowsItOnTickTwo)
     EXPECT_EQ(exits.size(), 0);
     EXPECT_TRUE(startup.prompter.messages.isEmpty());
     ASSERT_EQ(progress.size(), 2);
-    EXPECT_EQ(progress.at(0).at(0).toString(), "..");
-    EXPECT_EQ(progress.at(1).at(0).toString(), "....");
+    EXPECT_EQ(progress.at(0).at(0).toString(), u".."_s);
+    EXPECT_EQ(progress.at(1).at(0).toString(), u"...."_s);
 }
 
 TEST_F(StartupControllerTest, AnOlderLibraryGetsItsTitleHelpersBeforeTheMainWindow)
@@ -306,15 +308,15 @@ TEST_F(StartupControllerTest, AnOlderLibraryGetsItsTitleHelpersBeforeTheMainWind
     {
         // A centre table as an older tool wrote it: no folded title, no sort key.
         auto db = library.open(DatabaseRole::Content);
-        db->executeScript("drop table slzx; create table slzx (xxbh text, name text, link text, eee text);"
-                          "insert into slzx values ('10122135', 'Beta', '', null), ('10122136', 'alpha', '', null);");
+        db->executeScript(u"drop table slzx; create table slzx (xxbh text, name text, link text, eee text);"
+                          "insert into slzx values ('10122135', 'Beta', '', null), ('10122136', 'alpha', '', null);"_s);
     }
     Startup startup(library.dataRoot(), lockPath());
     bool helpersReadyForFactory = false;
     startup.factory.check = [&](const MainWindowServices& services) {
         helpersReadyForFactory =
-            services.connection.db().columnsOf("slzx").contains("namekey") &&
-            services.connection.db().scalar("select name from slzx order by namekey").toString() == "alpha";
+            services.connection.db().columnsOf(u"slzx"_s).contains(u"namekey"_s) &&
+            services.connection.db().scalar(u"select name from slzx order by namekey"_s).toString() == u"alpha"_s;
     };
     QSignalSpy shown(&startup.controller, &StartupController::mainWindowShown);
     startup.controller.start();
@@ -334,12 +336,12 @@ TEST_F(StartupControllerTest, AnOlderLibraryLockedForWritingGetsItsIndexesInTheC
     TestLibrary library;
     {
         auto db = library.open(DatabaseRole::Content);
-        db->executeScript("drop table slzx; create table slzx (xxbh text, name text, link text, eee text);"
-                          "insert into slzx values ('10122135', 'Beta', '', null), ('10122136', 'alpha', '', null);");
+        db->executeScript(u"drop table slzx; create table slzx (xxbh text, name text, link text, eee text);"
+                          "insert into slzx values ('10122135', 'Beta', '', null), ('10122136', 'alpha', '', null);"_s);
     }
     // Another program holds the write lock for the whole start-up.
     auto locker = library.open(DatabaseRole::Content);
-    locker->executeScript("begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');");
+    locker->executeScript(u"begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"_s);
 
     Startup startup(library.dataRoot(), lockPath());
     SharedConnection::IndexPlace placeForFactory = SharedConnection::IndexPlace::None;
@@ -353,7 +355,7 @@ TEST_F(StartupControllerTest, AnOlderLibraryLockedForWritingGetsItsIndexesInTheC
         << "the window's connection takes the cache the preparation wrote";
     EXPECT_EQ(startup.connection.db().scalar(QStringLiteral("select name from ") +
                                              startup.connection.titleTable(QStringLiteral("slzx")) +
-                                             QStringLiteral(" order by namekey limit 1")).toString(), "alpha");
+                                             QStringLiteral(" order by namekey limit 1")).toString(), u"alpha"_s);
 }
 
 TEST_F(StartupControllerTest, TimerDrivesStartUpToTheShownWindow)
@@ -366,7 +368,7 @@ TEST_F(StartupControllerTest, TimerDrivesStartUpToTheShownWindow)
 
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_EQ(startup.controller.tickCount(), 2);
-    EXPECT_EQ(startup.controller.progressText(), "....");
+    EXPECT_EQ(startup.controller.progressText(), u"...."_s);
     ASSERT_NE(startup.holder.window(), nullptr);
     EXPECT_TRUE(startup.holder.window()->isVisible());
 }
@@ -410,7 +412,7 @@ TEST_F(StartupControllerTest, MainWindowThatCannotBeBuiltEndsTheProgramWithoutAM
     ASSERT_EQ(exits.size(), 1);
     EXPECT_EQ(exits.at(0).at(0).toInt(), ExitMainWindowFailed);
     ASSERT_EQ(details.size(), 1);
-    EXPECT_TRUE(details.at(0).at(0).toString().contains("jszx"));
+    EXPECT_TRUE(details.at(0).at(0).toString().contains(u"jszx"_s));
     EXPECT_TRUE(startup.prompter.messages.isEmpty());
     EXPECT_FALSE(startup.controller.isTicking());
     EXPECT_EQ(startup.holder.window(), nullptr);
@@ -420,7 +422,7 @@ TEST_F(StartupControllerTest, MainWindowThatCannotBeBuiltEndsTheProgramWithoutAM
 
 TEST(ProgressTextTest, GrowsByTwoDotsAndEmptiesPastEightCharacters)
 {
-    const QStringList expected = {"..", "....", "......", "........", "", ".."};
+    const QStringList expected = {u".."_s, u"...."_s, u"......"_s, u"........"_s, u""_s, u".."_s};
     QString text;
     for (int tick = 0; tick < expected.size(); ++tick) {
         text = nextProgressText(text);

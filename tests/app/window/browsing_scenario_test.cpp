@@ -36,6 +36,8 @@
 #include <QTreeView>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kPageDeadlineMs = 30000;
@@ -163,24 +165,24 @@ QString firstSourceParagraphText(const QString& documentPath)
 
 TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourceApart)
 {
-    QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
-    ASSERT_EQ(child<QLabel>("Label5")->text(), "技术中心");
+    QTest::mouseClick(child(u"Label1(1)"_s), Qt::LeftButton);
+    ASSERT_EQ(child<QLabel>(u"Label5"_s)->text(), u"技术中心"_s);
     EXPECT_EQ(window->session().group(), NavigationGroup::Centre);
 
     const DemoRecord record =
         firstDocument(QStringLiteral("jszx"), QStringLiteral("coalesce(cc,'')<>'' and coalesce(jbnr,'')<>''"));
     ASSERT_FALSE(record.code.isEmpty()) << "the demo library has technology documents with source code";
-    const QString documentPath = layout.libraryFolder() + "/" + record.link + "/" + record.code + ".htm";
+    const QString documentPath = layout.libraryFolder() + u"/"_s + record.link + u"/"_s + record.code + u".htm"_s;
 
     clickRecordNode(record.code);
 
     KELVOR_WAIT_EQ(documentView()->location(), QUrl::fromLocalFile(documentPath), kPageDeadlineMs);
-    EXPECT_EQ(child<QLineEdit>("Text16")->text(), record.code);
-    EXPECT_EQ(child<QLineEdit>("Text21")->text(), record.jbnr);
-    KELVOR_WAIT_TRUE(child<QAbstractButton>("Command6(1)")->isEnabled(), kPageDeadlineMs);
+    EXPECT_EQ(child<QLineEdit>(u"Text16"_s)->text(), record.code);
+    EXPECT_EQ(child<QLineEdit>(u"Text21"_s)->text(), record.jbnr);
+    KELVOR_WAIT_TRUE(child<QAbstractButton>(u"Command6(1)"_s)->isEnabled(), kPageDeadlineMs);
     KELVOR_WAIT_TRUE(!documentView()->isLoading(), kPageDeadlineMs);
     EXPECT_TRUE(documentView()->isVisible());
-    EXPECT_TRUE(child("Text15")->isHidden());
+    EXPECT_TRUE(child(u"Text15"_s)->isHidden());
     EXPECT_EQ(window->session().currentCode(), record.code);
     EXPECT_EQ(window->session().currentDocumentPath(), documentPath);
 
@@ -196,8 +198,8 @@ TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourc
 
     const QString expected = firstSourceParagraphText(documentPath);
     ASSERT_FALSE(expected.isEmpty());
-    QTest::mouseClick(child("Command6(1)"), Qt::LeftButton);
-    auto* source = child<QPlainTextEdit>("Text15");
+    QTest::mouseClick(child(u"Command6(1)"_s), Qt::LeftButton);
+    auto* source = child<QPlainTextEdit>(u"Text15"_s);
     KELVOR_WAIT_TRUE(source->isVisible(), kPageDeadlineMs);
     EXPECT_TRUE(documentView()->isHidden());
     EXPECT_TRUE(source->toPlainText().simplified().contains(expected.left(40)))
@@ -207,16 +209,16 @@ TEST_F(BrowsingScenarioTest, ATechnologyDocumentOpensFromTheTreeAndShowsItsSourc
     saveShot(QStringLiteral("technology-source"));
 
     // Back to the document through the side panel.
-    QTest::mouseClick(child("Command6(0)"), Qt::LeftButton);
+    QTest::mouseClick(child(u"Command6(0)"_s), Qt::LeftButton);
     EXPECT_TRUE(documentView()->isVisible());
     EXPECT_TRUE(source->isHidden());
-    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u"; "_s).toStdString();
 }
 
 TEST_F(BrowsingScenarioTest, AVideoLessonStartsItsPlayerAndLeavesTheDocumentViewAlone)
 {
-    QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
-    ASSERT_EQ(child<QLabel>("Label5")->text(), "视频中心");
+    QTest::mouseClick(child(u"Label1(2)"_s), Qt::LeftButton);
+    ASSERT_EQ(child<QLabel>(u"Label5"_s)->text(), u"视频中心"_s);
     const QUrl placeholder = QUrl::fromLocalFile(layout.placeholderPictureWide());
     KELVOR_WAIT_EQ(documentView()->location(), placeholder, kPageDeadlineMs);
 
@@ -224,27 +226,27 @@ TEST_F(BrowsingScenarioTest, AVideoLessonStartsItsPlayerAndLeavesTheDocumentView
     ASSERT_FALSE(record.code.isEmpty());
     clickRecordNode(record.code);
 
-    const QString player = layout.libraryFolder() + "/" + record.link + "/" + record.code + ".exe";
+    const QString player = layout.libraryFolder() + u"/"_s + record.link + u"/"_s + record.code + u".exe"_s;
     EXPECT_EQ(shell->programs, QStringList{player});
-    EXPECT_EQ(child<QLineEdit>("Text16")->text(), record.code);
+    EXPECT_EQ(child<QLineEdit>(u"Text16"_s)->text(), record.code);
     EXPECT_EQ(documentView()->location(), placeholder);
-    EXPECT_EQ(child<QAbstractButton>("Command6(0)")->text(), "视频简介");
+    EXPECT_EQ(child<QAbstractButton>(u"Command6(0)"_s)->text(), u"视频简介"_s);
 }
 
 TEST_F(BrowsingScenarioTest, AnInterfaceDesignIsShownAsAPicture)
 {
-    QTest::mouseClick(child("Label1(6)"), Qt::LeftButton);
-    ASSERT_EQ(child<QLabel>("Label5")->text(), "界面中心");
+    QTest::mouseClick(child(u"Label1(6)"_s), Qt::LeftButton);
+    ASSERT_EQ(child<QLabel>(u"Label5"_s)->text(), u"界面中心"_s);
     saveShot(QStringLiteral("interface-placeholder"));
 
     const DemoRecord record = firstDocument(QStringLiteral("jmzx"), QStringLiteral("1=1"));
     ASSERT_FALSE(record.code.isEmpty());
     clickRecordNode(record.code);
 
-    const QString picture = layout.libraryFolder() + "/" + record.link + "/" + record.code + ".jpg";
+    const QString picture = layout.libraryFolder() + u"/"_s + record.link + u"/"_s + record.code + u".jpg"_s;
     KELVOR_WAIT_EQ(documentView()->location(), QUrl::fromLocalFile(picture), kPageDeadlineMs);
     KELVOR_WAIT_TRUE(!documentView()->isLoading(), kPageDeadlineMs);
-    EXPECT_FALSE(child<QAbstractButton>("Command6(1)")->isEnabled()) << "a picture has no source text";
+    EXPECT_FALSE(child<QAbstractButton>(u"Command6(1)"_s)->isEnabled()) << "a picture has no source text";
     EXPECT_TRUE(shell->programs.isEmpty());
     saveShot(QStringLiteral("interface-picture"));
 }

@@ -14,6 +14,8 @@
 #include <map>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::RecordingSwitchView;
@@ -86,7 +88,7 @@ TEST_P(CentreSwitchByItem, PreparesThePageOfTheBarItem)
     const SwitchCase& c = GetParam();
     run(c.group, c.item);
 
-    EXPECT_TRUE(view.failures.isEmpty()) << view.failures.join("; ").toStdString();
+    EXPECT_TRUE(view.failures.isEmpty()) << view.failures.join(u"; "_s).toStdString();
     EXPECT_TRUE(view.windowEnabled);
     EXPECT_EQ(view.windowDisabledCount, 1);
     EXPECT_EQ(session.currentItem(), c.item);
@@ -100,7 +102,7 @@ TEST_P(CentreSwitchByItem, PreparesThePageOfTheBarItem)
 
     const QString table = QString::fromUtf8(c.table);
     QString expectedTable = table;
-    if (table == "@jszx") expectedTable = tableExpression(*centreByTable(u"jszx"), library->layout());
+    if (table == u"@jszx"_s) expectedTable = tableExpression(*centreByTable(u"jszx"), library->layout());
     if (table.isEmpty()) expectedTable = kUnchanged;
     EXPECT_EQ(session.currentTable(), expectedTable);
 
@@ -111,7 +113,7 @@ TEST_P(CentreSwitchByItem, PreparesThePageOfTheBarItem)
         ASSERT_FALSE(view.shown.isEmpty());
         EXPECT_TRUE(view.shown.last().endsWith(QString::fromUtf8(c.shownFile))) << view.shown.last().toStdString();
     } else {
-        EXPECT_TRUE(view.shown.isEmpty()) << view.shown.join(", ").toStdString();
+        EXPECT_TRUE(view.shown.isEmpty()) << view.shown.join(u", "_s).toStdString();
     }
 
     if (*c.firstRoot) {
@@ -152,9 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CentreSwitchTest, CentreGroupStoresTheCentresQueriesAndOffersItsTabs)
 {
     run(NavigationGroup::Centre, 3);
-    EXPECT_EQ(session.listTable(), " slzx");
-    EXPECT_EQ(session.treeQuery().sql, "select name,xxbh,link from slzx order by xxbh");
-    EXPECT_EQ(session.listQuery().sql, "select name,xxbh,link from slzx");
+    EXPECT_EQ(session.listTable(), u" slzx"_s);
+    EXPECT_EQ(session.treeQuery().sql, u"select name,xxbh,link from slzx order by xxbh"_s);
+    EXPECT_EQ(session.listQuery().sql, u"select name,xxbh,link from slzx"_s);
     EXPECT_EQ(session.viewMode(), ViewMode::Catalogue);
     EXPECT_EQ(session.centreMainPage(), library->layout().centreMainPage());
     EXPECT_EQ(view.activeTab, Control::TabCatalogue);
@@ -162,9 +164,9 @@ TEST_F(CentreSwitchTest, CentreGroupStoresTheCentresQueriesAndOffersItsTabs)
     for (Control c : {Control::TabCatalogue, Control::TabList, Control::TabHistory, Control::SearchButton,
                       Control::AdvancedButton})
         EXPECT_TRUE(view.isEnabled(c)) << objectNameOf(c).toStdString();
-    EXPECT_EQ(view.captions[Control::TabHistory], "历史");
-    EXPECT_EQ(view.captions[Control::AutoRun], "自动执行");
-    EXPECT_EQ(view.captions[Control::RangeOptionCentre], "实例中心");
+    EXPECT_EQ(view.captions[Control::TabHistory], u"历史"_s);
+    EXPECT_EQ(view.captions[Control::AutoRun], u"自动执行"_s);
+    EXPECT_EQ(view.captions[Control::RangeOptionCentre], u"实例中心"_s);
     EXPECT_FALSE(view.isVisible(Control::ResultList));
     EXPECT_FALSE(view.isVisible(Control::ResultScrollBar));
     EXPECT_EQ(view.selectedNode, 0);
@@ -177,13 +179,13 @@ TEST_F(CentreSwitchTest, CentreGroupStoresTheCentresQueriesAndOffersItsTabs)
 TEST_F(CentreSwitchTest, SidePanelCaptionsFollowTheCentre)
 {
     run(NavigationGroup::Centre, 2);
-    EXPECT_EQ(view.sideCaptions, QStringList({"视频简介", "观看视频对应文档", "打开源代码文件夹", "最新升级视频", "视频论坛"}));
+    EXPECT_EQ(view.sideCaptions, QStringList({u"视频简介"_s, u"观看视频对应文档"_s, u"打开源代码文件夹"_s, u"最新升级视频"_s, u"视频论坛"_s}));
     run(NavigationGroup::Centre, 6);
     EXPECT_EQ(view.sideCaptions,
-              QStringList({"下载界面", "查看对应PSD文件", "界面设计视频学习", "在线学习设计", "界面论坛"}));
+              QStringList({u"下载界面"_s, u"查看对应PSD文件"_s, u"界面设计视频学习"_s, u"在线学习设计"_s, u"界面论坛"_s}));
     run(NavigationGroup::Centre, 5);
     EXPECT_EQ(view.sideCaptions,
-              QStringList({"显示文档", "显现文档中的源程序", "打开源代码文件夹", "观看学习视频", "学习论坛"}));
+              QStringList({u"显示文档"_s, u"显现文档中的源程序"_s, u"打开源代码文件夹"_s, u"观看学习视频"_s, u"学习论坛"_s}));
     EXPECT_EQ(session.panelMode(), PanelMode::Default);
 }
 
@@ -199,8 +201,8 @@ TEST_F(CentreSwitchTest, InterfaceCentreShowsThumbnailsInPlaceOfSettingsUntilThe
 TEST_F(CentreSwitchTest, LearningCourseTreeIsFullyExpandedAndItsTabsLimited)
 {
     run(NavigationGroup::Learning, 0);
-    EXPECT_EQ(session.treeQuery().params, QVariantList{"20510111"});
-    EXPECT_EQ(session.listQuery().params, QVariantList{"20510111"});
+    EXPECT_EQ(session.treeQuery().params, QVariantList{u"20510111"_s});
+    EXPECT_EQ(session.listQuery().params, QVariantList{u"20510111"_s});
     ASSERT_EQ(catalogue.nodeCount(), 4);
     for (int i = 0; i < catalogue.nodeCount(); ++i) EXPECT_TRUE(catalogue.node(i).expanded) << i;
     EXPECT_TRUE(view.expandedAll);
@@ -217,15 +219,15 @@ TEST_F(CentreSwitchTest, TitleOnlyCoursesShowAnEmptyTreeUnderTheirTitle)
     run(NavigationGroup::Learning, 1);
     ASSERT_FALSE(rootTexts().isEmpty());
     run(NavigationGroup::Learning, 4);
-    EXPECT_EQ(view.title, "中级开发");
+    EXPECT_EQ(view.title, u"中级开发"_s);
     EXPECT_TRUE(rootTexts().isEmpty());
-    EXPECT_EQ(session.currentTable(), "works");
+    EXPECT_EQ(session.currentTable(), u"works"_s);
 }
 
 TEST_F(CentreSwitchTest, QueryCatalogueJoinsTheFourTextCentres)
 {
     run(NavigationGroup::Query, 0);
-    EXPECT_EQ(rootTexts(), QStringList({"Java 基础", "数据库", "界面实例", "管理系统", "网络方案"}));
+    EXPECT_EQ(rootTexts(), QStringList({u"Java 基础"_s, u"数据库"_s, u"界面实例"_s, u"管理系统"_s, u"网络方案"_s}));
     for (Control c : {Control::TabCatalogue, Control::TabList, Control::TabHistory})
         EXPECT_FALSE(view.isEnabled(c)) << objectNameOf(c).toStdString();
     EXPECT_TRUE(view.isEnabled(Control::TabSettings));
@@ -247,19 +249,19 @@ TEST_F(CentreSwitchTest, SearchPageListsEveryTitleOfSixCentresByTitleWithItsCode
     for (const char* table : {"jszx", "slzx", "xmzx", "fazx", "spzx", "jmzx"}) {
         auto db = library->open(DatabaseRole::Content);
         for (const Row& row : db->query(QStringLiteral("select xxbh, name from %1").arg(QLatin1String(table))))
-            titleOf[row.text("xxbh")] = row.text("name");
+            titleOf[row.text(u"xxbh"_s)] = row.text(u"name"_s);
     }
     int twice = 0;
     for (int i = 0; i < int(names.size()); ++i) {
         EXPECT_EQ(titleOf[results.code(i)], names[size_t(i)]) << "line " << i;
         EXPECT_EQ(results.index(i).data(ResultListModel::CodeRole), results.code(i));
-        if (names[size_t(i)] == "字符串处理") ++twice;
+        if (names[size_t(i)] == u"字符串处理"_s) ++twice;
         if (i > 0) {
             EXPECT_NE(results.code(i), results.code(i - 1));
         }
     }
     EXPECT_EQ(twice, 2);
-    EXPECT_EQ(names.front(), "Java 基础");  // Latin letters before the pinyin-sorted Chinese titles
+    EXPECT_EQ(names.front(), u"Java 基础"_s);  // Latin letters before the pinyin-sorted Chinese titles
 
     EXPECT_FALSE(view.isVisible(Control::Tree));
     for (Control c : {Control::ResultList, Control::SearchBox, Control::SearchButton, Control::AdvancedButton,
@@ -304,7 +306,7 @@ TEST(CentreSwitchEmpty, APageWithoutRecordsShowsAnEmptyTree)
     WindowSession session;
     CatalogueModel catalogue;
     CatalogueTree stale;
-    stale.add("l10121035", "left over", 11, 1, -1);
+    stale.add(u"l10121035"_s, u"left over"_s, 11, 1, -1);
     catalogue.reset(std::move(stale));
     ResultListModel results;
     RecordingSwitchView view;
@@ -318,7 +320,7 @@ TEST(CentreSwitchEmpty, APageWithoutRecordsShowsAnEmptyTree)
         EXPECT_EQ(view.selectedNode, -1);
         EXPECT_TRUE(view.failures.isEmpty());
     }
-    EXPECT_EQ(view.title, "源码管理");
+    EXPECT_EQ(view.title, u"源码管理"_s);
 }
 
 TEST(CentreSwitchFailure, AMissingLibraryEndsTheSwitchWithAMessageAndAUsableWindow)

@@ -30,6 +30,8 @@
 #include <QTreeView>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kPageDeadlineMs = 30000;
@@ -50,30 +52,30 @@ protected:
             r.eee = QStringLiteral("1");
             return r;
         };
-        library->addRecords("jszx", {record("101210360003", "链接到库外的文档", "elsewhere"),
+        library->addRecords(u"jszx"_s, {record("101210360003", "链接到库外的文档", "elsewhere"),
                                      record("101210360004", "越界的文档", "../../docs01"),
                                      record("101210360005", "敌意的页面", "docs03")});
-        library->writeFile("kelvor/docs01/101210350001.htm", "<html><body><p>变量与类型</p></body></html>");
+        library->writeFile(u"kelvor/docs01/101210350001.htm"_s, u"<html><body><p>变量与类型</p></body></html>"_s);
         QImage placeholder(20, 20, QImage::Format_RGB32);
         placeholder.fill(Qt::gray);
         QDir().mkpath(QFileInfo(library->layout().placeholderPicture()).absolutePath());
         placeholder.save(library->layout().placeholderPicture(), "JPG");
 
-        QFile secret(outside->filePath("101210360003.htm"));
+        QFile secret(outside->filePath(u"101210360003.htm"_s));
         if (secret.open(QIODevice::WriteOnly)) secret.write("<p>" + kSecret + "</p>");
-        QFile::link(outside->path(), library->layout().libraryFolder() + "/elsewhere");
+        QFile::link(outside->path(), library->layout().libraryFolder() + u"/elsewhere"_s);
 
         // Tries to read a file outside and to leave, reports, and offers a
         // web link over the whole page.
         library->writeFile(
-            "kelvor/docs03/101210360005.htm",
-            "<html><body style='margin:0'>"
+            u"kelvor/docs03/101210360005.htm"_s,
+            u"<html><body style='margin:0'>"
             "<a href='https://example.com/manual' style='display:block;height:2000px'>手册</a><p id=out>waiting</p>"
             "<script>var r = new XMLHttpRequest(); r.open('GET', 'file:///etc/passwd');"
             "r.onload = function () { document.getElementById('out').textContent = 'read ' + r.responseText; };"
             "r.onerror = function () { location = 'file:///';"
             " setTimeout(function () { document.getElementById('out').textContent = 'still here'; }, 800); };"
-            "r.send();</script></body></html>");
+            "r.send();</script></body></html>"_s);
     }
     static void TearDownTestSuite()
     {
@@ -132,7 +134,7 @@ QTemporaryDir* ConfinementScenarioTest::outside = nullptr;
 
 TEST_F(ConfinementScenarioTest, RecordsLeadingOutOfTheLibraryShowThePlaceholderNeverThePreviousPage)
 {
-    const QUrl previous = QUrl::fromLocalFile(libraryPath("/docs01/101210350001.htm"));
+    const QUrl previous = QUrl::fromLocalFile(libraryPath(u"/docs01/101210350001.htm"_s));
     const QUrl placeholder = QUrl::fromLocalFile(library->layout().placeholderPicture());
     for (const QString& code : {QStringLiteral("101210360003"), QStringLiteral("101210360004")}) {
         clickRecord(QStringLiteral("101210350001"));
@@ -150,7 +152,7 @@ TEST_F(ConfinementScenarioTest, RecordsLeadingOutOfTheLibraryShowThePlaceholderN
 
 TEST_F(ConfinementScenarioTest, AHostilePageOpenedFromTheTreeStaysInsideAndOnlyAClickedLinkLeaves)
 {
-    const QUrl page = QUrl::fromLocalFile(libraryPath("/docs03/101210360005.htm"));
+    const QUrl page = QUrl::fromLocalFile(libraryPath(u"/docs03/101210360005.htm"_s));
     clickRecord(QStringLiteral("101210360005"));
     KELVOR_WAIT_EQ(documentView()->location(), page, kPageDeadlineMs);
     KELVOR_WAIT_TRUE(pageText().contains(QStringLiteral("still here")), kPageDeadlineMs);

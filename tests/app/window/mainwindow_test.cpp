@@ -26,6 +26,8 @@
 #include <QTreeView>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 class MainWindowTest : public testing::Test {
@@ -53,12 +55,12 @@ protected:
         return window->findChild<T*>(name);
     }
 
-    QString title() const { return child<QLabel>("Label5")->text(); }
+    QString title() const { return child<QLabel>(u"Label5"_s)->text(); }
 
     // A click on the group tabs at the foot of the strip, `x` twips into the label.
     void clickGroupTab(double x)
     {
-        QWidget* tabs = child("Label45");
+        QWidget* tabs = child(u"Label45"_s);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, QPoint(int(x / 15), tabs->height() - 2));
     }
 
@@ -74,24 +76,24 @@ TEST_F(MainWindowTest, EveryNamedControlExistsWithItsAccessibleName)
 {
     // objectName, accessible name ("" for: any non-empty name)
     const std::vector<std::pair<QString, QString>> controls = {
-        {"Imagebar", ""},           {"Imagebar1", ""},         {"Picture13", ""},        {"Label45", ""},
-        {"Image3", ""},             {"usekz", ""},             {"Picture2", ""},         {"image1", ""},
-        {"Picture1", ""},           {"Frame5", ""},            {"Frame1", ""},           {"Label5", "从零开始"},
-        {"Command4", "目录"},       {"Command8", "查询"},      {"Command9", "历史"},     {"Command10", "设置"},
-        {"Combo2", "搜索框"},       {"Command3", "搜索"},      {"Command11", "高级"},    {"TreeView1", "目录树"},
-        {"datalist2", "结果列表"},  {"HScroll1", ""},          {"WebBrowser1", "文档"},  {"WebBrowser2", ""},
-        {"WebBrowser3", ""},        {"Text15", "源程序"},      {"Text16", "记录编号"},   {"Text21", ""},
-        {"Text2", ""},              {"check1(0)", "快速描红"}, {"check1(1)", "逐渐描红"}, {"Label26(0)", "快速描红"},
-        {"Label26(1)", "逐渐描红"}, {"Label25(0)", ""},        {"Label25(1)", ""},       {"Command91", "自动执行"},
-        {"Command48", "缩略图显示"}, {"Command25", "返回查询界面"}, {"Check2(0)", "单击执行"}, {"Check3(0)", "手动展开"},
-        {"titleOnlyOption", "只查询标题"}, {"showPositionOption", "显示记录位置"}, {"queryCentrePanel", ""},
+        {u"Imagebar"_s, u""_s},           {u"Imagebar1"_s, u""_s},         {u"Picture13"_s, u""_s},        {u"Label45"_s, u""_s},
+        {u"Image3"_s, u""_s},             {u"usekz"_s, u""_s},             {u"Picture2"_s, u""_s},         {u"image1"_s, u""_s},
+        {u"Picture1"_s, u""_s},           {u"Frame5"_s, u""_s},            {u"Frame1"_s, u""_s},           {u"Label5"_s, u"从零开始"_s},
+        {u"Command4"_s, u"目录"_s},       {u"Command8"_s, u"查询"_s},      {u"Command9"_s, u"历史"_s},     {u"Command10"_s, u"设置"_s},
+        {u"Combo2"_s, u"搜索框"_s},       {u"Command3"_s, u"搜索"_s},      {u"Command11"_s, u"高级"_s},    {u"TreeView1"_s, u"目录树"_s},
+        {u"datalist2"_s, u"结果列表"_s},  {u"HScroll1"_s, u""_s},          {u"WebBrowser1"_s, u"文档"_s},  {u"WebBrowser2"_s, u""_s},
+        {u"WebBrowser3"_s, u""_s},        {u"Text15"_s, u"源程序"_s},      {u"Text16"_s, u"记录编号"_s},   {u"Text21"_s, u""_s},
+        {u"Text2"_s, u""_s},              {u"check1(0)"_s, u"快速描红"_s}, {u"check1(1)"_s, u"逐渐描红"_s}, {u"Label26(0)"_s, u"快速描红"_s},
+        {u"Label26(1)"_s, u"逐渐描红"_s}, {u"Label25(0)"_s, u""_s},        {u"Label25(1)"_s, u""_s},       {u"Command91"_s, u"自动执行"_s},
+        {u"Command48"_s, u"缩略图显示"_s}, {u"Command25"_s, u"返回查询界面"_s}, {u"Check2(0)"_s, u"单击执行"_s}, {u"Check3(0)"_s, u"手动展开"_s},
+        {u"titleOnlyOption"_s, u"只查询标题"_s}, {u"showPositionOption"_s, u"显示记录位置"_s}, {u"queryCentrePanel"_s, u""_s},
     };
     std::vector<std::pair<QString, QString>> all = controls;
-    for (int i = 0; i < 8; ++i) all.push_back({QStringLiteral("Label1(%1)").arg(i), ""});
-    for (int i = 0; i < 6; ++i) all.push_back({QStringLiteral("Command6(%1)").arg(i), ""});
+    for (int i = 0; i < 8; ++i) all.push_back({QStringLiteral("Label1(%1)").arg(i), u""_s});
+    for (int i = 0; i < 6; ++i) all.push_back({QStringLiteral("Command6(%1)").arg(i), u""_s});
 
-    EXPECT_EQ(window->objectName(), "frmmain");
-    EXPECT_EQ(window->windowTitle(), "澄溪宸笺");
+    EXPECT_EQ(window->objectName(), u"frmmain"_s);
+    EXPECT_EQ(window->windowTitle(), u"澄溪宸笺"_s);
     for (const auto& [name, accessible] : all) {
         QWidget* w = child(name);
         ASSERT_NE(w, nullptr) << name.toStdString();
@@ -102,18 +104,18 @@ TEST_F(MainWindowTest, EveryNamedControlExistsWithItsAccessibleName)
         EXPECT_EQ(window->findChildren<QWidget*>(name).size(), 1) << name.toStdString();
     }
 
-    EXPECT_TRUE(child<QTreeView>("TreeView1"));
-    EXPECT_TRUE(child<QListView>("datalist2"));
-    ASSERT_TRUE(child<QComboBox>("Combo2"));
-    EXPECT_TRUE(child<QComboBox>("Combo2")->isEditable());
-    EXPECT_TRUE(child<QPlainTextEdit>("Text15"));
-    EXPECT_TRUE(child<QScrollBar>("HScroll1"));
+    EXPECT_TRUE(child<QTreeView>(u"TreeView1"_s));
+    EXPECT_TRUE(child<QListView>(u"datalist2"_s));
+    ASSERT_TRUE(child<QComboBox>(u"Combo2"_s));
+    EXPECT_TRUE(child<QComboBox>(u"Combo2"_s)->isEditable());
+    EXPECT_TRUE(child<QPlainTextEdit>(u"Text15"_s));
+    EXPECT_TRUE(child<QScrollBar>(u"HScroll1"_s));
     for (auto [name, caption] : {std::pair{"Check2(0)", "单击执行 "}, std::pair{"Check3(0)", "手动展开 "},
                                  std::pair{"titleOnlyOption", "只查询标题 "}, std::pair{"Command25", "返回查询界面"},
                                  std::pair{"Command48", "缩略图显示"}, std::pair{"Command91", "自动执行"}})
-        EXPECT_EQ(child<QAbstractButton>(name)->text(), QString::fromUtf8(caption)) << name;
+        EXPECT_EQ(child<QAbstractButton>(QString::fromLatin1(name))->text(), QString::fromUtf8(caption)) << name;
     for (const char* hidden : {"Text15", "Command48", "Command25", "Command10", "WebBrowser2", "WebBrowser3", "Frame1"})
-        EXPECT_TRUE(child(hidden)->isHidden()) << hidden;
+        EXPECT_TRUE(child(QString::fromLatin1(hidden))->isHidden()) << hidden;
 }
 
 TEST_F(MainWindowTest, TimersExistWithTheirIntervalsAndOnlyShowingStartsTheirs)
@@ -142,18 +144,18 @@ TEST_F(MainWindowTest, TimersExistWithTheirIntervalsAndOnlyShowingStartsTheirs)
 
 TEST_F(MainWindowTest, CreationOpensTheBeginnersCourseAndShowingWorksOnTheTechnologyCentre)
 {
-    EXPECT_EQ(title(), "从零开始");
+    EXPECT_EQ(title(), u"从零开始"_s);
     EXPECT_EQ(window->session().group(), NavigationGroup::Centre);
     EXPECT_EQ(window->session().currentItem(), 1);
     ASSERT_GT(window->catalogueModel().nodeCount(), 0);
-    EXPECT_EQ(window->catalogueModel().node(0).text, "从零开始");
-    EXPECT_TRUE(child<QTreeView>("TreeView1")->currentIndex().isValid());
+    EXPECT_EQ(window->catalogueModel().node(0).text, u"从零开始"_s);
+    EXPECT_TRUE(child<QTreeView>(u"TreeView1"_s)->currentIndex().isValid());
     EXPECT_EQ(window->descriptionBox()->text(), MainWindow::productDescription());
 
     window->show();
     EXPECT_EQ(window->session().currentTable(), tableExpression(*centreByTable(u"jszx"), library->layout()));
     EXPECT_EQ(window->session().listTable(), window->session().currentTable());
-    EXPECT_EQ(window->navigation().bar().menuState(), "no");
+    EXPECT_EQ(window->navigation().bar().menuState(), u"no"_s);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -162,80 +164,80 @@ TEST_F(MainWindowTest, GroupTabsAndBarItemsSwitchPages)
     window->show();
     clickGroupTab(100);
     EXPECT_EQ(window->session().group(), NavigationGroup::Learning);
-    EXPECT_EQ(title(), "从零开始");
-    EXPECT_EQ(child("Label1(1)")->toolTip(), "入门训练");
+    EXPECT_EQ(title(), u"从零开始"_s);
+    EXPECT_EQ(child(u"Label1(1)"_s)->toolTip(), u"入门训练"_s);
 
-    QTest::mouseClick(child("Label1(1)"), Qt::LeftButton);
-    EXPECT_EQ(title(), "入门训练");
-    EXPECT_EQ(window->catalogueModel().node(0).text, "入门训练");
+    QTest::mouseClick(child(u"Label1(1)"_s), Qt::LeftButton);
+    EXPECT_EQ(title(), u"入门训练"_s);
+    EXPECT_EQ(window->catalogueModel().node(0).text, u"入门训练"_s);
 
     clickGroupTab(600);
     EXPECT_EQ(window->session().group(), NavigationGroup::Centre);
-    EXPECT_EQ(title(), "技术中心");
-    EXPECT_EQ(child("Label1(2)")->toolTip(), "视频中心");
-    EXPECT_TRUE(child("Label1(0)")->isHidden());  // a slot without a page
+    EXPECT_EQ(title(), u"技术中心"_s);
+    EXPECT_EQ(child(u"Label1(2)"_s)->toolTip(), u"视频中心"_s);
+    EXPECT_TRUE(child(u"Label1(0)"_s)->isHidden());  // a slot without a page
 
-    QTest::mouseClick(child("Label1(6)"), Qt::LeftButton);
-    EXPECT_EQ(title(), "界面中心");
-    EXPECT_FALSE(child("Command48")->isHidden());
-    EXPECT_EQ(child<QAbstractButton>("Command6(0)")->text(), "下载界面");
+    QTest::mouseClick(child(u"Label1(6)"_s), Qt::LeftButton);
+    EXPECT_EQ(title(), u"界面中心"_s);
+    EXPECT_FALSE(child(u"Command48"_s)->isHidden());
+    EXPECT_EQ(child<QAbstractButton>(u"Command6(0)"_s)->text(), u"下载界面"_s);
 
     clickGroupTab(1500);
     EXPECT_EQ(window->session().group(), NavigationGroup::Query);
-    EXPECT_EQ(title(), " 目录 ");
-    EXPECT_EQ(child("Label1(0)")->toolTip(), "目录");
-    EXPECT_TRUE(child("Label1(4)")->isHidden());
-    EXPECT_TRUE(child("Command48")->isHidden());
+    EXPECT_EQ(title(), u" 目录 "_s);
+    EXPECT_EQ(child(u"Label1(0)"_s)->toolTip(), u"目录"_s);
+    EXPECT_TRUE(child(u"Label1(4)"_s)->isHidden());
+    EXPECT_TRUE(child(u"Command48"_s)->isHidden());
 
-    QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
-    EXPECT_EQ(title(), " 检索 ");
-    EXPECT_FALSE(child("datalist2")->isHidden());
-    EXPECT_TRUE(child("TreeView1")->isHidden());
+    QTest::mouseClick(child(u"Label1(2)"_s), Qt::LeftButton);
+    EXPECT_EQ(title(), u" 检索 "_s);
+    EXPECT_FALSE(child(u"datalist2"_s)->isHidden());
+    EXPECT_TRUE(child(u"TreeView1"_s)->isHidden());
     EXPECT_EQ(window->resultListModel().rowCount(), 16);
-    EXPECT_TRUE(child("usekz")->isEnabled());
-    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    EXPECT_TRUE(child(u"usekz"_s)->isEnabled());
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u"; "_s).toStdString();
 }
 
 TEST_F(MainWindowTest, TheLearningTabReachesLeftOfTheTabLabel)
 {
     window->show();
     clickGroupTab(1500);
-    QWidget* tabs = child("Label45");
+    QWidget* tabs = child(u"Label45"_s);
     const QPoint onOverhang = tabs->pos() + QPoint(-20, tabs->height() - 3);
-    QTest::mouseClick(child("Imagebar"), Qt::LeftButton, {}, onOverhang);
+    QTest::mouseClick(child(u"Imagebar"_s), Qt::LeftButton, {}, onOverhang);
     EXPECT_EQ(window->session().group(), NavigationGroup::Learning);
 }
 
 TEST_F(MainWindowTest, HoverShowsTheOverlayAndLeavingResetsIt)
 {
     window->show();
-    QWidget* item = child("Label1(3)");
+    QWidget* item = child(u"Label1(3)"_s);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), item->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(item, &move);
-    QWidget* overlay = child("Image3");
+    QWidget* overlay = child(u"Image3"_s);
     EXPECT_FALSE(overlay->isHidden());
     EXPECT_EQ(overlay->x(), item->x());
-    EXPECT_EQ(window->navigation().bar().menuState(), "no");
+    EXPECT_EQ(window->navigation().bar().menuState(), u"no"_s);
 
-    QWidget* frame = child("usekz");
+    QWidget* frame = child(u"usekz"_s);
     QMouseEvent away(QEvent::MouseMove, QPointF(2, 2), frame->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(frame, &away);
-    EXPECT_EQ(window->navigation().bar().menuState(), "ok");
-    EXPECT_EQ(overlay->x(), child("Label1(1)")->x());
+    EXPECT_EQ(window->navigation().bar().menuState(), u"ok"_s);
+    EXPECT_EQ(overlay->x(), child(u"Label1(1)"_s)->x());
 }
 
 TEST_F(MainWindowTest, HighlightOptionsFollowTheirClickAreas)
 {
     window->show();
-    auto* quick = child<QRadioButton>("check1(0)");
-    auto* gradual = child<QRadioButton>("check1(1)");
+    auto* quick = child<QRadioButton>(u"check1(0)"_s);
+    auto* gradual = child<QRadioButton>(u"check1(1)"_s);
     EXPECT_TRUE(quick->isChecked());
-    QTest::mouseClick(child("Label25(0)"), Qt::LeftButton);
+    QTest::mouseClick(child(u"Label25(0)"_s), Qt::LeftButton);
     EXPECT_FALSE(quick->isChecked());
     EXPECT_FALSE(gradual->isChecked());
-    QTest::mouseClick(child("Label25(1)"), Qt::LeftButton);
+    QTest::mouseClick(child(u"Label25(1)"_s), Qt::LeftButton);
     EXPECT_TRUE(gradual->isChecked());
     quick->click();
     EXPECT_TRUE(quick->isChecked());

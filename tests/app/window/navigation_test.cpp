@@ -12,12 +12,14 @@
 #include <gtest/gtest.h>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(NavigationBarState, HoverMovesTheOverlayOverTheItemWithTheGroupsPicture)
 {
     NavigationBarState bar;
-    EXPECT_EQ(bar.menuState(), "no");
+    EXPECT_EQ(bar.menuState(), u"no"_s);
     EXPECT_FALSE(bar.overlay().visible);
     EXPECT_EQ(bar.overlay().rect.top, 180);
 
@@ -29,9 +31,9 @@ TEST(NavigationBarState, HoverMovesTheOverlayOverTheItemWithTheGroupsPicture)
     EXPECT_EQ(bar.lastHovered(), 3);
 
     EXPECT_FALSE(bar.hover(NavigationGroup::Centre, 3));  // the same item again
-    bar.setMenuState("ok");
+    bar.setMenuState(u"ok"_s);
     EXPECT_TRUE(bar.hover(NavigationGroup::Learning, 5));
-    EXPECT_EQ(bar.menuState(), "no");
+    EXPECT_EQ(bar.menuState(), u"no"_s);
     EXPECT_EQ(bar.overlay().picture, 825);
     EXPECT_EQ(bar.overlay().rect.left, navbar::itemRect(5).left - 10);  // 10 twips further left
     EXPECT_TRUE(bar.hover(NavigationGroup::Query, 2));
@@ -45,7 +47,7 @@ TEST(NavigationBarState, ResetPutsTheOverlayBackOnTheSelectedItem)
     bar.setSelectedItem(2);
     bar.hover(NavigationGroup::Query, 6);
     bar.buttonstate(NavigationGroup::Query);
-    EXPECT_EQ(bar.menuState(), "ok");
+    EXPECT_EQ(bar.menuState(), u"ok"_s);
     EXPECT_FALSE(bar.isResetDue());
     EXPECT_EQ(bar.barBackground(), 813);
     EXPECT_EQ(bar.overlay().picture, 952);
@@ -90,8 +92,8 @@ TEST(NavigationPictures, NumbersPerGroup)
     EXPECT_FALSE(numberedPicture(828));
     EXPECT_EQ(groupFromCode(u"2"), NavigationGroup::Query);
     EXPECT_FALSE(groupFromCode(u"3"));
-    EXPECT_EQ(barItemName(NavigationGroup::Query, 0), " 目录 ");
-    EXPECT_EQ(barItemCaption(NavigationGroup::Query, 0), "目录");
+    EXPECT_EQ(barItemName(NavigationGroup::Query, 0), u" 目录 "_s);
+    EXPECT_EQ(barItemCaption(NavigationGroup::Query, 0), u"目录"_s);
     EXPECT_FALSE(barItemHasPage(NavigationGroup::Query, 4));
     EXPECT_FALSE(barItemHasPage(NavigationGroup::Centre, 0));
 }
@@ -183,12 +185,12 @@ TEST_F(NavigationControllerTest, BarClickSwitchesAndTheOverlayRestsOnThePageShow
     EXPECT_TRUE(view.overlay.visible);
     EXPECT_EQ(view.overlay.picture, 924);
     controller.barItemClicked(4);
-    EXPECT_EQ(session.centreTitle(), "项目中心");
+    EXPECT_EQ(session.centreTitle(), u"项目中心"_s);
     controller.barItemHovered(6);
     EXPECT_EQ(view.overlay.picture, 926);
     controller.pointerLeftItems();
     EXPECT_EQ(view.overlay.picture, 924);
-    EXPECT_EQ(controller.bar().menuState(), "ok");
+    EXPECT_EQ(controller.bar().menuState(), u"ok"_s);
     // Without a hover in between there is no reset to run.
     view.overlay = {};
     controller.pointerLeftItems();

@@ -15,6 +15,8 @@
 #include <QTreeView>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::SearchWindowTest;
@@ -35,15 +37,15 @@ protected:
         withSource.link = QStringLiteral("docs02");
         withSource.eee = QStringLiteral("1");
         withSource.cc = QStringLiteral("1");
-        library->addRecords("jszx", {withSource});
-        library->writeFile("kelvor/docs02/101210360002.htm",
-                           "<html><body><p>说明</p>\r\n<p class=a2>int main() { return 0; }</p>\r\n</body></html>");
+        library->addRecords(u"jszx"_s, {withSource});
+        library->writeFile(u"kelvor/docs02/101210360002.htm"_s,
+                           u"<html><body><p>说明</p>\r\n<p class=a2>int main() { return 0; }</p>\r\n</body></html>"_s);
         // A record without a title.
         CentreRecord untitled;
         untitled.xxbh = QStringLiteral("101231010002");
         untitled.link = QStringLiteral("docs01");
         untitled.eee = QStringLiteral("1");
-        library->addRecords("xmzx", {untitled});
+        library->addRecords(u"xmzx"_s, {untitled});
     }
 
     DocumentView* documentView() const { return window->documentViews().documentView(); }
@@ -127,8 +129,8 @@ TEST_F(NewUserScenarioTest, TheDocumentAreaIsNeverBlankAfterTheSourceText)
             clickResultLine(kPlainCode);
         }
         EXPECT_EQ(window->recordCodeBox()->text(), kPlainCode) << c.name;
-        EXPECT_EQ(documentAreaShows(), "document") << c.name;
-        KELVOR_WAIT_EQ(documentView()->location().fileName(), kPlainCode + ".htm", kPageDeadlineMs);
+        EXPECT_EQ(documentAreaShows(), u"document"_s) << c.name;
+        KELVOR_WAIT_EQ(documentView()->location().fileName(), kPlainCode + u".htm"_s, kPageDeadlineMs);
     }
 }
 
@@ -146,7 +148,7 @@ TEST_F(NewUserScenarioTest, EverySwitchShowsTheDocumentViewInsteadOfTheSourceTex
         showSourceText();
         showPage(c.group, c.item);
         ASSERT_EQ(title(), QString::fromUtf8(c.title));
-        EXPECT_EQ(documentAreaShows(), "document") << c.title;
+        EXPECT_EQ(documentAreaShows(), u"document"_s) << c.title;
     }
 }
 
@@ -242,8 +244,8 @@ TEST_F(NewUserScenarioTest, NamedControlsKeepTheirAccessibleNamesWhateverTheyHol
 
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(searchBox());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(QAccessible::Name), "搜索框");
-    EXPECT_TRUE(searchBox()->currentText().endsWith("Lo"));
+    EXPECT_EQ(box->text(QAccessible::Name), u"搜索框"_s);
+    EXPECT_TRUE(searchBox()->currentText().endsWith(u"Lo"_s));
     EXPECT_EQ(box->text(QAccessible::Value), searchBox()->currentText());
     // Every control given a name answers to it.
     int named = 0;
@@ -315,22 +317,22 @@ TEST_F(DamagedLibraryScenarioTest, ASwitchThatFailsHalfWayLeavesTitleAndTreeInAg
 {
     start();
     window->navigation().chooseGroup(NavigationGroup::Centre);
-    ASSERT_EQ(title(), "技术中心");
+    ASSERT_EQ(title(), u"技术中心"_s);
     ASSERT_GT(window->catalogueModel().nodeCount(), 0);
     // Another program damages the example centre while the window runs.
     library.open(DatabaseRole::Content)->execute(QStringLiteral("drop table slzx"));
 
     clickBarItem(3);
     ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages.front().startsWith("读取资料库失败")) << prompter.messages.front().toStdString();
-    EXPECT_EQ(title(), "实例中心");
+    EXPECT_TRUE(prompter.messages.front().startsWith(u"读取资料库失败"_s)) << prompter.messages.front().toStdString();
+    EXPECT_EQ(title(), u"实例中心"_s);
     EXPECT_EQ(window->catalogueModel().nodeCount(), 0) << "no tree of the technology centre under the new title";
     EXPECT_TRUE(window->isEnabled());
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("Picture2"))->isEnabled()) << "the window stays usable";
 
     // The other centres still switch.
     clickBarItem(4);
-    EXPECT_EQ(title(), "项目中心");
+    EXPECT_EQ(title(), u"项目中心"_s);
     EXPECT_GT(window->catalogueModel().nodeCount(), 0);
 }
 
@@ -345,18 +347,18 @@ TEST_F(DamagedLibraryScenarioTest, ARecordWithoutItsParentIsNamedInOneChineseSen
     orphan.name = QStringLiteral("孤立的记录");
     orphan.link = QStringLiteral("docs01");
     orphan.eee = QStringLiteral("1");
-    library.addRecords("jszx", {folder, orphan});
+    library.addRecords(u"jszx"_s, {folder, orphan});
     start();
 
     window->navigation().chooseGroup(NavigationGroup::Centre);
-    EXPECT_EQ(title(), "技术中心");
+    EXPECT_EQ(title(), u"技术中心"_s);
     ASSERT_EQ(prompter.messages.size(), 1);
     const QString message = prompter.messages.front();
-    EXPECT_EQ(message, "目录中的记录 1012100000010001 缺少上一级记录，目录只显示到它之前的记录。");
+    EXPECT_EQ(message, u"目录中的记录 1012100000010001 缺少上一级记录，目录只显示到它之前的记录。"_s);
     EXPECT_FALSE(message.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << message.toStdString();
     // The catalogue rule stays: the tree holds what came before the record.
     EXPECT_EQ(window->catalogueModel().nodeCount(), 1);
-    EXPECT_EQ(window->catalogueModel().node(0).text, "前置目录");
+    EXPECT_EQ(window->catalogueModel().node(0).text, u"前置目录"_s);
 }
 
 TEST_F(DamagedLibraryScenarioTest, ASearchTheDatabaseRefusesSaysSoAndTheWindowGoesOn)
@@ -368,7 +370,7 @@ TEST_F(DamagedLibraryScenarioTest, ASearchTheDatabaseRefusesSaysSoAndTheWindowGo
     box->setEditText(QStringLiteral("字符串"));
     QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Command3")), Qt::LeftButton);
     ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages.front().startsWith("读取资料库失败")) << prompter.messages.front().toStdString();
+    EXPECT_TRUE(prompter.messages.front().startsWith(u"读取资料库失败"_s)) << prompter.messages.front().toStdString();
 
     // The search page's title search as well.
     window->navigation().chooseGroup(NavigationGroup::Query);
@@ -376,7 +378,7 @@ TEST_F(DamagedLibraryScenarioTest, ASearchTheDatabaseRefusesSaysSoAndTheWindowGo
     prompter.messages.clear();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("L"));
     ASSERT_FALSE(prompter.messages.isEmpty());
-    EXPECT_TRUE(prompter.messages.front().startsWith("读取资料库失败")) << prompter.messages.front().toStdString();
+    EXPECT_TRUE(prompter.messages.front().startsWith(u"读取资料库失败"_s)) << prompter.messages.front().toStdString();
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -391,13 +393,13 @@ TEST_F(DamagedLibraryScenarioTest, ALearningCourseIsInCodeOrderWhateverTheTableO
         return r;
     };
     // Stored after the course's other lessons and in reverse order.
-    library.addRecords("study", {lesson("205101110009", "第九课"), lesson("205101110003", "第三课")});
+    library.addRecords(u"study"_s, {lesson("205101110009", "第九课"), lesson("205101110003", "第三课")});
     start();
     window->navigation().chooseGroup(NavigationGroup::Learning);
     const CatalogueModel& model = window->catalogueModel();
     QStringList lessons;
     for (int child : model.node(0).children) lessons << model.node(child).text;
-    EXPECT_EQ(lessons, QStringList({"第一课 认识程序", "第二课", "第三课", "第九课"}));
+    EXPECT_EQ(lessons, QStringList({u"第一课 认识程序"_s, u"第二课"_s, u"第三课"_s, u"第九课"_s}));
 }
 
 }  // namespace

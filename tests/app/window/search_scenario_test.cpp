@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::SearchWindowTest;
@@ -28,7 +30,7 @@ protected:
         const QDeadlineTimer settle(600);
         while (!settle.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QDir().mkpath(folder);
-        EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name + ".png"))) << name.toStdString();
+        EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name + u".png"_s))) << name.toStdString();
     }
 
     QPoint centreOfLine(const QString& line) const
@@ -53,8 +55,8 @@ TEST_F(SearchScenarioTest, PagedListScrolledToItsEndEqualsTheWholeListing)
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->navigation().chooseGroup(NavigationGroup::Query);
-    QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
-    ASSERT_EQ(title(), " 检索 ");
+    QTest::mouseClick(child(u"Label1(2)"_s), Qt::LeftButton);
+    ASSERT_EQ(title(), u" 检索 "_s);
 
     auto scrolledToEnd = [&] {
         for (int step = 0; step < 200 && model.canFetchMore({}); ++step) {
@@ -86,18 +88,18 @@ TEST_F(SearchScenarioTest, TypeTwoLettersThenOpenAnInterfacePicture)
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->navigation().chooseGroup(NavigationGroup::Query);
-    QTest::mouseClick(child("Label1(2)"), Qt::LeftButton);
-    ASSERT_EQ(title(), " 检索 ");
+    QTest::mouseClick(child(u"Label1(2)"_s), Qt::LeftButton);
+    ASSERT_EQ(title(), u" 检索 "_s);
     const size_t everyTitle = lines().size();
-    shot("1-search-page");
+    shot(u"1-search-page"_s);
 
     QTest::keyClicks(searchBox()->lineEdit(), QStringLiteral("L"));
-    EXPECT_EQ(lines(), (std::vector<QString>{"Linux 基础", "Login 窗口", "Loop 循环"}));
+    EXPECT_EQ(lines(), (std::vector<QString>{u"Linux 基础"_s, u"Login 窗口"_s, u"Loop 循环"_s}));
     EXPECT_LT(lines().size(), everyTitle);
     QTest::keyClicks(searchBox()->lineEdit(), QStringLiteral("o"));
-    EXPECT_EQ(searchBox()->currentText(), "Lo");
-    EXPECT_EQ(lines(), (std::vector<QString>{"Login 窗口", "Loop 循环"}));
-    shot("2-typed-lo");
+    EXPECT_EQ(searchBox()->currentText(), u"Lo"_s);
+    EXPECT_EQ(lines(), (std::vector<QString>{u"Login 窗口"_s, u"Loop 循环"_s}));
+    shot(u"2-typed-lo"_s);
 
     DocumentView* view = window->documentViews().documentView();
     QSignalSpy loaded(view, &DocumentView::documentComplete);
@@ -105,22 +107,22 @@ TEST_F(SearchScenarioTest, TypeTwoLettersThenOpenAnInterfacePicture)
     ASSERT_FALSE(line.isNull());
     QTest::mouseClick(resultList()->viewport(), Qt::LeftButton, {}, line);
 
-    const QString picture = *library->layout().documentPath("docs01", test::kLoginCode, ".jpg");
+    const QString picture = *library->layout().documentPath(u"docs01"_s, test::kLoginCode, u".jpg"_s);
     EXPECT_EQ(window->recordCodeBox()->text(), test::kLoginCode);
     EXPECT_EQ(view->location().toLocalFile(), picture);
     KELVOR_WAIT_TRUE(!loaded.isEmpty() && view->location().toLocalFile() == picture && !view->isLoading(),
                              30000);
     EXPECT_FALSE(view->isHidden());
-    EXPECT_EQ(resultList()->toolTip(), "双击列表选项,查看选定内容");
-    shot("3-interface-picture");
+    EXPECT_EQ(resultList()->toolTip(), u"双击列表选项,查看选定内容"_s);
+    shot(u"3-interface-picture"_s);
 
     // The technology centre's list tab and the advanced panel, for a look.
     window->navigation().chooseGroup(NavigationGroup::Centre);
-    click("Command8");
-    shot("4-list-tab");
-    click("Command11");
-    shot("5-advanced-panel");
-    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    click(u"Command8"_s);
+    shot(u"4-list-tab"_s);
+    click(u"Command11"_s);
+    shot(u"5-advanced-panel"_s);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u"; "_s).toStdString();
 }
 
 }  // namespace

@@ -48,11 +48,11 @@ inline void addSearchRecords(const TestLibrary& library)
         r.eee = QStringLiteral("1");
         return r;
     };
-    library.addRecords("jszx", {doc("101210350003", "Loop 循环")});
-    library.addRecords("slzx", {doc("101221010003", "Linux 基础")});
-    library.addRecords("jmzx", {doc("220121010002", "Login 窗口")});
+    library.addRecords(QStringLiteral("jszx"), {doc("101210350003", "Loop 循环")});
+    library.addRecords(QStringLiteral("slzx"), {doc("101221010003", "Linux 基础")});
+    library.addRecords(QStringLiteral("jmzx"), {doc("220121010002", "Login 窗口")});
     // Quotes and a percent sign are searched for as typed.
-    library.addRecords("fazx", {doc("101251010002", "it's a plan"), doc("101251010003", "50% done")});
+    library.addRecords(QStringLiteral("fazx"), {doc("101251010002", "it's a plan"), doc("101251010003", "50% done")});
 }
 
 // Every document of the records above and of the window records, and the

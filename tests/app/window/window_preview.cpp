@@ -26,6 +26,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void settle(int milliseconds)
@@ -117,47 +119,47 @@ int main(int argc, char** argv)
     connection.open(kelvor::DatabaseRole::Content);
     kelvor::test::ScriptedPrompter prompter;
     // Its view settings stay beside the pictures, away from the user's own.
-    kelvor::MainWindow window(connection, layout, prompter, nullptr, dir + "/rcontrolmt.ini");
+    kelvor::MainWindow window(connection, layout, prompter, nullptr, dir + u"/rcontrolmt.ini"_s);
     window.show();
     settle(800);
-    save(&window, dir + "/kelvor-window-start.png");
+    save(&window, dir + u"/kelvor-window-start.png"_s);
 
-    QTest::mouseClick(window.findChild<QWidget*>("Label1(1)"), Qt::LeftButton);
-    hover(window.findChild<QWidget*>("Label1(3)"));
+    QTest::mouseClick(window.findChild<QWidget*>(u"Label1(1)"_s), Qt::LeftButton);
+    hover(window.findChild<QWidget*>(u"Label1(3)"_s));
     settle(300);
-    save(&window, dir + "/kelvor-window-centre.png");
+    save(&window, dir + u"/kelvor-window-centre.png"_s);
 
     window.navigation().chooseGroup(kelvor::NavigationGroup::Learning);
-    hover(window.findChild<QWidget*>("Label1(1)"));
+    hover(window.findChild<QWidget*>(u"Label1(1)"_s));
     settle(300);
-    save(&window, dir + "/kelvor-window-learning.png");
+    save(&window, dir + u"/kelvor-window-learning.png"_s);
 
     window.navigation().chooseGroup(kelvor::NavigationGroup::Query);
-    QTest::mouseClick(window.findChild<QWidget*>("Label1(2)"), Qt::LeftButton);
-    hover(window.findChild<QWidget*>("Label1(2)"));
+    QTest::mouseClick(window.findChild<QWidget*>(u"Label1(2)"_s), Qt::LeftButton);
+    hover(window.findChild<QWidget*>(u"Label1(2)"_s));
     settle(300);
-    save(&window, dir + "/kelvor-window-query.png");
+    save(&window, dir + u"/kelvor-window-query.png"_s);
 
-    QTest::mouseClick(window.findChild<QWidget*>("Label1(1)"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QWidget*>(u"Label1(1)"_s), Qt::LeftButton);
     settle(300);
-    save(&window, dir + "/kelvor-window-query-centre.png");
-    QTest::mouseClick(window.findChild<QWidget*>("Label1(2)"), Qt::LeftButton);
+    save(&window, dir + u"/kelvor-window-query-centre.png"_s);
+    QTest::mouseClick(window.findChild<QWidget*>(u"Label1(2)"_s), Qt::LeftButton);
 
     // The search page narrowed by two letters, then the technology centre's list tab and advanced panel.
-    auto* searchBox = window.findChild<QComboBox*>("Combo2");
-    QTest::keyClicks(searchBox->lineEdit(), "ja");
+    auto* searchBox = window.findChild<QComboBox*>(u"Combo2"_s);
+    QTest::keyClicks(searchBox->lineEdit(), u"ja"_s);
     settle(300);
-    save(&window, dir + "/kelvor-window-search.png");
+    save(&window, dir + u"/kelvor-window-search.png"_s);
     window.navigation().chooseGroup(kelvor::NavigationGroup::Centre);
-    QTest::mouseClick(window.findChild<QWidget*>("Command8"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QWidget*>(u"Command8"_s), Qt::LeftButton);
     settle(300);
-    save(&window, dir + "/kelvor-window-list.png");
-    QTest::mouseClick(window.findChild<QWidget*>("Command11"), Qt::LeftButton);
+    save(&window, dir + u"/kelvor-window-list.png"_s);
+    QTest::mouseClick(window.findChild<QWidget*>(u"Command11"_s), Qt::LeftButton);
     settle(300);
-    save(&window, dir + "/kelvor-window-advanced.png");
+    save(&window, dir + u"/kelvor-window-advanced.png"_s);
 
-    const bool ok = bitmapSheet().save(dir + "/kelvor-bitmaps.png");
-    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(dir + "/kelvor-bitmaps.png"));
+    const bool ok = bitmapSheet().save(dir + u"/kelvor-bitmaps.png"_s);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(dir + u"/kelvor-bitmaps.png"_s));
     for (const QString& m : prompter.messages) std::printf("message: %s\n", qPrintable(m));
     return 0;
 }

@@ -10,6 +10,8 @@
 #include "support/fulldisk.h"
 
 namespace kelvor {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::SearchWindowTest;
@@ -59,15 +61,15 @@ TEST_F(WindowSettingsTest, OptionFileAndStartupEntryChooseTheStartingState)
         QString tree;
     };
     const std::vector<Case> cases = {
-        {"1\r\n", "1\r\n", true, "入门训练"},
-        {"0\r\n", "1\r\n", false, "入门训练"},
-        {"1\r\n", "9\r\n", true, "从零开始"},
-        {"1\r\n", "abc\r\n", true, "从零开始"},
-        {"1\r\n", std::nullopt, true, "从零开始"},
-        {"5\r\n", "1\r\n", false, "入门训练"},         // another number leaves the box as it is
-        {std::nullopt, "1\r\n", false, "从零开始"},  // no option file: the start-up entry is not read
-        {"", "1\r\n", false, "从零开始"},            // an empty or blank option file counts as unreadable
-        {"  \r\n", "1\r\n", false, "从零开始"},
+        {"1\r\n", "1\r\n", true, u"入门训练"_s},
+        {"0\r\n", "1\r\n", false, u"入门训练"_s},
+        {"1\r\n", "9\r\n", true, u"从零开始"_s},
+        {"1\r\n", "abc\r\n", true, u"从零开始"_s},
+        {"1\r\n", std::nullopt, true, u"从零开始"_s},
+        {"5\r\n", "1\r\n", false, u"入门训练"_s},         // another number leaves the box as it is
+        {std::nullopt, "1\r\n", false, u"从零开始"_s},  // no option file: the start-up entry is not read
+        {"", "1\r\n", false, u"从零开始"_s},            // an empty or blank option file counts as unreadable
+        {"  \r\n", "1\r\n", false, u"从零开始"_s},
     };
     for (const Case& k : cases) {
         put(library->layout().optionFile(), k.option);
@@ -91,7 +93,7 @@ TEST_F(WindowSettingsTest, TheNotesOptionIsKeptAcrossRestarts)
     makeWindow();
     auto* option = showNotesOption();
     ASSERT_TRUE(option);
-    EXPECT_EQ(option->text(), "查询时是否显示心得查看按钮");
+    EXPECT_EQ(option->text(), u"查询时是否显示心得查看按钮"_s);
     EXPECT_EQ(option->parentWidget(), window->notesPanel());
     EXPECT_TRUE(window->notesPanel()->isHidden());
 
@@ -115,10 +117,10 @@ TEST_F(WindowSettingsTest, ClosingReplacesCoolsysWithTheSearchBoxList)
     // Were the list to hold entries, each would follow a line end.
     makeWindow();
     window->show();
-    searchBox()->addItems({"abc", "def"});
+    searchBox()->addItems({u"abc"_s, u"def"_s});
     EXPECT_TRUE(window->close());
     EXPECT_EQ(read(library->layout().coolsysFile()), "\r\nabc\r\ndef\r\n");
-    EXPECT_EQ(QDir(library->layout().libraryFolder()).entryList({"coolsys*"}, QDir::Files), QStringList{"coolsys.ini"});
+    EXPECT_EQ(QDir(library->layout().libraryFolder()).entryList({u"coolsys*"_s}, QDir::Files), QStringList{u"coolsys.ini"_s});
 }
 
 TEST_F(WindowSettingsTest, StartupItemsBeyondTheTwoCoursesShowTheirPageWithAnEmptyTree)
@@ -126,11 +128,11 @@ TEST_F(WindowSettingsTest, StartupItemsBeyondTheTwoCoursesShowTheirPageWithAnEmp
     put(library->layout().optionFile(), "1\r\n");
     put(library->layout().loginsysFile(), "3\r\n");
     makeWindow();
-    EXPECT_EQ(title(), "提高训练");
-    EXPECT_EQ(treeRoot(), "");
+    EXPECT_EQ(title(), u"提高训练"_s);
+    EXPECT_EQ(treeRoot(), u""_s);
     window->show();
-    EXPECT_EQ(title(), "提高训练");
-    EXPECT_EQ(treeRoot(), "");
+    EXPECT_EQ(title(), u"提高训练"_s);
+    EXPECT_EQ(treeRoot(), u""_s);
 }
 
 using test::FullDisk;
@@ -143,13 +145,13 @@ TEST_F(WindowSettingsTest, AWriteThatFailsKeepsTheOldSettingsFiles)
     put(viewSettingsPath(), "1\r\n0\r\n0\r\n");
     makeWindow();
     window->show();
-    searchBox()->addItems({"abc", "def"});
+    searchBox()->addItems({u"abc"_s, u"def"_s});
     {
         const FullDisk full;
         showNotesOption()->click();
-        click("Command11");
-        click("Option2");
-        click("Command19");
+        click(u"Command11"_s);
+        click(u"Option2"_s);
+        click(u"Command19"_s);
         window->close();
     }
     EXPECT_EQ(read(library->layout().optionFile()), "0\r\n");

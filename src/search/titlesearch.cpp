@@ -22,15 +22,30 @@ qsizetype firstWildcard(const QString& text)
 // covering index (namefold, namekey, name, xxbh) serves without a table lookup.
 // A prefix of one character is the same test as the title's first character,
 // which the initial index serves in listing order, so a page stops early.
-QString rangeCondition(const QString& foldedPrefix, QVariantList& params)
+// A walk of the initial index instead tests the range on each entry of the
+// prefix's first character, in listing order: the `+` keeps the range from
+// choosing the folded-title index, whose rows would need a sort.
+QString rangeCondition(const QString& foldedPrefix, QVariantList& params, TitlePlan plan = TitlePlan::Range)
 {
+    const QList<uint> points = foldedPrefix.toUcs4();
+    if (points.size() == 1) {
+        params << foldedPrefix;
+        return QStringLiteral("substr(namefold, 1, 1) = ?");
+    }
+    const bool walk = plan == TitlePlan::InitialWalk && !points.isEmpty();
+    QString condition;
+    if (walk) {
+        params << QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), 1);
+        condition = QStringLiteral("substr(namefold, 1, 1) = ? and ");
+    }
+    const QString column = walk ? QStringLiteral("+namefold") : QStringLiteral("namefold");
     params << foldedPrefix;
-    if (foldedPrefix.toUcs4().size() == 1) return QStringLiteral("substr(namefold, 1, 1) = ?");
+    condition += column + QStringLiteral(" >= ?");
     if (const auto upper = prefixUpperBound(foldedPrefix)) {
         params << *upper;
-        return QStringLiteral("namefold >= ? and namefold < ?");
+        condition += QStringLiteral(" and ") + column + QStringLiteral(" < ?");
     }
-    return QStringLiteral("namefold >= ?");
+    return condition;
 }
 
 }  // namespace
@@ -56,16 +71,17 @@ std::optional<QString> prefixUpperBound(const QString& foldedPrefix)
 namespace {
 
 // The condition that picks the titles beginning with `text` (none for an empty text).
-QString titleCondition(const QString& text, const QString& qualifiedIndex, QVariantList& params)
+QString titleCondition(const QString& text, const QString& qualifiedIndex, QVariantList& params,
+                       TitlePlan plan = TitlePlan::Range)
 {
     if (text.isEmpty()) return {};
     const qsizetype wildcard = firstWildcard(text);
-    if (wildcard < 0) return rangeCondition(textrules::fold(text), params);
+    if (wildcard < 0) return rangeCondition(textrules::fold(text), params, plan);
     // With wildcards the case-blind `like` decides; the literal text before
     // the first wildcard still narrows the scan to a range when there is one.
     QString condition;
     if (wildcard > 0) {
-        condition = rangeCondition(textrules::fold(text.left(wildcard)), params) + QStringLiteral(" and ");
+        condition = rangeCondition(textrules::fold(text.left(wildcard)), params, plan) + QStringLiteral(" and ");
     } else if (!qualifiedIndex.isEmpty()) {
         // A title that begins with the pattern contains its literal runs.
         if (const auto narrow = containsindex::narrowing(qualifiedIndex, containsindex::Column::Name, text)) {
@@ -121,12 +137,51 @@ Query titlePrefixQuery(const QString& qualifiedTable, const QString& text, const
     return query;
 }
 
+TitlePlan titlePagePlan(Database& db, const QString& qualifiedTable, const QString& text,
+                        const std::optional<TitleKey>& after, size_t limit, qint64 denseFrom)
+{
+    // Only a literal prefix of two characters or more reads a range that a
+    // sort must order; a prefix that begins with a wildcard has no range.
+    const qsizetype wildcard = firstWildcard(text);
+    const QString folded = textrules::fold(wildcard < 0 ? text : text.left(wildcard));
+    const QList<uint> points = folded.toUcs4();
+    if (points.size() < 2 || limit == 0) return TitlePlan::Range;
+
+    // Each entry read costs about the same in either index, so the cheaper
+    // plan reads fewer. A range under `denseFrom` titles is sorted: counting
+    // stops there, and the sort then finds its pages already read.
+    QVariantList params;
+    QString range = rangeCondition(folded, params);
+    params << denseFrom;
+    const qint64 rows = db.scalar(QStringLiteral("select count(*) from (select 1 from %1 where %2 limit ?)")
+                                      .arg(qualifiedTable, range),
+                                  params)
+                            .toLongLong();
+    if (rows < denseFrom) return TitlePlan::Range;
+
+    // A dense range is walked when the page's rows come within twice as many
+    // entries of the initial index as the range holds at least; titles of
+    // the same first character that sort before the prefix's are stepped over.
+    params.clear();
+    params << QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), 1);
+    QString walk = QStringLiteral("select name, namefold from %1 where substr(namefold, 1, 1) = ?").arg(qualifiedTable);
+    if (after) walk += QStringLiteral(" and ") + afterCondition(*after, params);
+    walk += QLatin1String(kTitleOrder) + QStringLiteral(" limit ?");
+    params << 2 * denseFrom;
+    const QString wanted = titleCondition(text, {}, params);
+    params << qint64(limit);
+    const qint64 found =
+        db.scalar(QStringLiteral("select count(*) from (select 1 from (%1) where %2 limit ?)").arg(walk, wanted), params)
+            .toLongLong();
+    return found >= qint64(limit) ? TitlePlan::InitialWalk : TitlePlan::Range;
+}
+
 Query titlePageQuery(const QString& qualifiedTable, const QString& text, const QString& qualifiedIndex,
-                     const std::optional<TitleKey>& after, size_t limit)
+                     const std::optional<TitleKey>& after, size_t limit, TitlePlan plan)
 {
     Query query;
     QStringList conditions;
-    if (const QString c = titleCondition(text, qualifiedIndex, query.params); !c.isEmpty()) conditions << c;
+    if (const QString c = titleCondition(text, qualifiedIndex, query.params, plan); !c.isEmpty()) conditions << c;
     if (after) conditions << afterCondition(*after, query.params);
     query.sql = selectTitles(qualifiedTable);
     if (!conditions.isEmpty()) query.sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
@@ -136,7 +191,7 @@ Query titlePageQuery(const QString& qualifiedTable, const QString& text, const Q
 }
 
 TitlePage titleSearchPage(SharedConnection& connection, const QString& text, const std::optional<TitleKey>& after,
-                          size_t limit, const QStringList& tables)
+                          size_t limit, const QStringList& tables, qint64 denseFrom)
 {
     Database& db = connection.db();
     std::vector<Statement> sources;
@@ -144,8 +199,9 @@ TitlePage titleSearchPage(SharedConnection& connection, const QString& text, con
     // Each table gives at most `limit` rows after the key: a row of the page
     // is never preceded in its own table by more than `limit` others.
     for (const QString& table : tables) {
-        const Query query =
-            titlePageQuery(connection.titleTable(table), text, connection.containsIndex(table), after, limit);
+        const QString titles = connection.titleTable(table);
+        const TitlePlan plan = titlePagePlan(db, titles, text, after, limit, denseFrom);
+        const Query query = titlePageQuery(titles, text, connection.containsIndex(table), after, limit, plan);
         sources.emplace_back(db, query.sql);
         sources.back().bindAll(query.params);
     }

@@ -25,6 +25,22 @@ namespace kelvor {
 TitleList titleSearch(SharedConnection& connection, const QString& text,
                       const QStringList& tables = searchPageTables(), const std::function<void()>& tick = {});
 
+// How a page of the title search reads one table's titles that begin with a
+// prefix of two characters or more. Both plans give the same rows in the same order.
+enum class TitlePlan {
+    // The prefix's range of the folded-title index, sorted into listing order:
+    // cheap while the range is small, but a page waits for the whole range.
+    Range,
+    // The initial index read in listing order from the prefix's first
+    // character on, keeping the entries in the range: a page stops after its
+    // rows, so a prefix that many titles share needs no sort.
+    InitialWalk,
+};
+
+// A table whose range holds at least this many titles may be walked: sorting
+// it costs more than stepping over a few other titles of its first character.
+inline constexpr qint64 kDenseTitlePrefix = 1000;
+
 struct TitlePage {
     TitleList titles;
     std::optional<TitleKey> last;  // pass to the next call to continue; none when the page is empty
@@ -35,8 +51,10 @@ struct TitlePage {
 // at once and fetches the rest as it scrolls: the first `limit` titles after
 // `after` (from the start when there is none). Pages read one after another
 // until one is complete hold exactly the rows of titleSearch(), in its order.
+// Each table's rows are read by the plan titlePagePlan() chooses with `denseFrom`.
 TitlePage titleSearchPage(SharedConnection& connection, const QString& text, const std::optional<TitleKey>& after,
-                          size_t limit, const QStringList& tables = searchPageTables());
+                          size_t limit, const QStringList& tables = searchPageTables(),
+                          qint64 denseFrom = kDenseTitlePrefix);
 
 // Reads the rows after `after` (from the start when there is none), at most `limit`.
 using TitlePager = std::function<TitlePage(const std::optional<TitleKey>& after, size_t limit)>;
@@ -46,9 +64,15 @@ using TitlePager = std::function<TitlePage(const std::optional<TitleKey>& after,
 // the content tables, so the content database is opened when nothing is open.
 TitlePager titleSearchPager(SharedConnection& connection, const QString& text);
 
+// The plan for a page of `limit` rows after `after` on a table: InitialWalk
+// when the prefix's range holds `denseFrom` titles or more and the page's rows
+// lie within the first 2 * `denseFrom` entries the walk reads; Range otherwise.
+TitlePlan titlePagePlan(Database& db, const QString& qualifiedTable, const QString& text,
+                        const std::optional<TitleKey>& after, size_t limit, qint64 denseFrom = kDenseTitlePrefix);
+
 // The statement titleSearchPage() runs on one table.
 Query titlePageQuery(const QString& qualifiedTable, const QString& text, const QString& qualifiedIndex,
-                     const std::optional<TitleKey>& after, size_t limit);
+                     const std::optional<TitleKey>& after, size_t limit, TitlePlan plan = TitlePlan::Range);
 
 // A change of the search box runs the title search only on the search page,
 // whose centre title reads " 检索 " exactly.

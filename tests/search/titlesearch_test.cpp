@@ -171,6 +171,68 @@ TEST_F(TitleSearchTest, PrefixesAreServedByCoveringIndexes)
     }
 }
 
+TEST(TitleSearchPlanTest, ADenseRangeWhosePageComesEarlyIsWalkedAndEverythingElseSorted)
+{
+    // 40 titles "aa…" sort before 40 titles "ab…", all of first character "a".
+    test::TestLibrary lib;
+    std::vector<CentreRecord> records;
+    for (int i = 0; i < 40; ++i) {
+        records.push_back(titled(QStringLiteral("101210%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("aa%1").arg(i)));
+        records.push_back(titled(QStringLiteral("101211%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("ab%1").arg(i)));
+    }
+    lib.addRecords(u"jszx"_s, records);
+    SharedConnection c(lib.layout());
+    c.open(DatabaseRole::Content);
+    Database& db = c.db();
+    const auto keyOf = [&](const QString& name) {
+        const Row r = db.query(u"select namekey, name, xxbh from jszx where name = ?"_s, {name}).front();
+        return TitleKey{r.value(0), r.value(1), r.value(2)};
+    };
+    struct Case {
+        const char* what;
+        QString text;
+        std::optional<TitleKey> after;
+        TitlePlan plan;
+    };
+    // With a threshold of 10 and pages of 5, the walk may step over 20 entries.
+    const std::vector<Case> cases = {
+        {"dense, page at the start of its initial", u"aa"_s, std::nullopt, TitlePlan::InitialWalk},
+        {"dense, upper case", u"AA"_s, std::nullopt, TitlePlan::InitialWalk},
+        {"dense, behind 40 other titles", u"ab"_s, std::nullopt, TitlePlan::Range},
+        {"dense, page after a key just before it", u"ab"_s, keyOf(u"aa9"_s), TitlePlan::InitialWalk},
+        {"dense behind others, wildcard after the prefix", u"ab%"_s, std::nullopt, TitlePlan::Range},
+        {"dense, wildcard after the prefix", u"aa_"_s, std::nullopt, TitlePlan::InitialWalk},
+        {"sparse", u"aa3"_s, std::nullopt, TitlePlan::Range},
+        {"no title", u"ac"_s, std::nullopt, TitlePlan::Range},
+        {"one character: the initial index already", u"a"_s, std::nullopt, TitlePlan::Range},
+        {"wildcard first: no range", u"%a"_s, std::nullopt, TitlePlan::Range},
+    };
+    for (const Case& k : cases) {
+        const TitlePlan plan = titlePagePlan(db, u"jszx"_s, k.text, k.after, 5, 10);
+        EXPECT_EQ(plan, k.plan) << k.what;
+        // The walk reads the initial index in listing order; the range needs a sort.
+        const Query q = titlePageQuery(u"jszx"_s, k.text, {}, k.after, 5, plan);
+        QStringList steps;
+        for (const Row& r : db.query(u"explain query plan "_s + q.sql, q.params)) steps << r.text(3);
+        const QString shown = steps.join(u'\n');
+        if (plan == TitlePlan::InitialWalk) {
+            EXPECT_TRUE(shown.contains(u"USING COVERING INDEX jszx_initial"_s)) << k.what << "\n" << shown.toStdString();
+            EXPECT_FALSE(shown.contains(u"TEMP B-TREE"_s)) << k.what << "\n" << shown.toStdString();
+        }
+        // Either way the page is the plain `like`'s first five in listing order.
+        QVariantList params{k.text + u'%'};
+        QString sql = u"select name from jszx where name like ?"_s;
+        if (k.after) {
+            sql += u" and (namekey > ? or (namekey = ? and (name > ? or (name = ? and xxbh > ?))))"_s;
+            params << k.after->sortKey << k.after->sortKey << k.after->name << k.after->name << k.after->code;
+        }
+        QStringList want, got;
+        for (const Row& r : db.query(sql + u" order by namekey, name, xxbh limit 5"_s, params)) want << r.text(0);
+        for (const Row& r : db.query(q.sql, q.params)) got << r.text(1);
+        EXPECT_EQ(got, want) << k.what;
+    }
+}
+
 TEST(TitleSearchPageTest, OnlyTheSearchPageCaptionExactly)
 {
     for (const auto& [caption, searchPage] : std::vector<std::pair<QString, bool>>{

@@ -14,6 +14,8 @@ constexpr int kFormat = 1;
 constexpr qint64 kProgressStep = 10000;
 
 const QString kStateTable = QStringLiteral("kelvor_index_state");
+// Per centre table, how many row changes its triggers counted.
+const QString kChangesTable = QStringLiteral("kelvor_changes");
 
 // A code point as four base-36 digits (36^4 > U+10FFFF): letters and digits
 // only, so FTS4's simple tokenizer keeps each piece whole and needs nothing
@@ -77,9 +79,32 @@ SourceState sourceState(Database& db, const QString& sourceQualified)
 void ensureStateTable(Database& db, const QString& schema)
 {
     db.executeScript(QStringLiteral("create table if not exists %1 (tbl text primary key, rows integer,"
-                                    " maxrowid integer, format integer);")
+                                    " maxrowid integer, format integer, changes integer);")
                          .arg(qualified(schema, kStateTable)));
+    // A state table written before the change count gains it; NULL counts as unknown.
+    if (!db.columnsOf(kStateTable, schema).contains(QStringLiteral("changes"), Qt::CaseInsensitive))
+        db.executeScript(QStringLiteral("alter table %1 add column changes integer;").arg(qualified(schema, kStateTable)));
 }
+
+// The count the triggers keep for `table`; nothing when the database has none.
+std::optional<qint64> changeCount(Database& db, const QString& schema, const QString& table)
+{
+    if (!db.hasTable(kChangesTable, schema)) return std::nullopt;
+    const auto rows =
+        db.query(QStringLiteral("select changes from %1 where tbl = ?").arg(qualified(schema, kChangesTable)), {table});
+    if (rows.empty()) return std::nullopt;
+    return rows.front().value(0).toLongLong();
+}
+
+QVariant countValue(const std::optional<qint64>& count) { return count ? QVariant(*count) : QVariant(); }
+
+QString triggerName(const QString& table, const char* event)
+{
+    return table + QStringLiteral("_changed_") + QLatin1String(event);
+}
+
+// Table names are the program's own; quoted anyway, as SQL text inside the trigger.
+QString sqlText(const QString& text) { return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''); }
 
 }  // namespace
 
@@ -132,8 +157,16 @@ bool isCurrent(Database& db, const QString& indexSchema, const QString& table, D
         {table});
     if (rows.empty()) return false;
     const SourceState now = sourceState(sourceDb, qualified(sourceSchema, table));
-    return rows.front().value(0).toLongLong() == now.rows && rows.front().value(1).toLongLong() == now.maxRowid &&
-           rows.front().value(2).toInt() == kFormat;
+    if (rows.front().value(0).toLongLong() != now.rows || rows.front().value(1).toLongLong() != now.maxRowid ||
+        rows.front().value(2).toInt() != kFormat)
+        return false;
+    // Rows edited in place keep the count and the highest rowid: the triggers' count tells.
+    const std::optional<qint64> changes = changeCount(sourceDb, sourceSchema, table);
+    if (!changes) return true;
+    if (!db.columnsOf(kStateTable, indexSchema).contains(QStringLiteral("changes"), Qt::CaseInsensitive)) return false;
+    const auto recorded =
+        db.query(QStringLiteral("select changes from %1 where tbl = ?").arg(qualified(indexSchema, kStateTable)), {table});
+    return !recorded.front().value(0).isNull() && recorded.front().value(0).toLongLong() == *changes;
 }
 
 void build(Database& db, const QString& indexSchema, const QString& table, Database& sourceDb,
@@ -146,6 +179,7 @@ void build(Database& db, const QString& indexSchema, const QString& table, Datab
     ensureStateTable(db, indexSchema);
     const QString source = qualified(sourceSchema, table);
     const SourceState state = sourceState(sourceDb, source);
+    const std::optional<qint64> changes = changeCount(sourceDb, sourceSchema, table);
     // A table from an older tool may lack a column: it then contributes nothing.
     const QStringList columns = sourceDb.columnsOf(table, sourceSchema);
     auto column = [&](const QString& name) {
@@ -164,9 +198,9 @@ void build(Database& db, const QString& indexSchema, const QString& table, Datab
     // One merged segment answers queries with one read per piece.
     db.execute(QStringLiteral("insert into %1 (%2) values ('optimize')")
                    .arg(index, quoteIdentifier(indexTableFor(table))));
-    db.execute(QStringLiteral("insert or replace into %1 (tbl, rows, maxrowid, format) values (?, ?, ?, ?)")
+    db.execute(QStringLiteral("insert or replace into %1 (tbl, rows, maxrowid, format, changes) values (?, ?, ?, ?, ?)")
                    .arg(qualified(indexSchema, kStateTable)),
-               {table, state.rows, state.maxRowid, kFormat});
+               {table, state.rows, state.maxRowid, kFormat, countValue(changes)});
     if (progress) progress(state.rows, state.rows);
 }
 
@@ -188,8 +222,43 @@ void markCurrent(Database& db, const QString& table)
                                {table});
     if (rows.empty() || rows.front().value(0).toInt() != kFormat) return;
     const SourceState state = sourceState(db, qualified(main, table));
-    db.execute(QStringLiteral("update %1 set rows = ?, maxrowid = ? where tbl = ?").arg(qualified(main, kStateTable)),
-               {state.rows, state.maxRowid, table});
+    ensureStateTable(db, main);
+    db.execute(QStringLiteral("update %1 set rows = ?, maxrowid = ?, changes = ? where tbl = ?")
+                   .arg(qualified(main, kStateTable)),
+               {state.rows, state.maxRowid, countValue(changeCount(db, main, table)), table});
+}
+
+void watchChanges(Database& db, const QString& table)
+{
+    const QString main = QStringLiteral("main");
+    Transaction tx(db);
+    db.executeScript(QStringLiteral("create table if not exists %1 (tbl text primary key, changes integer not null);")
+                         .arg(qualified(main, kChangesTable)));
+    db.execute(QStringLiteral("insert or ignore into %1 (tbl, changes) values (?, 0)").arg(qualified(main, kChangesTable)),
+               {table});
+    const QString count = QStringLiteral("begin update %1 set changes = changes + 1 where tbl = %2; end;")
+                              .arg(quoteIdentifier(kChangesTable), sqlText(table));
+    const QString t = quoteIdentifier(table);
+    db.executeScript(QStringLiteral("create trigger if not exists %1 after insert on %2 %3"
+                                    "create trigger if not exists %4 after delete on %2 %3"
+                                    "create trigger if not exists %5 after update of name, mark, xxbh on %2 %3")
+                         .arg(quoteIdentifier(triggerName(table, "insert")), t, count,
+                              quoteIdentifier(triggerName(table, "delete")),
+                              quoteIdentifier(triggerName(table, "update"))));
+    // The index is as current as it was before anything was counted.
+    if (db.hasTable(kStateTable))
+        db.execute(QStringLiteral("update %1 set changes = ? where tbl = ? and changes is null")
+                       .arg(qualified(main, kStateTable)),
+                   {countValue(changeCount(db, main, table)), table});
+    tx.commit();
+}
+
+bool watchesChanges(Database& db, const QString& table)
+{
+    if (!changeCount(db, QStringLiteral("main"), table)) return false;
+    return db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'trigger' and name in (?, ?, ?)"),
+                     {triggerName(table, "insert"), triggerName(table, "delete"), triggerName(table, "update")})
+               .toLongLong() == 3;
 }
 
 void indexRow(Database& db, const QString& table, qint64 rowid)
@@ -201,6 +270,11 @@ void indexRow(Database& db, const QString& table, qint64 rowid)
     db.execute(QStringLiteral("insert into %1 (docid, name, mark) values (?, ?, ?)")
                    .arg(quoteIdentifier(indexTableFor(table))),
                {rowid, piecesOf(rows.front().text(0)), piecesOf(rows.front().text(1))});
+    // The one change the triggers counted is indexed: a current index stays
+    // current, a stale one stays stale.
+    if (db.hasTable(kStateTable) && changeCount(db, QStringLiteral("main"), table))
+        db.execute(QStringLiteral("update %1 set changes = changes + 1 where tbl = ?").arg(quoteIdentifier(kStateTable)),
+                   {table});
 }
 
 }  // namespace kelvor::containsindex

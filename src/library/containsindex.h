@@ -49,7 +49,9 @@ using Progress = std::function<void(qint64 done, qint64 total)>;
 // True when the index of `table` in schema `indexSchema` of `indexDb` was
 // built, in this format, from a table that still has the row count and
 // highest rowid of `sourceSchema.table` in `sourceDb` (rows added or removed
-// by another tool make it stale).
+// by another tool make it stale), and, where the source counts its changes
+// (watchChanges()), no row was added, removed or given another title, content
+// or code since.
 bool isCurrent(Database& indexDb, const QString& indexSchema, const QString& table, Database& sourceDb,
                const QString& sourceSchema);
 
@@ -60,14 +62,23 @@ bool isCurrent(Database& indexDb, const QString& indexSchema, const QString& tab
 void build(Database& indexDb, const QString& indexSchema, const QString& table, Database& sourceDb,
            const QString& sourceSchema, const Progress& progress = {});
 
+// Triggers on a centre table of the main database that count every row
+// added, removed, or given another title, content or code, whoever writes it:
+// any SQLite writer runs them, so titles edited in place by another tool are
+// told from an unchanged table. Installing them adopts the index state as it
+// is. Throws DatabaseError when the database cannot be written.
+void watchChanges(Database& db, const QString& table);
+bool watchesChanges(Database& db, const QString& table);
+
 // Makes the index of a centre table of the main database current; returns
 // true when it had to build it. Throws DatabaseError when the database cannot
 // be written.
 bool ensure(Database& db, const QString& table, const Progress& progress = {});
 
 // A writer inside the program that changed the title or content of row
-// `rowid` of a centre table of the main database calls this in the same
-// transaction, so searches keep finding it.
+// `rowid` of a centre table of the main database (one change the triggers
+// counted) calls this in the same transaction, so searches keep finding it
+// and the index stays current when it was.
 void indexRow(Database& db, const QString& table, qint64 rowid);
 
 // A writer that added or removed rows of a table whose index was current

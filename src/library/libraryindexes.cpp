@@ -21,7 +21,9 @@ QString inMain(const QString& table) { return kMain + QLatin1Char('.') + quoteId
 bool libraryIsCurrent(Database& db, const QStringList& tables)
 {
     for (const QString& t : tables)
-        if (!schema::titleColumnsComplete(db, t) || !containsindex::isCurrent(db, kMain, t, db, kMain)) return false;
+        if (!schema::titleColumnsComplete(db, t) || !containsindex::watchesChanges(db, t) ||
+            !containsindex::isCurrent(db, kMain, t, db, kMain))
+            return false;
     return true;
 }
 
@@ -128,7 +130,13 @@ QStringList indexedContentTables(Database& contentDb)
 void writeLibraryIndexes(Database& contentDb, const std::function<void(qint64, qint64)>& progress)
 {
     for (const QString& t : indexedContentTables(contentDb)) {
+        // An index that exists but is stale may hide titles another tool
+        // edited in place, whose helper columns it left as they were.
+        const bool stale = contentDb.hasTable(containsindex::indexTableFor(t)) &&
+                           !containsindex::isCurrent(contentDb, kMain, t, contentDb, kMain);
         schema::ensureTitleColumns(contentDb, t, progress);
+        if (stale) schema::refreshTitleColumns(contentDb, t, progress);
+        containsindex::watchChanges(contentDb, t);
         containsindex::ensure(contentDb, t, progress);
     }
 }

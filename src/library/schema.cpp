@@ -114,6 +114,36 @@ bool titleColumnsComplete(Database& db, const QString& table)
                .toLongLong() == 0;
 }
 
+namespace {
+
+// Writes the folded title and sort key of every row, reporting progress
+// every ten thousand rows.
+void fillTitleColumns(Database& db, const QString& table, const std::function<void(qint64, qint64)>& progress)
+{
+    const QString t = quoteIdentifier(table);
+    const qint64 total = db.scalar(QStringLiteral("select count(*) from %1").arg(t)).toLongLong();
+    Statement read(db, QStringLiteral("select rowid, name from %1").arg(t));
+    Statement write(db, QStringLiteral("update %1 set namefold = ?, namekey = ? where rowid = ?").arg(t));
+    qint64 done = 0;
+    while (read.step()) {
+        const QString name = read.text(1);
+        write.reset();
+        write.bindAll({textrules::fold(name), textrules::sortKey(name), read.value(0)});
+        write.step();
+        if (progress && ++done % 10000 == 0) progress(done, total);
+    }
+    if (progress) progress(total, total);
+}
+
+}  // namespace
+
+void refreshTitleColumns(Database& db, const QString& table, const std::function<void(qint64, qint64)>& progress)
+{
+    Transaction tx(db);
+    fillTitleColumns(db, table, progress);
+    tx.commit();
+}
+
 bool ensureTitleColumns(Database& db, const QString& table, const std::function<void(qint64, qint64)>& progress)
 {
     const QStringList columns = db.columnsOf(table);
@@ -137,24 +167,13 @@ bool ensureTitleColumns(Database& db, const QString& table, const std::function<
     Transaction tx(db);
     if (!hasFold) db.executeScript(QStringLiteral("alter table %1 add column namefold text;").arg(t));
     if (!hasKey) db.executeScript(QStringLiteral("alter table %1 add column namekey blob;").arg(t));
-    const qint64 total = db.scalar(QStringLiteral("select count(*) from %1").arg(t)).toLongLong();
-    Statement read(db, QStringLiteral("select rowid, name from %1").arg(t));
-    Statement write(db, QStringLiteral("update %1 set namefold = ?, namekey = ? where rowid = ?").arg(t));
-    qint64 done = 0;
-    while (read.step()) {
-        const QString name = read.text(1);
-        write.reset();
-        write.bindAll({textrules::fold(name), textrules::sortKey(name), read.value(0)});
-        write.step();
-        if (progress && ++done % 10000 == 0) progress(done, total);
-    }
+    fillTitleColumns(db, table, progress);
     db.executeScript(QStringLiteral("create index if not exists %1 on %2 (namekey, name, xxbh);"
                                     "create index if not exists %3 on %2 (namefold, namekey, name, xxbh);")
                          .arg(quoteIdentifier(table + QStringLiteral("_namekey")), t,
                               quoteIdentifier(table + QStringLiteral("_namefold"))));
     createInitialIndex(db, table);
     tx.commit();
-    if (progress) progress(total, total);
     return true;
 }
 

@@ -44,6 +44,10 @@ void createCatalogueTable(Database& db, const QString& table);  // ymzx, gjzx: x
 // True when every titled row of the table has its helper columns filled and indexed.
 bool titleColumnsComplete(Database& db, const QString& table);
 
+// Computes the helper columns of every row anew, for a table whose titles
+// another tool edited in place. `progress` gets (done, total).
+void refreshTitleColumns(Database& db, const QString& table, const std::function<void(qint64, qint64)>& progress);
+
 // Adds the helper columns to a centre table that lacks them and fills them.
 // Returns true when it had to change anything. `progress` gets (done, total).
 bool ensureTitleColumns(Database& db, const QString& table,

@@ -7,6 +7,8 @@
 #include "library/libraryindexes.h"
 #include "library/sharedconnection.h"
 #include "scriptedprompter.h"
+#include "search/centresearch.h"
+#include "search/titlesearch.h"
 #include "testlibrary.h"
 
 #include <QDir>
@@ -356,6 +358,41 @@ TEST_F(StartupControllerTest, AnOlderLibraryLockedForWritingGetsItsIndexesInTheC
     EXPECT_EQ(startup.connection.db().scalar(QStringLiteral("select name from ") +
                                              startup.connection.titleTable(QStringLiteral("slzx")) +
                                              QStringLiteral(" order by namekey limit 1")).toString(), u"alpha"_s);
+}
+
+TEST_F(StartupControllerTest, TitlesEditedInPlaceByAnotherToolAreFoundOnceTheWindowIsShown)
+{
+    TestLibrary library;
+    auto record = [](const QString& code, const QString& name) {
+        CentreRecord r;
+        r.xxbh = code;
+        r.name = name;
+        r.link = QStringLiteral("doc");
+        r.eee = QStringLiteral("1");
+        return r;
+    };
+    library.addRecords(QStringLiteral("jszx"), {record(QStringLiteral("10121011"), QStringLiteral("Java 入门")),
+                                                record(QStringLiteral("10121012"), QStringLiteral("学习 java"))});
+    // Another SQLite writer renames a title in place: same rows, same highest rowid.
+    library.open(DatabaseRole::Content)
+        ->executeScript(QStringLiteral("update jszx set name = 'Kotlin 协程' where xxbh = '10121011';"));
+
+    Startup startup(library.dataRoot(), lockPath());
+    QSignalSpy progress(&startup.controller, &StartupController::progressChanged);
+    QSignalSpy shown(&startup.controller, &StartupController::mainWindowShown);
+    startup.controller.start();
+    ASSERT_TRUE(shown.wait(15000));
+    EXPECT_EQ(startup.connection.indexPlace(), SharedConnection::IndexPlace::Library);
+    bool preparing = false;
+    for (const QList<QVariant>& p : progress) preparing |= p.at(0).toString().startsWith(QStringLiteral("整理标题"));
+    EXPECT_TRUE(preparing) << "the splash shows the preparation";
+    // The window's searches, on the window's connection.
+    EXPECT_EQ(titleSearch(startup.connection, QStringLiteral("kotlin")).codes,
+              std::vector<QString>({QStringLiteral("10121011")}));
+    EXPECT_TRUE(titleSearch(startup.connection, QStringLiteral("java")).codes.empty());
+    const auto search = centreSearch(startup.connection, QStringLiteral("jszx"), QStringLiteral("协程"));
+    ASSERT_TRUE(search);
+    EXPECT_EQ(runCentreSearch(startup.connection, *search).codes, std::vector<QString>({QStringLiteral("10121011")}));
 }
 
 TEST_F(StartupControllerTest, TimerDrivesStartUpToTheShownWindow)

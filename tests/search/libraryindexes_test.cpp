@@ -114,6 +114,111 @@ TEST_F(LibraryIndexesTest, RowsAddedByAnotherToolMakeTheIndexStaleAndItIsRebuilt
     EXPECT_EQ(titleSearch(c, u"java 新"_s).codes, std::vector<QString>({u"10121014"_s}));  // helper columns filled too
 }
 
+// What another SQLite writer does to rows in place: the row count and the
+// highest rowid stay as they were, so only the triggers' count tells.
+struct InPlaceEdit {
+    const char* what;
+    QString sql;
+    QString titlePrefix;             // a title search for the edited title
+    std::vector<QString> titleCodes;
+    QString centreTerm;              // a contains search of titles
+    std::vector<QString> centreCodes;
+    QString contentTerm;             // a contains search of contents
+    std::vector<QString> contentCodes;
+};
+
+const std::vector<InPlaceEdit>& inPlaceEdits()
+{
+    static const std::vector<InPlaceEdit> edits = {
+        {"a title", u"update jszx set name = 'Kotlin 协程' where xxbh = '10121011'"_s, u"kotlin"_s, {u"10121011"_s},
+         u"java"_s, {u"10121012"_s}, u"协程"_s, {}},
+        {"a title of another centre", u"update slzx set name = 'Rust 实例' where xxbh = '10122111'"_s, u"rust"_s,
+         {u"10122111"_s}, u"数据"_s, {u"10121013"_s}, u"java"_s, {}},
+        {"a content", u"update jszx set mark = '并发编程' where xxbh = '10121012'"_s, u"学习"_s, {u"10121012"_s},
+         u"java"_s, {u"10121011"_s, u"10121012"_s}, u"并发"_s, {u"10121012"_s}},
+        {"a code", u"update jszx set xxbh = '10121019' where xxbh = '10121013'"_s, u"数据库"_s, {u"10121019"_s},
+         u"数据"_s, {u"10121019"_s}, u"数据"_s, {}},
+        {"the last row replaced, same rowid",
+         u"delete from jszx where xxbh = '10121013';"
+         " insert into jszx (xxbh, name, link, eee, mark) values ('10121018', 'Go 并发', 'doc', '1', 'Go 并发')"_s,
+         u"go"_s, {u"10121018"_s}, u"并发"_s, {u"10121018"_s}, u"go"_s, {u"10121018"_s}},
+    };
+    return edits;
+}
+
+std::vector<QString> contentSearchCodes(SharedConnection& c, const QString& term)
+{
+    const auto narrow = containsindex::narrowing(c.containsIndex(u"jszx"_s), containsindex::Column::Mark, term);
+    if (!narrow) return {};
+    std::vector<QString> codes;
+    for (const Row& r : c.db().query(u"select xxbh from %1 where %2 and mark like '%' || ? || '%' order by xxbh"_s.arg(
+                                         c.contentTable(u"jszx"_s), narrow->condition),
+                                     narrow->params + QVariantList{term}))
+        codes.push_back(r.text(0));
+    return codes;
+}
+
+void expectSearchesSee(SharedConnection& c, const InPlaceEdit& edit)
+{
+    EXPECT_EQ(titleSearch(c, edit.titlePrefix).codes, edit.titleCodes) << edit.what;
+    const auto s = centreSearch(c, u"jszx"_s, edit.centreTerm);
+    EXPECT_EQ(runCentreSearch(c, *s).codes, edit.centreCodes) << edit.what;
+    EXPECT_EQ(contentSearchCodes(c, edit.contentTerm), edit.contentCodes) << edit.what;
+}
+
+TEST(LibraryIndexesInPlaceTest, RowsEditedInPlaceByAnotherWriterAreDetectedAndRebuilt)
+{
+    for (const InPlaceEdit& edit : inPlaceEdits()) {
+        test::TestLibrary lib;
+        lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"学习 java"_s),
+                                   titled(u"10121013"_s, u"数据库设计"_s)});
+        lib.addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s)});
+        {
+            auto other = lib.open(DatabaseRole::Content);
+            ASSERT_TRUE(libraryIndexesCurrent(*other)) << edit.what;
+            other->executeScript(edit.sql);
+            EXPECT_FALSE(libraryIndexesCurrent(*other)) << edit.what;
+        }
+        SharedConnection c(lib.layout());
+        c.open(DatabaseRole::Content);
+        qint64 lastDone = -1;
+        QTemporaryDir cacheFolder;
+        EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path(), [&](qint64 done, qint64) { lastDone = done; }),
+                  Place::Library)
+            << edit.what;
+        EXPECT_GE(lastDone, 0) << edit.what << ": progress was reported";
+        EXPECT_TRUE(libraryIndexesCurrent(c.db())) << edit.what;
+        expectSearchesSee(c, edit);
+    }
+}
+
+TEST(LibraryIndexesInPlaceTest, ALibraryKeptInTheCacheSeesRowsEditedInPlace)
+{
+    for (const InPlaceEdit& edit : inPlaceEdits()) {
+        test::TestLibrary lib;
+        lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"学习 java"_s),
+                                   titled(u"10121013"_s, u"数据库设计"_s)});
+        lib.addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s)});
+        QTemporaryDir cacheFolder;
+        const auto lockedPreparation = [&] {
+            // Rows added by another tool keep the library from being current; it is locked, so the cache serves.
+            auto locker = lib.open(DatabaseRole::Content);
+            locker->executeScript(u"begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"_s);
+            SharedConnection c(lib.layout());
+            c.open(DatabaseRole::Content);
+            EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Cache) << edit.what;
+            locker->executeScript(u"rollback;"_s);
+            return c;
+        };
+        lib.open(DatabaseRole::Content)
+            ->executeScript(u"insert into jszx (xxbh, name, link, eee) values ('10121017', '新增', 'doc', '1')"_s);
+        lockedPreparation();
+        lib.open(DatabaseRole::Content)->executeScript(edit.sql);
+        SharedConnection c = lockedPreparation();
+        expectSearchesSee(c, edit);
+    }
+}
+
 TEST_F(LibraryIndexesTest, ALibraryThatCannotBeWrittenGetsItsIndexesInTheCache)
 {
     // An older tool's library, locked by another program for writing.
@@ -186,6 +291,7 @@ TEST_F(LibraryIndexesTest, AProgramWriterKeepsTheIndexCurrent)
                 " where xxbh = '10121011'"_s);
     containsindex::indexRow(*db, u"jszx"_s, db->scalar(u"select rowid from jszx where xxbh = '10121011'"_s).toLongLong());
     tx.commit();
+    EXPECT_TRUE(libraryIndexesCurrent(*db)) << "the one change counted is the one indexed";
     SharedConnection c = open();
     EXPECT_EQ(centreSearchCodes(c, u"rust"_s), std::vector<QString>({u"10121011"_s}));
     EXPECT_EQ(centreSearchCodes(c, u"java"_s), std::vector<QString>({u"10121012"_s}));  // the old title's pieces match no more

@@ -246,10 +246,12 @@ void watchChanges(Database& db, const QString& table)
                               quoteIdentifier(triggerName(table, "delete")),
                               quoteIdentifier(triggerName(table, "update"))));
     // The index is as current as it was before anything was counted.
-    if (db.hasTable(kStateTable))
+    if (db.hasTable(kStateTable)) {
+        ensureStateTable(db, main);  // a state written before the count gains its column
         db.execute(QStringLiteral("update %1 set changes = ? where tbl = ? and changes is null")
                        .arg(qualified(main, kStateTable)),
                    {countValue(changeCount(db, main, table)), table});
+    }
     tx.commit();
 }
 

@@ -275,6 +275,26 @@ TEST_F(LibraryIndexesTest, ACacheThatCannotBeReadIsReplaced)
     locker->executeScript(u"rollback;"_s);
 }
 
+TEST_F(LibraryIndexesTest, ALibraryIndexedBeforeTheChangeCountGetsItsTriggersWithoutARebuild)
+{
+    {
+        auto db = lib.open(DatabaseRole::Content);
+        for (const QString& t : indexedContentTables(*db))
+            for (const char* event : {"insert", "delete", "update"})
+                db->executeScript(u"drop trigger %1;"_s.arg(t + u"_changed_"_s + QLatin1String(event)));
+        db->executeScript(u"drop table kelvor_changes;"
+                          "create table old_state as select tbl, rows, maxrowid, format from kelvor_index_state;"
+                          "drop table kelvor_index_state; alter table old_state rename to kelvor_index_state;"_s);
+        EXPECT_FALSE(libraryIndexesCurrent(*db));
+    }
+    SharedConnection c = open();
+    bool worked = false;
+    EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path(), [&](qint64, qint64) { worked = true; }), Place::Library);
+    EXPECT_FALSE(worked) << "nothing rebuilt";
+    EXPECT_TRUE(libraryIndexesCurrent(c.db()));
+    EXPECT_TRUE(QDir(cacheFolder.path()).isEmpty());
+}
+
 TEST_F(LibraryIndexesTest, ACurrentLibraryIsLeftAlone)
 {
     SharedConnection c = open();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QWebEngineLoadingInfo>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
@@ -47,6 +48,12 @@ QWebEngineScript pageScript()
     script.setWorldId(kScriptWorld);
     script.setRunsOnSubFrames(false);
     return script;
+}
+
+// Two addresses of one page, whichever anchor of it they name.
+bool samePage(const QUrl& a, const QUrl& b)
+{
+    return a.adjusted(QUrl::RemoveFragment) == b.adjusted(QUrl::RemoveFragment);
 }
 
 bool looksLikeAddress(const QString& text)
@@ -107,20 +114,16 @@ DocumentView::DocumentView(const LibraryLayout& layout, QWidget* parent)
 
     connect(m_page, &ConfinedPage::externalLinkClicked, this, &DocumentView::webAddressRequested);
     connect(m_page, &ConfinedPage::libraryLinkFollowed, this, [this](const QUrl& url) {
-        if (const auto path = m_folders->pathOf(url)) emit libraryPageFollowed(*path);
+        const auto path = m_folders->pathOf(url);
+        if (!path) return;
+        // The page is on its way to the linked page now.
+        m_loadedUrl = url;
+        m_askedLocation = QUrl::fromLocalFile(*path);
+        m_askedLocation.setFragment(url.fragment());
+        emit libraryPageFollowed(*path);
     });
-    connect(m_view, &QWebEngineView::loadStarted, this, [this] {
-        m_loading = true;
-        m_paintedSinceLoad = false;
-    });
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &DocumentView::loadingChanged);
     connect(m_view, &QWebEngineView::urlChanged, this, &DocumentView::locationChanged);
-    connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
-        m_loading = false;
-        if (ok) m_hasDocument = true;
-        auto pending = std::exchange(m_afterLoad, {});
-        for (auto& next : pending) next();
-        emit documentComplete(ok);
-    });
 }
 
 DocumentView::~DocumentView()
@@ -203,20 +206,49 @@ void DocumentView::showFile(const QString& path)
         // shows its error page rather than the previous document.
         url = QUrl(QStringLiteral("%1://nowhere/").arg(QString::fromLatin1(libraryScheme())));
     }
+    if (isPictureFile(shown)) url->setQuery(LibrarySchemeHandler::picturePageQuery());
+    // Asked for again while it is still on its way: a second load would only
+    // replace the first one.
+    if (m_loading && *url == m_loadedUrl) return;
     // Waits issued from now on are for the new page, not the one still shown.
     m_loading = true;
     m_paintedSinceLoad = false;
-    m_location = QUrl::fromLocalFile(shown);
-    if (isPictureFile(shown)) url->setQuery(LibrarySchemeHandler::picturePageQuery());
+    m_askedLocation = QUrl::fromLocalFile(shown);
+    m_location = m_askedLocation;
     m_loadedUrl = *url;
     m_view->setUrl(*url);
 }
 
+void DocumentView::loadingChanged(const QWebEngineLoadingInfo& info)
+{
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        m_loading = true;
+        m_paintedSinceLoad = false;
+        return;
+    }
+    // A load that a later one replaced ends too, often after the later one
+    // was asked for: only the end of the page asked for last ends the loading.
+    if (!samePage(info.url(), m_loadedUrl)) return;
+    const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
+    m_loading = false;
+    if (ok) m_hasDocument = true;
+    auto pending = std::exchange(m_afterLoad, {});
+    for (auto& next : pending) next();
+    emit documentComplete(ok);
+}
+
 void DocumentView::locationChanged(const QUrl& url)
 {
-    // The address the program loaded keeps the path it was given; a page
-    // reached by a link is named by its library path.
-    if (url.isEmpty() || url == m_loadedUrl) return;
+    if (url.isEmpty()) return;
+    // The address the program loaded keeps the path it was given.
+    if (url == m_loadedUrl) {
+        m_location = m_askedLocation;
+        return;
+    }
+    // While the page asked for is on its way, the view falls back for a while
+    // to the page a replaced load left behind: that is not where it is going.
+    if (m_loading) return;
+    // A page that moved on its own (an anchor of the page) is named by its library path.
     const auto path = m_folders->pathOf(url);
     if (!path) return;
     QUrl location = QUrl::fromLocalFile(*path);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -111,6 +112,7 @@ private:
     void watchUserInput(QObject* widget);
     bool userJustActed() const;
     void showFile(const QString& path);
+    void loadingChanged(const QWebEngineLoadingInfo& info);
     void locationChanged(const QUrl& url);
 
     void call(const QString& function, const QVariantList& arguments,
@@ -122,7 +124,9 @@ private:
     QWebEngineView* m_view = nullptr;
     ConfinedPage* m_page = nullptr;
     QUrl m_location;
+    // The page asked for last (by the program or a followed link): its address and its file.
     QUrl m_loadedUrl;
+    QUrl m_askedLocation;
     QElapsedTimer m_lastUserInput;
     bool m_loading = false;
     bool m_hasDocument = false;

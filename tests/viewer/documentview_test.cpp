@@ -5,6 +5,8 @@
 #include "library/gbk.h"
 
 #include <QImage>
+#include <QSet>
+#include <QTest>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -330,6 +332,58 @@ TEST_F(DocumentViewTest, picturesAndMissingFilesComplete)
     m_view.navigate(lib() + u"/missing.jpg"_s);
     ASSERT_TRUE(complete.wait(30000));
     EXPECT_FALSE(complete.takeFirst().at(0).toBool()) << "a missing picture fails like any missing file";
+}
+
+TEST_F(DocumentViewTest, pagesAskedForInQuickSuccessionEndOnTheLastOne)
+{
+    using namespace Qt::StringLiterals;
+    // Each row: the pages asked for one right after the other once a.htm is
+    // shown, as the report walk opens records and then shows its report.
+    struct Case {
+        const char* name;
+        QStringList pages;
+        int pauseMs;  // between two asks: the earlier load is under way
+    };
+    const QList<Case> cases = {
+        {"two pages at once", {u"b.htm"_s, u"c.htm"_s}, 0},
+        {"two pages", {u"b.htm"_s, u"c.htm"_s}, 2},
+        {"three pages", {u"b.htm"_s, u"c.htm"_s, u"d.htm"_s}, 5},
+        {"the same page twice, then another", {u"b.htm"_s, u"b.htm"_s, u"d.htm"_s}, 5},
+        {"the same page twice", {u"b.htm"_s, u"b.htm"_s}, 5},
+        {"back to the page on show", {u"b.htm"_s, u"a.htm"_s}, 5},
+        {"slower asks", {u"b.htm"_s, u"c.htm"_s, u"d.htm"_s}, 15},
+    };
+    for (const QString& name : {u"a.htm"_s, u"b.htm"_s, u"c.htm"_s, u"d.htm"_s})
+        test::writeFixture(lib() + u"/"_s + name,
+                           "<html><head><meta charset=\"utf-8\"></head><body>page " + name.toUtf8() + "</body></html>");
+    for (const Case& c : cases) {
+        ASSERT_TRUE(loadPage(m_view, lib() + u"/a.htm"_s)) << c.name;
+        QSignalSpy complete(&m_view, &DocumentView::documentComplete);
+        for (const QString& page : c.pages) {
+            m_view.navigate(lib() + u"/"_s + page);
+            QTest::qWait(c.pauseMs);
+        }
+        const QUrl last = QUrl::fromLocalFile(lib() + u"/"_s + c.pages.back());
+        EXPECT_TRUE(m_view.isLoading()) << c.name;
+        // The loads the later ones replaced end too, and meanwhile the view may
+        // fall back to the page it showed: neither ends the loading or names the page.
+        QSet<QString> named;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                named << m_view.location().fileName();
+                return !m_view.isLoading();
+            },
+            30000))
+            << c.name;
+        EXPECT_EQ(named, QSet<QString>{c.pages.back()}) << c.name;
+        EXPECT_EQ(plainText(), u"page "_s + c.pages.back()) << c.name;
+        // A late end of a replaced load changes nothing either.
+        QTest::qWait(300);
+        EXPECT_EQ(m_view.location().toString(), last.toString()) << c.name;
+        EXPECT_FALSE(m_view.isLoading()) << c.name;
+        ASSERT_EQ(complete.size(), 1) << c.name;
+        EXPECT_TRUE(complete.front().at(0).toBool()) << c.name;
+    }
 }
 
 }  // namespace

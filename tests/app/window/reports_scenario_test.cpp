@@ -5,6 +5,7 @@
 // KELVOR_SCENARIO_SHOTS=DIR the window is saved into DIR once the report is
 // shown (run under `xvfb-run -a` with QT_QPA_PLATFORM=xcb to see the page).
 
+#include "eventwait.h"
 #include "windowtestlibrary.h"
 
 #include "app/window/documentslots.h"
@@ -115,7 +116,8 @@ protected:
     void waitForPage(const QString& path)
     {
         DocumentView* view = window->documentViews().documentView();
-        QTRY_VERIFY_WITH_TIMEOUT(view->location().toLocalFile() == path && !view->isLoading(), 30000);
+        KELVOR_WAIT_TRUE(view->location().toLocalFile() == path && !view->isLoading(), 30000)
+            << qPrintable(view->location().toLocalFile());
     }
 
     test::TestLibrary library;
@@ -150,7 +152,7 @@ TEST_F(ReportsScenarioTest, ContinuedQueryOverTwoCentresShowsTheReportPage)
                                    u"实例中心内容中包含 多线程 条数：1"_s}));
 
     const QString path = shown.front().front().toString();
-    waitForPage(path);
+    ASSERT_NO_FATAL_FAILURE(waitForPage(path));
     const QString text = pageText();
     // Four places: each of the three documents once, the first one twice
     // (found by title and by content).
@@ -190,7 +192,7 @@ TEST_F(ReportsScenarioTest, KeptReportComesBackByItsTermWithoutQuerying)
     ASSERT_EQ(shown.size(), 2);  // shown at once, no walk
     EXPECT_FALSE(child<ProgressPanel>(u"Frame21"_s)->isVisible());
     EXPECT_EQ(reports.continuedQuery().current().hitCount, count);
-    waitForPage(shown.back().front().toString());
+    ASSERT_NO_FATAL_FAILURE(waitForPage(shown.back().front().toString()));
     EXPECT_TRUE(pageText().contains(u"关于线程池,共找到 %1处解释和应用"_s.arg(count)));
     EXPECT_TRUE(prompter.messages.isEmpty());
 
@@ -218,7 +220,7 @@ TEST_F(ReportsScenarioTest, OneCharacterIsRefusedAndAClickOnTheProgressPanelCanc
     field->setText(u"多线程"_s);
     QTest::keyClick(field, Qt::Key_Return);
     auto* progress = child<ProgressPanel>(u"Frame21"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(window->walkTimer()->isActive(), 30000);
+    KELVOR_WAIT_TRUE(window->walkTimer()->isActive(), 30000);
     QTest::mouseClick(progress->findChild<QWidget*>(u"Picture4"_s), Qt::LeftButton);
     EXPECT_FALSE(progress->isVisible());
     EXPECT_FALSE(window->walkTimer()->isActive());

@@ -126,6 +126,7 @@ SharedConnection* MatchSearcher::connectionFor(const MatchCentre& centre)
 
 MatchTree MatchSearcher::build(const QString& term, const std::array<bool, 6>& options, const std::atomic_bool* cancel)
 {
+    const std::lock_guard lock(m_mutex);
     MatchTree tree;
     for (const MatchCentre& centre : matchCentres()) {
         if (cancel && cancel->load()) {
@@ -144,6 +145,20 @@ MatchTree MatchSearcher::build(const QString& term, const std::array<bool, 6>& o
         }
     }
     return tree;
+}
+
+void MatchSearcher::prepare(const std::array<bool, 6>& options, const std::atomic_bool* cancel)
+{
+    const std::lock_guard lock(m_mutex);
+    for (const MatchCentre& centre : matchCentres()) {
+        if (cancel && cancel->load()) return;
+        if (!options[std::size_t(centre.option)]) continue;
+        try {
+            connectionFor(centre);
+        } catch (const DatabaseError&) {
+            // The query says so when it needs this centre.
+        }
+    }
 }
 
 MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,

@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace kelvor::reports {
@@ -60,8 +61,9 @@ void setzncx(SharedConnection& connection, const MatchCentre& centre, const QStr
 // option 0–5), each centre searched on its own database. Keying a database
 // is slow by design, so each centre's connection is opened on the first
 // query and kept until its file changes or goes. A centre whose database is
-// missing or unreadable goes into `skipped` and the query goes on. One query
-// at a time; the searcher may be used from a worker thread.
+// missing or unreadable goes into `skipped` and the query goes on. The
+// searcher may be used from worker threads: one call runs at a time, a
+// second one waits for it.
 class MatchSearcher {
 public:
     explicit MatchSearcher(LibraryLayout layout);
@@ -69,12 +71,17 @@ public:
 
     // Stops between centres once `cancel` is set.
     MatchTree build(const QString& term, const std::array<bool, 6>& options, const std::atomic_bool* cancel = nullptr);
+    // Opens and keys the databases of the centres whose option is on, ahead
+    // of the query that will need them. A database that cannot be opened is
+    // left for the query to report. Stops between centres once `cancel` is set.
+    void prepare(const std::array<bool, 6>& options, const std::atomic_bool* cancel = nullptr);
 
 private:
     struct Open;
     SharedConnection* connectionFor(const MatchCentre& centre);
 
     LibraryLayout m_layout;
+    std::mutex m_mutex;
     std::vector<std::unique_ptr<Open>> m_open;
 };
 

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <thread>
+
 #include <gtest/gtest.h>
 
 using namespace kelvor;
@@ -182,6 +184,41 @@ TEST(MatchTree, StopsBetweenCentresWhenCancelled)
     const MatchTree tree = buildMatchTree(lib.layout(), u"java"_s, kAllOn, &cancel);
     EXPECT_TRUE(tree.cancelled);
     EXPECT_TRUE(tree.nodes.empty());
+}
+
+TEST(MatchTree, PreparedSearcherFindsWhatAFreshOneFinds)
+{
+    test::TestLibrary lib;
+    lib.addRecords(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"java"_s)});
+    lib.addRecords(u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
+    lib.addRecords(u"xmzx"_s, {record(u"10122211"_s, u"Java 项目"_s)});
+    const LibraryLayout layout = lib.layout();
+    // A centre that cannot be opened is said by the query, not by the preparing.
+    ASSERT_TRUE(QFile::remove(layout.databasePath(DatabaseRole::Centre982)));
+    const MatchTree fresh = buildMatchTree(layout, u"java"_s, kAllOn);
+    ASSERT_EQ(fresh.skipped, QStringList{skippedCentreMessage(u"实例中心"_s)});
+    ASSERT_FALSE(fresh.nodes.empty());
+
+    struct Case {
+        const char* name;
+        bool alongside;  // the query asked while the preparing still runs
+    };
+    for (const Case c : {Case{"prepared first", false}, Case{"query while preparing", true}}) {
+        MatchSearcher searcher(layout);
+        MatchTree tree;
+        if (c.alongside) {
+            std::thread preparing([&] { searcher.prepare(kAllOn); });
+            tree = searcher.build(u"java"_s, kAllOn);
+            preparing.join();
+        } else {
+            searcher.prepare(kAllOn);
+            tree = searcher.build(u"java"_s, kAllOn);
+        }
+        EXPECT_EQ(nodesOf(tree), nodesOf(fresh)) << c.name;
+        EXPECT_EQ(tree.skipped, fresh.skipped) << c.name;
+        // A second query finds the same on the databases kept open.
+        EXPECT_EQ(nodesOf(searcher.build(u"java"_s, kAllOn)), nodesOf(fresh)) << c.name;
+    }
 }
 
 }  // namespace

@@ -121,6 +121,8 @@ void LibraryPanels::showKeywordList()
     m_keywordList->raise();
 }
 
+void LibraryPanels::hideKeywordList() { m_keywordList->hide(); }
+
 void LibraryPanels::showThumbnails()
 {
     QModelIndex current = m_parts.tree->currentIndex();

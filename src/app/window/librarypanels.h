@@ -82,6 +82,7 @@ public:
     void removeKeywordLabels();
     // The keyword list panel over the document area's top right corner.
     void showKeywordList();
+    void hideKeywordList();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;

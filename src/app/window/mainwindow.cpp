@@ -182,6 +182,9 @@ void MainWindow::buildReports()
         m_browsing->documentArea().showDocument();
     };
     parts.setHighlightTerm = [this](const QString& term) { m_session.setFirstHighlightTerm(term); };
+    parts.hideKeywordList = [this] {
+        if (m_libraryPanels) m_libraryPanels->hideKeywordList();
+    };
     parts.generatedFolder = generatedPagesFolder(m_layout);
     m_reports = std::make_unique<ReportsRegion>(m_layout, m_prompter, std::move(parts));
 }

@@ -134,6 +134,8 @@ TEST_F(ReportsScenarioTest, ContinuedQueryOverTwoCentresShowsTheReportPage)
     ASSERT_TRUE(reports.menu().pick(u"查询报表"_s));
     auto* panel = child<ReportPanel>(u"Frame20"_s);
     ASSERT_TRUE(panel && panel->isVisible());
+    // The centres' databases are opened and keyed on a worker meanwhile: the panel is there at once.
+    EXPECT_TRUE(reports.continuedQuery().isPreparing());
 
     QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
     child<QLineEdit>(u"Text7"_s)->setText(u"多线程"_s);
@@ -226,6 +228,48 @@ TEST_F(ReportsScenarioTest, OneCharacterIsRefusedAndAClickOnTheProgressPanelCanc
     EXPECT_FALSE(window->walkTimer()->isActive());
     EXPECT_FALSE(reports.continuedQuery().isBusy());
     EXPECT_EQ(shown.size(), 0);
+}
+
+TEST_F(ReportsScenarioTest, ContinuedQueryClearsThePanelsOverTheDocumentArea)
+{
+    ReportsRegion& reports = window->reports();
+    WindowMenu& menu = reports.menu();
+    ASSERT_TRUE(menu.pick(u"查询报表"_s));
+    QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
+    auto* field = child<QLineEdit>(u"Text7"_s);
+    // The keyword list and the reference navigation go whatever the field
+    // holds: an empty one, a refused one, a query.
+    for (const QString& text : {QString(), u"多"_s, u"多线程"_s}) {
+        ASSERT_TRUE(menu.pick(u"关键字列表"_s));
+        ASSERT_TRUE(menu.pick(u"参考导航"_s));
+        ASSERT_TRUE(child(u"Picture12"_s)->isVisible());
+        ASSERT_TRUE(child(u"Picture14"_s)->isVisible());
+        field->setText(text);
+        QTest::mouseClick(child<QPushButton>(u"continueQueryButton"_s), Qt::LeftButton);
+        EXPECT_FALSE(child(u"Picture12"_s)->isVisible()) << text.toStdString();
+        EXPECT_FALSE(child(u"Picture14"_s)->isVisible()) << text.toStdString();
+        EXPECT_FALSE(child(u"Label9"_s)->isVisible()) << text.toStdString();
+    }
+    ASSERT_TRUE(shown.wait(30000));
+    EXPECT_FALSE(child(u"Picture14"_s)->isVisible());
+}
+
+TEST_F(ReportsScenarioTest, ReferenceNavigationClosesFromItsMenuEntry)
+{
+    WindowMenu& menu = window->reports().menu();
+    auto* panel = child<ReferenceNavigationPanel>(u"Picture14"_s);
+    ASSERT_TRUE(menu.pick(u"参考导航"_s));
+    ASSERT_TRUE(panel->isVisible());
+    // Lowered and collapsed, it still closes; shown again it comes back where it was first shown.
+    const QRect first = panel->geometry();
+    QTest::mouseClick(child(u"Label9"_s), Qt::LeftButton);
+    QTest::mouseClick(child(u"Image4"_s), Qt::LeftButton);
+    ASSERT_TRUE(menu.pick(u"参考导航"_s));
+    EXPECT_FALSE(panel->isVisible());
+    ASSERT_TRUE(menu.pick(u"参考导航"_s));
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(panel->isCollapsed());
+    EXPECT_EQ(panel->geometry(), first);
 }
 
 TEST_F(ReportsScenarioTest, EveryHiddenPanelHasItsMenuEntry)

@@ -61,6 +61,10 @@ ContinuedQuery::ContinuedQuery(LibraryLayout layout, Prompter& prompter, Parts p
 
 ContinuedQuery::~ContinuedQuery()
 {
+    if (m_prepareThread) {
+        m_cancelPrepare->store(true);
+        m_prepareThread->wait();
+    }
     if (m_thread) {
         m_cancelSearch->store(true);
         m_thread->wait();
@@ -70,6 +74,7 @@ ContinuedQuery::~ContinuedQuery()
 void ContinuedQuery::run(const QString& text)
 {
     if (isBusy()) return;  // one query at a time; the progress panel cancels it
+    if (m_parts.clearDocumentArea) m_parts.clearDocumentArea();
     const QueryDecision decision = decideQuery(text, m_saved);
     switch (decision.start) {
     case QueryStart::Nothing:
@@ -97,9 +102,30 @@ void ContinuedQuery::run(const QString& text)
     }
 }
 
+void ContinuedQuery::prepareCentres()
+{
+    if (m_prepareThread) return;
+    const std::array<bool, 6> options = centreOptions();
+    m_cancelPrepare = std::make_shared<std::atomic_bool>(false);
+    m_prepareThread = QThread::create([searcher = m_searcher, options, cancel = m_cancelPrepare] {
+        searcher->prepare(options, cancel.get());
+    });
+    m_prepareThread->setParent(this);
+    connect(m_prepareThread, &QThread::finished, this, [this] {
+        m_prepareThread->deleteLater();
+        m_prepareThread = nullptr;
+    });
+    m_prepareThread->start(QThread::LowPriority);
+}
+
+std::array<bool, 6> ContinuedQuery::centreOptions() const
+{
+    return m_parts.centreOptions ? m_parts.centreOptions() : std::array<bool, 6>{true};
+}
+
 void ContinuedQuery::startFresh(const QString& term)
 {
-    const std::array<bool, 6> options = m_parts.centreOptions ? m_parts.centreOptions() : std::array<bool, 6>{true};
+    const std::array<bool, 6> options = centreOptions();
     if (options[0] && m_parts.setHighlightTerm) m_parts.setHighlightTerm(term);
     m_current = Report{};
     m_current.term = term;
@@ -158,6 +184,8 @@ void ContinuedQuery::walkFinished(const Report& report)
 void ContinuedQuery::cancel()
 {
     if (m_cancelSearch) m_cancelSearch->store(true);
+    // A query waiting for the preparing stands at once.
+    if (m_cancelPrepare) m_cancelPrepare->store(true);
     m_runner.cancel();
     hideProgress();
 }

@@ -41,6 +41,8 @@ public:
         // Shows a page (the rendered report) in the document view.
         std::function<void(const QString& path)> showPage;
         std::function<void(const QString& term)> setHighlightTerm;
+        // Hides the panels over the document area (keyword list, reference navigation).
+        std::function<void()> clearDocumentArea;
         std::function<std::array<bool, 6>()> centreOptions;
         // Where the progress panel goes while a query runs.
         std::function<QRect()> progressArea;
@@ -52,6 +54,10 @@ public:
 
     // "继续查询" with the field's text.
     void run(const QString& text);
+    // Opens and keys the chosen centres' databases on a worker while the user
+    // types, so the first query does not pay for it; a query asked meanwhile
+    // waits on its own worker for the preparing to end.
+    void prepareCentres();
     void save();
     void openSaved(int position);
     void currentQueryClicked();
@@ -63,6 +69,7 @@ public:
     const reports::SavedReports& saved() const { return m_saved; }
     const CatalogueModel& hitTree() const { return *m_hits; }
     bool isBusy() const { return m_thread != nullptr || m_runner.isRunning(); }
+    bool isPreparing() const { return m_prepareThread != nullptr; }
 
 signals:
     // The report page was shown (the path written).
@@ -70,6 +77,7 @@ signals:
 
 private:
     void startFresh(const QString& term);
+    std::array<bool, 6> centreOptions() const;
     void treeBuilt(const reports::MatchTree& tree);
     void walk();
     void walkFinished(const reports::Report& report);
@@ -91,6 +99,8 @@ private:
     reports::WalkRunner m_runner;
     QThread* m_thread = nullptr;
     std::shared_ptr<std::atomic_bool> m_cancelSearch;
+    QThread* m_prepareThread = nullptr;
+    std::shared_ptr<std::atomic_bool> m_cancelPrepare;
 };
 
 }  // namespace kelvor

@@ -46,6 +46,11 @@ ReportsRegion::ReportsRegion(LibraryLayout layout, Prompter& prompter, Parts par
     q.openRecord = m_parts.openRecord;
     q.showPage = m_parts.showPage;
     q.setHighlightTerm = m_parts.setHighlightTerm;
+    q.clearDocumentArea = [this] {
+        // The report page takes the document area: the panels over it go.
+        m_navigation->hide();
+        if (m_parts.hideKeywordList) m_parts.hideKeywordList();
+    };
     q.centreOptions = [this] { return m_options->choice().centreOptions(); };
     q.progressArea = [this] {
         // Across the document area, half way down the window.
@@ -68,7 +73,7 @@ ReportsRegion::ReportsRegion(LibraryLayout layout, Prompter& prompter, Parts par
     connect(m_query.get(), &ContinuedQuery::reportShown, this, [this] { m_tools->setToolsShown(false); });
 
     m_menu->addEntry(QStringLiteral("查询报表"), [this] { showReportPanel(); });
-    m_menu->addEntry(QStringLiteral("参考导航"), [this] { showReferenceNavigation(); });
+    m_menu->addEntry(QStringLiteral("参考导航"), [this] { toggleReferenceNavigation(); });
     m_menu->addEntry(QStringLiteral("工具抽屉"), [this] { toggleSideDrawer(); });
 
     m_parts.client->installEventFilter(this);
@@ -80,6 +85,7 @@ ReportsRegion::~ReportsRegion() = default;
 
 void ReportsRegion::showReportPanel()
 {
+    m_query->prepareCentres();
     fitReportPanel();
     m_reportPanel->show();
     m_reportPanel->raise();
@@ -97,9 +103,20 @@ void ReportsRegion::showReferenceNavigation()
     const QRect strip = m_parts.sideStrip ? m_parts.sideStrip() : QRect();
     const int height = 160;
     const int top = strip.isValid() ? std::max(0, strip.top() - height - 40) : 40;
+    // Shown again after it was closed collapsed, it comes back whole.
+    if (m_navigation->isCollapsed()) m_navigation->toggleCollapsed();
     m_navigation->setGeometry(10, top, 320, height);
     m_navigation->show();
     m_navigation->raise();
+}
+
+void ReportsRegion::toggleReferenceNavigation()
+{
+    // The panel can be lowered and collapsed but has no close button of its own.
+    if (m_navigation->isVisible())
+        m_navigation->hide();
+    else
+        showReferenceNavigation();
 }
 
 void ReportsRegion::toggleSideDrawer()

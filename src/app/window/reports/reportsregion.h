@@ -42,6 +42,7 @@ public:
         std::function<QString(const QString& code)> openRecord;
         std::function<void(const QString& path)> showPage;
         std::function<void(const QString& term)> setHighlightTerm;
+        std::function<void()> hideKeywordList;  // Picture12
         QString generatedFolder;
     };
 
@@ -60,6 +61,8 @@ public:
     void showReportPanel();
     void hideReportPanel();
     void showReferenceNavigation();
+    // The menu entry shows the reference navigation panel, or closes it when shown.
+    void toggleReferenceNavigation();
     void toggleSideDrawer();
 
 protected:

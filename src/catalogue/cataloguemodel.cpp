@@ -17,7 +17,7 @@ void CatalogueModel::clear() { reset(CatalogueTree()); }
 QModelIndex CatalogueModel::indexOfNode(int node) const
 {
     if (!m_tree.contains(node)) return {};
-    return createIndex(m_tree.node(node).row, 0, quintptr(node));
+    return createIndex(m_tree.row(node), 0, quintptr(node));
 }
 
 int CatalogueModel::nodeOf(const QModelIndex& index) const
@@ -29,7 +29,7 @@ int CatalogueModel::nodeOf(const QModelIndex& index) const
 
 void CatalogueModel::setExpanded(int node, bool expanded)
 {
-    if (!m_tree.contains(node) || m_tree.node(node).expanded == expanded) return;
+    if (!m_tree.contains(node) || m_tree.isExpanded(node) == expanded) return;
     m_tree.setExpanded(node, expanded);
     const QModelIndex at = indexOfNode(node);
     emit dataChanged(at, at, {ExpandedRole});
@@ -42,7 +42,7 @@ int CatalogueModel::renameRecord(const QString& code, const QString& text)
     // A node's key is its kind's letter followed by the record code.
     for (const QChar kind : {u'a', u'l', u'm', u'n'}) {
         const int node = m_tree.indexOfKey(kind + code);
-        if (node < 0 || m_tree.node(node).text == text) continue;
+        if (node < 0 || m_tree.text(node) == text) continue;
         m_tree.setText(node, text);
         const QModelIndex at = indexOfNode(node);
         emit dataChanged(at, at, {Qt::DisplayRole});
@@ -56,7 +56,7 @@ QModelIndex CatalogueModel::index(int row, int column, const QModelIndex& parent
     if (column != 0 || row < 0) return {};
     const int parentNode = parent.isValid() ? nodeOf(parent) : -1;
     if (parent.isValid() && parentNode < 0) return {};
-    const auto& kids = m_tree.children(parentNode);
+    const auto kids = m_tree.children(parentNode);
     if (size_t(row) >= kids.size()) return {};
     return createIndex(row, 0, quintptr(kids[size_t(row)]));
 }
@@ -65,7 +65,7 @@ QModelIndex CatalogueModel::parent(const QModelIndex& child) const
 {
     const int node = nodeOf(child);
     if (node < 0) return {};
-    return indexOfNode(m_tree.node(node).parent);
+    return indexOfNode(m_tree.parent(node));
 }
 
 int CatalogueModel::rowCount(const QModelIndex& parent) const
@@ -73,7 +73,7 @@ int CatalogueModel::rowCount(const QModelIndex& parent) const
     if (!parent.isValid()) return int(m_tree.roots().size());
     if (parent.column() != 0) return 0;
     const int node = nodeOf(parent);
-    return node < 0 ? 0 : int(m_tree.node(node).children.size());
+    return node < 0 ? 0 : int(m_tree.children(node).size());
 }
 
 int CatalogueModel::columnCount(const QModelIndex&) const { return 1; }
@@ -84,13 +84,12 @@ QVariant CatalogueModel::data(const QModelIndex& index, int role) const
 {
     const int at = nodeOf(index);
     if (at < 0) return {};
-    const CatalogueNode& n = m_tree.node(at);
     switch (role) {
-    case Qt::DisplayRole: return n.text;
-    case KeyRole: return n.key;
-    case PictureRole: return n.picture;
-    case LevelRole: return n.level;
-    case ExpandedRole: return n.expanded;
+    case Qt::DisplayRole: return m_tree.text(at);
+    case KeyRole: return m_tree.key(at);
+    case PictureRole: return m_tree.picture(at);
+    case LevelRole: return m_tree.level(at);
+    case ExpandedRole: return m_tree.isExpanded(at);
     case NodeIndexRole: return at;
     default: return {};
     }

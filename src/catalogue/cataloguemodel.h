@@ -27,7 +27,7 @@ public:
 
     const CatalogueTree& tree() const { return m_tree; }
     int nodeCount() const { return m_tree.nodeCount(); }
-    const CatalogueNode& node(int index) const { return m_tree.node(index); }
+    CatalogueNode node(int index) const { return m_tree.node(index); }
     int indexOfKey(const QString& key) const { return m_tree.indexOfKey(key); }
 
     QModelIndex indexOfNode(int node) const;

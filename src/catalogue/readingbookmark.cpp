@@ -48,20 +48,20 @@ bool canBookmark(const QString& nodeKey) { return nodeKey.startsWith(u'm'); }
 std::optional<ReadingBookmark> bookmarkOf(const CatalogueTree& tree, int node, const QString& group,
                                           const QString& item)
 {
-    if (!tree.contains(node) || !canBookmark(tree.node(node).key)) return std::nullopt;
-    const int parent = tree.node(node).parent;
-    const QString parentCode = parent >= 0 ? codeOfKey(tree.node(parent).key) : QString();
-    return ReadingBookmark{group, item, parentCode, codeOfKey(tree.node(node).key)};
+    if (!tree.contains(node) || !canBookmark(tree.key(node))) return std::nullopt;
+    const int parent = tree.parent(node);
+    const QString parentCode = parent >= 0 ? codeOfKey(tree.key(parent)) : QString();
+    return ReadingBookmark{group, item, parentCode, codeOfKey(tree.key(node))};
 }
 
 std::optional<BookmarkTarget> findBookmarkedNode(const CatalogueTree& tree, const ReadingBookmark& bookmark)
 {
     for (int i = 0; i < tree.nodeCount(); ++i) {
-        if (codeOfKey(tree.node(i).key) != bookmark.parentCode) continue;
+        if (codeOfKey(tree.key(i)) != bookmark.parentCode) continue;
         // Only the first node with the parent's code is looked in, as when
         // the bookmark was read by walking the tree.
         for (int child : tree.children(i))
-            if (codeOfKey(tree.node(child).key) == bookmark.nodeCode) return BookmarkTarget{i, child};
+            if (codeOfKey(tree.key(child)) == bookmark.nodeCode) return BookmarkTarget{i, child};
         return std::nullopt;
     }
     return std::nullopt;

@@ -17,18 +17,18 @@ TreeBuilder::TreeBuilder(TreeKind kind, bool queryGroup) : m_kind(kind), m_pictu
     m_lastAtLevel.fill(-1);
 }
 
-TreeBuilder::NodePlan TreeBuilder::centreNode(const QString& code, const QString& link) const
+TreeBuilder::NodePlan TreeBuilder::centreNode(QStringView code, QStringView link) const
 {
     NodePlan plan;
     plan.level = codes::level(code);
     if (!plan.level) return plan;
     plan.picture = link.isEmpty() ? 10 + plan.level : 5 + plan.level;
     // Records filed under a short folder name open as "l" nodes, the rest as "m".
-    plan.key = (link.size() < 7 ? QStringLiteral("l") : QStringLiteral("m")) + code;
+    plan.kind = link.size() < 7 ? u'l' : u'm';
     return plan;
 }
 
-TreeBuilder::NodePlan TreeBuilder::learningNode(const QString& code, const QString& link) const
+TreeBuilder::NodePlan TreeBuilder::learningNode(QStringView code, QStringView link) const
 {
     NodePlan plan;
     plan.level = codes::level(code);
@@ -36,11 +36,11 @@ TreeBuilder::NodePlan TreeBuilder::learningNode(const QString& code, const QStri
     static constexpr int documentPictures[] = {6, 7, 8, 9};
     static constexpr int folderPictures[] = {11, 12, 13, 13};
     plan.picture = link.isEmpty() ? folderPictures[plan.level - 1] : documentPictures[plan.level - 1];
-    plan.key = (plan.level <= 2 ? QStringLiteral("l") : QStringLiteral("m")) + code;
+    plan.kind = plan.level <= 2 ? u'l' : u'm';
     return plan;
 }
 
-TreeBuilder::NodePlan TreeBuilder::searchNode(const QString& code, const QString& link)
+TreeBuilder::NodePlan TreeBuilder::searchNode(QStringView code, QStringView link)
 {
     // The picture set switches with every row, also with rows that add no node.
     if (link.size() > 1) {
@@ -56,7 +56,7 @@ TreeBuilder::NodePlan TreeBuilder::searchNode(const QString& code, const QString
     // The query group's document set starts at 10 and would run past the
     // last picture at levels 6 and 7.
     plan.picture = std::min(m_pictureBase + offset, kLastPicture);
-    plan.key = QStringLiteral("a") + code;
+    plan.kind = u'a';
     return plan;
 }
 
@@ -71,7 +71,7 @@ bool TreeBuilder::addRow(const QString& name, const QString& code, const QString
         return false;
     }
 
-    const QString trimmedCode = code.trimmed();
+    const QStringView trimmedCode = QStringView(code).trimmed();
     NodePlan plan;
     switch (m_kind) {
     case TreeKind::Centre: plan = centreNode(trimmedCode, link); break;
@@ -87,7 +87,9 @@ bool TreeBuilder::addRow(const QString& name, const QString& code, const QString
              QStringLiteral("目录中的记录 %1 缺少上一级记录，目录只显示到它之前的记录。").arg(trimmedCode));
         return false;
     }
-    const auto added = m_result.tree.add(plan.key, name.trimmed(), plan.picture, plan.level, parent);
+    m_key.truncate(0);
+    m_key.append(QChar(plan.kind)).append(trimmedCode);
+    const auto added = m_result.tree.add(m_key, QStringView(name).trimmed(), plan.picture, plan.level, parent);
     if (added != CatalogueTree::AddResult::Added) {
         m_result.failedRow = row;
         fail(BuildFailure::DuplicateKey,

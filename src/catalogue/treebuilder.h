@@ -53,19 +53,21 @@ public:
     BuildResult finish();
 
 private:
+    // A node's key is its kind's letter followed by the record code.
     struct NodePlan {
-        QString key;
+        char16_t kind = 0;
         int level = 0;
         int picture = 0;
     };
-    NodePlan centreNode(const QString& code, const QString& link) const;
-    NodePlan learningNode(const QString& code, const QString& link) const;
-    NodePlan searchNode(const QString& code, const QString& link);
+    NodePlan centreNode(QStringView code, QStringView link) const;
+    NodePlan learningNode(QStringView code, QStringView link) const;
+    NodePlan searchNode(QStringView code, QStringView link);
 
     TreeKind m_kind;
     int m_pictureBase = 1;  // search tree only
     int m_rowsSeen = 0;
     std::array<int, 8> m_lastAtLevel;  // by level 1–7; -1 until a node of that level exists
+    QString m_key;  // reused for every row's key
     BuildResult m_result;
 };
 

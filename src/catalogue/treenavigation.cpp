@@ -26,7 +26,7 @@ std::optional<int> nextNodeAfterAncestor(const CatalogueTree& tree, int selected
     if (k < 0 || k > 7 || !tree.contains(selected)) return std::nullopt;
     int ancestor = selected;
     for (int step = 0; step <= k; ++step) {
-        ancestor = tree.node(ancestor).parent;
+        ancestor = tree.parent(ancestor);
         if (ancestor < 0) return std::nullopt;
     }
     const int next = tree.nextSibling(ancestor);

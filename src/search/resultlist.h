@@ -2,6 +2,8 @@
 
 #include "titlelist.h"
 
+#include "library/packedtexts.h"
+
 #include <QString>
 
 #include <vector>
@@ -12,6 +14,9 @@ namespace kelvor {
 // holds the code of line i. After a search of n rows the table has positions
 // 0 … n, the last one spare, and keeps whatever it held beyond the new lines
 // (a resize that preserves), so a code is always found at a line's position.
+//
+// Lines and codes are packed (see PackedTexts): the search page lists a
+// million titles, and a line becomes a string only when it is shown.
 class ResultList {
 public:
     // A search or listing found rows: they replace the lines and their codes.
@@ -24,19 +29,26 @@ public:
     // and code table are exactly what show() of all the rows would give.
     void showFirstPage(const TitleList& page);
     void appendPage(const TitleList& page);
+    // No page follows: the table as it was before the first page is let go.
+    void endPaging() { m_codesBeforePaging.clear(); }
 
-    const std::vector<QString>& lines() const { return m_lines; }
-    size_t lineCount() const { return m_lines.size(); }
-    bool isEmpty() const { return m_lines.empty(); }
-    const std::vector<QString>& codeTable() const { return m_codes; }
+    size_t lineCount() const { return size_t(m_lines.size()); }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    // Line `row`, 0 <= row < lineCount().
+    QString line(size_t row) const { return m_lines.at(qsizetype(row)); }
+    // Every line, or the whole code table, as strings: for callers that
+    // compare the whole list, never for a view.
+    std::vector<QString> lines() const;
+    std::vector<QString> codeTable() const;
+    size_t codeTableSize() const { return size_t(m_codes.size()); }
     // The code at `position` of the code table; empty when there is no such position.
     QString codeAt(qsizetype position) const;
 
 private:
-    std::vector<QString> m_lines;
-    std::vector<QString> m_codes;
+    PackedTexts m_lines;
+    PackedTexts m_codes;
     // The code table as it was before the first page, for the spare position.
-    std::vector<QString> m_codesBeforePaging;
+    PackedTexts m_codesBeforePaging;
 };
 
 }  // namespace kelvor

@@ -131,7 +131,7 @@ void LibraryPanels::showThumbnails()
     if (node < 0) return;
     QStringList codes;
     // A node's key is a letter followed by the record code.
-    for (int child : m_parts.catalogue->node(node).children) codes << m_parts.catalogue->node(child).key.mid(1);
+    for (int child : m_parts.catalogue->tree().children(node)) codes << m_parts.catalogue->tree().key(child).mid(1);
     if (m_parts.documentView) m_parts.documentView->hide();
     placeThumbnails();
     m_thumbnails->start(codes);

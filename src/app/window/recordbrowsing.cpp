@@ -160,7 +160,7 @@ void RecordBrowsing::treeClicked()
     const int node = selectedNode();
     // The thumbnails show a folder's records; until they are on offer the
     // button stays usable for a folder (it is shown in the interface centre only).
-    m_parts.pane->setThumbnailButtonEnabled(node >= 0 && !m_parts.catalogue->node(node).children.empty());
+    m_parts.pane->setThumbnailButtonEnabled(node >= 0 && !m_parts.catalogue->tree().children(node).empty());
     if (node < 0) return;
     if (m_parts.resetBarWhenDue) m_parts.resetBarWhenDue();
 }

@@ -27,8 +27,9 @@ bool ResultListModel::showPaged(Pager pager)
     if (first.titles.empty()) return false;
     beginResetModel();
     m_list.showFirstPage(first.titles);
-    m_pager = first.complete ? Pager() : std::move(pager);
+    m_pager = std::move(pager);
     m_lastKey = first.last;
+    if (first.complete) stopPaging();
     endResetModel();
     return true;
 }
@@ -45,6 +46,7 @@ void ResultListModel::stopPaging()
 {
     m_pager = {};
     m_lastKey.reset();
+    m_list.endPaging();
 }
 
 bool ResultListModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && bool(m_pager); }
@@ -85,7 +87,7 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.model() != this || index.row() >= rowCount()) return {};
     switch (role) {
     // No tip per line: the list's own tip tells how to open a line.
-    case Qt::DisplayRole: return m_list.lines()[size_t(index.row())];
+    case Qt::DisplayRole: return m_list.line(size_t(index.row()));
     case CodeRole: return m_list.codeAt(index.row());
     default: return {};
     }

@@ -11,8 +11,8 @@ namespace kelvor {
 
 // The result list `datalist2` as a model over the search's result list: line
 // i shows a title, position i of the result code table holds its code. The
-// lines and codes are plain vectors, so the search page's million titles
-// cost little more than their text.
+// lines and codes are packed, so the search page's million titles cost
+// little more than their UTF-8 bytes; a line becomes a string when shown.
 //
 // A long listing is shown a page at a time: the first page at once, the
 // next ones as the view scrolls to the end (fetchMore), so a keystroke never

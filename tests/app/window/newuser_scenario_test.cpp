@@ -398,7 +398,7 @@ TEST_F(DamagedLibraryScenarioTest, ALearningCourseIsInCodeOrderWhateverTheTableO
     window->navigation().chooseGroup(NavigationGroup::Learning);
     const CatalogueModel& model = window->catalogueModel();
     QStringList lessons;
-    for (int child : model.node(0).children) lessons << model.node(child).text;
+    for (int child : model.tree().children(0)) lessons << model.node(child).text;
     EXPECT_EQ(lessons, QStringList({u"第一课 认识程序"_s, u"第二课"_s, u"第三课"_s, u"第九课"_s}));
 }
 

@@ -58,15 +58,25 @@ TEST_F(SearchScenarioTest, PagedListScrolledToItsEndEqualsTheWholeListing)
     QTest::mouseClick(child(u"Label1(2)"_s), Qt::LeftButton);
     ASSERT_EQ(title(), u" 检索 "_s);
 
+    // The lines, each with its code as the list hands it to a click.
     auto scrolledToEnd = [&] {
         for (int step = 0; step < 200 && model.canFetchMore({}); ++step) {
             resultList()->scrollToBottom();
             QCoreApplication::processEvents();
         }
         EXPECT_FALSE(model.canFetchMore({})) << "the list reads on as it is scrolled";
-        return model.list().lines();
+        std::vector<QString> shown;
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown.push_back(model.index(row).data().toString() + u'|' +
+                            model.index(row).data(ResultListModel::CodeRole).toString());
+        return shown;
     };
-    auto whole = [&](const QString& text) { return titleSearch(connection, text).names; };
+    auto whole = [&](const QString& text) {
+        const TitleList found = titleSearch(connection, text);
+        std::vector<QString> listed;
+        for (size_t i = 0; i < found.size(); ++i) listed.push_back(found.names[i] + u'|' + found.codes[i]);
+        return listed;
+    };
 
     ASSERT_GT(whole({}).size(), 3u);
     EXPECT_EQ(scrolledToEnd(), whole({}));

@@ -25,9 +25,13 @@ BuildResult runTreeQuery(SharedConnection& connection, const Query& query, TreeB
         const int code = columnIndex(statement, QStringLiteral("xxbh"));
         const int link = columnIndex(statement, QStringLiteral("link"));
         if (code < 0) throw DatabaseError(DatabaseErrorKind::Query, QStringLiteral("目录查询没有记录编号字段 xxbh"));
+        // One buffer per column for every row: the builder copies what it keeps.
+        QString nameText, codeText, linkText;
         while (!builder.hasEnded() && statement.step()) {
-            builder.addRow(name < 0 ? QString() : statement.text(name), statement.text(code),
-                           link < 0 ? QString() : statement.text(link));
+            if (name >= 0) statement.readText(name, nameText);
+            statement.readText(code, codeText);
+            if (link >= 0) statement.readText(link, linkText);
+            builder.addRow(nameText, codeText, linkText);
         }
     } catch (const DatabaseError& e) {
         builder.fail(BuildFailure::QueryFailed, e.message());

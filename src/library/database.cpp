@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <sqlite3.h>
 
@@ -184,6 +185,18 @@ QString Statement::text(int index) const
 {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
     return p ? QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, index)) : QString();
+}
+
+void Statement::readText(int index, QString& into) const
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
+    const qsizetype bytes = p ? sqlite3_column_bytes(m_stmt, index) : 0;
+    // A UTF-8 byte never yields more than one UTF-16 unit. Stateless, and
+    // dropping a leading byte order mark: what QString::fromUtf8 makes of the bytes.
+    into.resize(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QChar* end = decoder.appendToBuffer(into.data(), QByteArrayView(p, bytes));
+    into.truncate(end - into.constData());
 }
 
 QVariant Statement::value(int index) const

@@ -120,6 +120,26 @@ TEST_F(DatabaseTest, NullAndEmptyReadAlike)
     }
 }
 
+// A column read into a reused buffer reads exactly as text() reads it, for
+// bytes of every kind a library may hold (valid or not as UTF-8), whatever
+// the buffer held before: a long text, then a short one.
+TEST_F(DatabaseTest, TextReadIntoABufferReadsAsText)
+{
+    auto db = makeDb(u"a.mdb"_s);
+    const char* bytes[] = {"", "41", "EFBBBF41", "E4B8AD", "F0A08080", "F09F9880", "C3", "E4B8", "FF41",
+                           "EDA080", "41C328", "00", "20E380804120", "F4908080"};
+    QString buffer(200, QChar(u'x'));
+    for (const char* hex : bytes) {
+        Statement st(*db, QStringLiteral("select cast(x'%1' as text), null").arg(QLatin1String(hex)));
+        ASSERT_TRUE(st.step());
+        st.readText(0, buffer);
+        EXPECT_EQ(buffer, st.text(0)) << hex;
+        EXPECT_EQ(buffer.size(), st.text(0).size()) << hex;
+        st.readText(1, buffer);
+        EXPECT_TRUE(buffer.isEmpty()) << hex;
+    }
+}
+
 TEST_F(DatabaseTest, AddUpdateDelete)
 {
     auto db = makeDb(u"a.mdb"_s);

@@ -10,6 +10,7 @@
 #include "search/centresearch.h"
 #include "search/titlesearch.h"
 #include "testlibrary.h"
+#include "titledrecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -363,16 +364,8 @@ TEST_F(StartupControllerTest, AnOlderLibraryLockedForWritingGetsItsIndexesInTheC
 TEST_F(StartupControllerTest, TitlesEditedInPlaceByAnotherToolAreFoundOnceTheWindowIsShown)
 {
     TestLibrary library;
-    auto record = [](const QString& code, const QString& name) {
-        CentreRecord r;
-        r.xxbh = code;
-        r.name = name;
-        r.link = QStringLiteral("doc");
-        r.eee = QStringLiteral("1");
-        return r;
-    };
-    library.addRecords(QStringLiteral("jszx"), {record(QStringLiteral("10121011"), QStringLiteral("Java 入门")),
-                                                record(QStringLiteral("10121012"), QStringLiteral("学习 java"))});
+    library.addRecords(QStringLiteral("jszx"), {test::titled(QStringLiteral("10121011"), QStringLiteral("Java 入门")),
+                                                test::titled(QStringLiteral("10121012"), QStringLiteral("学习 java"))});
     // Another SQLite writer renames a title in place: same rows, same highest rowid.
     library.open(DatabaseRole::Content)
         ->executeScript(QStringLiteral("update jszx set name = 'Kotlin 协程' where xxbh = '10121011';"));

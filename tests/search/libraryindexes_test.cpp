@@ -158,6 +158,14 @@ std::vector<QString> contentSearchCodes(SharedConnection& c, const QString& term
     return codes;
 }
 
+// The rows every in-place edit starts from: the edits name these codes and titles.
+void addInPlaceRecords(test::TestLibrary& lib)
+{
+    lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"学习 java"_s),
+                               titled(u"10121013"_s, u"数据库设计"_s)});
+    lib.addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s)});
+}
+
 void expectSearchesSee(SharedConnection& c, const InPlaceEdit& edit)
 {
     EXPECT_EQ(titleSearch(c, edit.titlePrefix).codes, edit.titleCodes) << edit.what;
@@ -170,9 +178,7 @@ TEST(LibraryIndexesInPlaceTest, RowsEditedInPlaceByAnotherWriterAreDetectedAndRe
 {
     for (const InPlaceEdit& edit : inPlaceEdits()) {
         test::TestLibrary lib;
-        lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"学习 java"_s),
-                                   titled(u"10121013"_s, u"数据库设计"_s)});
-        lib.addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s)});
+        addInPlaceRecords(lib);
         {
             auto other = lib.open(DatabaseRole::Content);
             ASSERT_TRUE(libraryIndexesCurrent(*other)) << edit.what;
@@ -196,9 +202,7 @@ TEST(LibraryIndexesInPlaceTest, ALibraryKeptInTheCacheSeesRowsEditedInPlace)
 {
     for (const InPlaceEdit& edit : inPlaceEdits()) {
         test::TestLibrary lib;
-        lib.addRecords(u"jszx"_s, {titled(u"10121011"_s, u"Java 入门"_s), titled(u"10121012"_s, u"学习 java"_s),
-                                   titled(u"10121013"_s, u"数据库设计"_s)});
-        lib.addRecords(u"slzx"_s, {titled(u"10122111"_s, u"JAVA 实例"_s)});
+        addInPlaceRecords(lib);
         QTemporaryDir cacheFolder;
         const auto lockedPreparation = [&] {
             // Rows added by another tool keep the library from being current; it is locked, so the cache serves.

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -76,6 +77,39 @@ void copyTitles(Database& cache, const QString& table, Database& library)
     indexTitleCopy(cache, table);
 }
 
+// Per centre table, how the library file looked when its copy was made.
+const QString kStampTable = QStringLiteral("kelvor_library_file");
+
+// The library file's size and last write, and those of its write-ahead log:
+// a library without the change count's triggers (an older tool's, never
+// opened writable here) shows an edit made in place only through these.
+QString fileStamp(const QString& path)
+{
+    QString stamp;
+    for (const QString& file : {path, path + QStringLiteral("-wal")}) {
+        const QFileInfo info(file);
+        if (!info.exists()) continue;
+        stamp += QStringLiteral("%1:%2;").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    return stamp;
+}
+
+QString stampOf(Database& cache, const QString& table)
+{
+    if (!cache.hasTable(kStampTable)) return {};
+    const auto rows =
+        cache.query(QStringLiteral("select stamp from %1 where tbl = ?").arg(quoteIdentifier(kStampTable)), {table});
+    return rows.empty() ? QString() : rows.front().text(0);
+}
+
+void recordStamp(Database& cache, const QString& table, const QString& stamp)
+{
+    cache.executeScript(QStringLiteral("create table if not exists %1 (tbl text primary key, stamp text not null);")
+                            .arg(quoteIdentifier(kStampTable)));
+    cache.execute(QStringLiteral("insert or replace into %1 (tbl, stamp) values (?, ?)").arg(quoteIdentifier(kStampTable)),
+                  {table, stamp});
+}
+
 std::unique_ptr<Database> openCache(const QString& path, const QString& password)
 {
     if (QFileInfo::exists(path)) {
@@ -102,13 +136,17 @@ void prepareCache(SharedConnection& connection, const QStringList& tables, const
     const QString password = databaseInfo(DatabaseRole::Content).password;
     {
         auto cache = openCache(path, password);
+        // Taken before the rows are read: a write made meanwhile shows next time.
+        const QString stamp = fileStamp(library.path());
         for (const QString& t : tables) {
+            const bool counted = containsindex::watchesChanges(library, t);
             if (cache->hasTable(t) && schema::hasInitialIndex(*cache, t) &&
-                containsindex::isCurrent(*cache, kMain, t, library, kMain))
+                containsindex::isCurrent(*cache, kMain, t, library, kMain) && (counted || stampOf(*cache, t) == stamp))
                 continue;
             Transaction tx(*cache);
             copyTitles(*cache, t, library);
             containsindex::build(*cache, kMain, t, library, kMain, progress);
+            recordStamp(*cache, t, stamp);
             tx.commit();
         }
     }

@@ -388,6 +388,37 @@ TEST_F(StartupControllerTest, TitlesEditedInPlaceByAnotherToolAreFoundOnceTheWin
     EXPECT_EQ(runCentreSearch(startup.connection, *search).codes, std::vector<QString>({QStringLiteral("10121011")}));
 }
 
+TEST_F(StartupControllerTest, TitlesEditedInPlaceInALockedOlderLibraryAreFoundOnTheNextStart)
+{
+    TestLibrary library;
+    library.addRecords(QStringLiteral("jszx"), {test::titled(QStringLiteral("10121011"), QStringLiteral("Java 入门")),
+                                                test::titled(QStringLiteral("10121012"), QStringLiteral("学习 java"))});
+    {
+        // As an older tool leaves it: nothing counts changes made in place.
+        auto db = library.open(DatabaseRole::Content);
+        for (const Row& r : db->query(QStringLiteral("select name from sqlite_master where type = 'trigger'")))
+            db->execute(QStringLiteral("drop trigger %1").arg(quoteIdentifier(r.text(0))));
+        db->executeScript(QStringLiteral("drop table if exists kelvor_changes;"));
+    }
+    // Another program holds the library for writing at each start, so the indexes live in the user's cache.
+    const auto startLocked = [&](const QString& prefix) {
+        auto locker = library.open(DatabaseRole::Content);
+        locker->executeScript(QStringLiteral("begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"));
+        Startup startup(library.dataRoot(), lockPath());
+        QSignalSpy shown(&startup.controller, &StartupController::mainWindowShown);
+        startup.controller.start();
+        EXPECT_TRUE(shown.wait(15000));
+        EXPECT_EQ(startup.connection.indexPlace(), SharedConnection::IndexPlace::Cache);
+        std::vector<QString> codes = titleSearch(startup.connection, prefix).codes;
+        locker->executeScript(QStringLiteral("rollback;"));
+        return codes;
+    };
+    EXPECT_EQ(startLocked(QStringLiteral("java")), std::vector<QString>({QStringLiteral("10121011")}));
+    library.open(DatabaseRole::Content)
+        ->executeScript(QStringLiteral("update jszx set name = 'Kotlin 协程' where xxbh = '10121011';"));
+    EXPECT_EQ(startLocked(QStringLiteral("kotlin")), std::vector<QString>({QStringLiteral("10121011")}));
+}
+
 TEST_F(StartupControllerTest, TimerDrivesStartUpToTheShownWindow)
 {
     TestLibrary library;

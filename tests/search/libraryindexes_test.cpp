@@ -198,29 +198,48 @@ TEST(LibraryIndexesInPlaceTest, RowsEditedInPlaceByAnotherWriterAreDetectedAndRe
     }
 }
 
+// Leaves the library as an older tool wrote it: nothing counts its changes.
+void dropChangeCount(test::TestLibrary& lib)
+{
+    auto db = lib.open(DatabaseRole::Content);
+    for (const Row& r : db->query(u"select name from sqlite_master where type = 'trigger'"_s))
+        db->execute(u"drop trigger %1"_s.arg(quoteIdentifier(r.text(0))));
+    db->executeScript(u"drop table if exists kelvor_changes;"_s);
+}
+
 TEST(LibraryIndexesInPlaceTest, ALibraryKeptInTheCacheSeesRowsEditedInPlace)
 {
-    for (const InPlaceEdit& edit : inPlaceEdits()) {
-        test::TestLibrary lib;
-        addInPlaceRecords(lib);
-        QTemporaryDir cacheFolder;
-        const auto lockedPreparation = [&] {
-            // Rows added by another tool keep the library from being current; it is locked, so the cache serves.
-            auto locker = lib.open(DatabaseRole::Content);
-            locker->executeScript(u"begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"_s);
-            SharedConnection c(lib.layout());
-            c.open(DatabaseRole::Content);
-            EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path()), Place::Cache) << edit.what;
-            locker->executeScript(u"rollback;"_s);
-            return c;
-        };
-        lib.open(DatabaseRole::Content)
-            ->executeScript(u"insert into jszx (xxbh, name, link, eee) values ('10121017', '新增', 'doc', '1')"_s);
-        lockedPreparation();
-        lib.open(DatabaseRole::Content)->executeScript(edit.sql);
-        SharedConnection c = lockedPreparation();
-        expectSearchesSee(c, edit);
-    }
+    // With the change count, or (an older tool's library that was never
+    // writable here) only its file tells of the edit.
+    for (const bool counted : {true, false})
+        for (const InPlaceEdit& edit : inPlaceEdits()) {
+            const std::string what = std::string(edit.what) + (counted ? "" : ", without the change count");
+            test::TestLibrary lib;
+            addInPlaceRecords(lib);
+            if (!counted) dropChangeCount(lib);
+            QTemporaryDir cacheFolder;
+            const auto lockedPreparation = [&](bool expectRebuild) {
+                // Rows added by another tool keep the library from being current; it is locked, so the cache serves.
+                auto locker = lib.open(DatabaseRole::Content);
+                locker->executeScript(u"begin immediate; insert into ymzx (xxbh, name) values ('1', 'x');"_s);
+                SharedConnection c(lib.layout());
+                c.open(DatabaseRole::Content);
+                bool rebuilt = false;
+                EXPECT_EQ(prepareLibraryIndexes(c, cacheFolder.path(), [&](qint64, qint64) { rebuilt = true; }),
+                          Place::Cache)
+                    << what;
+                EXPECT_EQ(rebuilt, expectRebuild) << what;
+                locker->executeScript(u"rollback;"_s);
+                return c;
+            };
+            lib.open(DatabaseRole::Content)
+                ->executeScript(u"insert into jszx (xxbh, name, link, eee) values ('10121017', '新增', 'doc', '1')"_s);
+            lockedPreparation(true);
+            lockedPreparation(false);  // nothing changed: the cache is kept
+            lib.open(DatabaseRole::Content)->executeScript(edit.sql);
+            SharedConnection c = lockedPreparation(true);
+            expectSearchesSee(c, edit);
+        }
 }
 
 TEST_F(LibraryIndexesTest, ALibraryThatCannotBeWrittenGetsItsIndexesInTheCache)

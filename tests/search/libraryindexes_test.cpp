@@ -198,15 +198,6 @@ TEST(LibraryIndexesInPlaceTest, RowsEditedInPlaceByAnotherWriterAreDetectedAndRe
     }
 }
 
-// Leaves the library as an older tool wrote it: nothing counts its changes.
-void dropChangeCount(test::TestLibrary& lib)
-{
-    auto db = lib.open(DatabaseRole::Content);
-    for (const Row& r : db->query(u"select name from sqlite_master where type = 'trigger'"_s))
-        db->execute(u"drop trigger %1"_s.arg(quoteIdentifier(r.text(0))));
-    db->executeScript(u"drop table if exists kelvor_changes;"_s);
-}
-
 TEST(LibraryIndexesInPlaceTest, ALibraryKeptInTheCacheSeesRowsEditedInPlace)
 {
     // With the change count, or (an older tool's library that was never
@@ -216,7 +207,7 @@ TEST(LibraryIndexesInPlaceTest, ALibraryKeptInTheCacheSeesRowsEditedInPlace)
             const std::string what = std::string(edit.what) + (counted ? "" : ", without the change count");
             test::TestLibrary lib;
             addInPlaceRecords(lib);
-            if (!counted) dropChangeCount(lib);
+            if (!counted) lib.dropChangeCount();
             QTemporaryDir cacheFolder;
             const auto lockedPreparation = [&](bool expectRebuild) {
                 // Rows added by another tool keep the library from being current; it is locked, so the cache serves.

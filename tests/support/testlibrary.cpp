@@ -27,6 +27,14 @@ std::unique_ptr<Database> TestLibrary::open(DatabaseRole role) const
     return Database::open(layout().databasePath(role), databaseInfo(role).password);
 }
 
+void TestLibrary::dropChangeCount() const
+{
+    auto db = open(DatabaseRole::Content);
+    for (const Row& r : db->query(QStringLiteral("select name from sqlite_master where type = 'trigger'")))
+        db->execute(QStringLiteral("drop trigger %1").arg(quoteIdentifier(r.text(0))));
+    db->executeScript(QStringLiteral("drop table if exists kelvor_changes;"));
+}
+
 void TestLibrary::addRecords(const QString& table, const std::vector<CentreRecord>& records) const
 {
     auto db = open(DatabaseRole::Content);

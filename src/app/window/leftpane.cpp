@@ -371,7 +371,7 @@ QWidget* LeftPane::widgetOf(Control control) const
     case Control::QueryCentrePanel: return m_queryCentre;
     case Control::LeftPaneFrame: return m_frame;
     case Control::LeftPane: return const_cast<LeftPane*>(this);
-    // Controls of other parts of the window, or not built.
+    // Controls of other parts of the window.
     case Control::HistoryList:
     case Control::AutoRun:
     case Control::ThumbnailRestore:

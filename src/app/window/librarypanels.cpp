@@ -54,9 +54,8 @@ LibraryPanels::LibraryPanels(SharedConnection& connection, LibraryLayout layout,
     connect(m_thumbnails, &ThumbnailPanel::restoreRequested, this, [this] {
         if (m_parts.documentView) m_parts.documentView->hide();
     });
-    // Another tree (a centre switch) takes away the folder the thumbnails showed.
+    // Another tree (a search on the centre title too) takes away the folder the thumbnails showed.
     connect(m_parts.catalogue, &QAbstractItemModel::modelReset, m_thumbnails, &ThumbnailPanel::stop);
-    connect(m_parts.catalogue, &QAbstractItemModel::modelReset, m_history, &HistoryPanel::hide);
 
     m_keywordIndex = std::make_unique<keywords::KeywordIndex>(layout, prompter);
     m_keywordEditor = std::make_unique<keywords::KeywordEditor>(*m_keywordIndex, connection);
@@ -102,6 +101,8 @@ void LibraryPanels::showHistory()
 
 void LibraryPanels::hideHistory() { m_history->hide(); }
 
+bool LibraryPanels::isHistoryShown() const { return !m_history->isHidden(); }
+
 void LibraryPanels::searchRun(const QString& text) { m_history->recordSearch(text); }
 
 void LibraryPanels::recordShown()
@@ -136,6 +137,10 @@ void LibraryPanels::showThumbnails()
     placeThumbnails();
     m_thumbnails->start(codes);
 }
+
+void LibraryPanels::hideThumbnails() { m_thumbnails->stop(); }
+
+bool LibraryPanels::isThumbnailRestoreShown() const { return m_thumbnails->isRestoreShown(); }
 
 void LibraryPanels::placeThumbnails()
 {

@@ -66,10 +66,14 @@ public:
     // "历史": shows the history panel over the tree and the list, and fills it.
     void showHistory();
     void hideHistory();
+    bool isHistoryShown() const;
     // Counts a centre search in the history.
     void searchRun(const QString& text);
     // "缩略图显示": the records of the selected folder as thumbnails.
     void showThumbnails();
+    // Takes the thumbnails and their buttons away (a centre switch).
+    void hideThumbnails();
+    bool isThumbnailRestoreShown() const;
     // The keyword editor's openings.
     KeywordEditorPanel& keywordEditor() { return *m_editorPanel; }
     HistoryPanel& history() { return *m_history; }

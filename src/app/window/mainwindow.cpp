@@ -88,6 +88,11 @@ MainWindow::MainWindow(SharedConnection& connection, LibraryLayout layout, Promp
     };
     parts.refreshLayout = [this] { startform(); };
     parts.showDocumentView = [this] { m_browsing->documentArea().showDocument(); };
+    // The panels are built after the switch.
+    parts.history = {[this] { if (m_libraryPanels) m_libraryPanels->hideHistory(); },
+                     [this] { return m_libraryPanels && m_libraryPanels->isHistoryShown(); }};
+    parts.thumbnailRestore = {[this] { if (m_libraryPanels) m_libraryPanels->hideThumbnails(); },
+                              [this] { return m_libraryPanels && m_libraryPanels->isThumbnailRestoreShown(); }};
     m_switchView = std::make_unique<WidgetSwitchView>(std::move(parts));
     m_switch = std::make_unique<CentreSwitch>(m_connection, m_session, *m_catalogue, *m_results, *m_switchView);
     m_navigation = std::make_unique<NavigationController>(m_session, *m_switch, *m_navigationRegion);

@@ -25,7 +25,7 @@ QWidget* WidgetSwitchView::windowControl(Control control) const
     case Control::DocumentArea: return m_parts.documentArea;
     case Control::AutoRun: return m_parts.documentArea->autoRunButton();
     case Control::HistoryList:
-    case Control::ThumbnailRestore: return nullptr;  // not built
+    case Control::ThumbnailRestore: return nullptr;  // the panels'
     case Control::TabCatalogue:
     case Control::TabList:
     case Control::TabHistory:
@@ -54,6 +54,13 @@ QWidget* WidgetSwitchView::windowControl(Control control) const
     return nullptr;
 }
 
+const WidgetSwitchView::Parts::PanelControl* WidgetSwitchView::panelControl(Control control) const
+{
+    if (control == Control::HistoryList) return &m_parts.history;
+    if (control == Control::ThumbnailRestore) return &m_parts.thumbnailRestore;
+    return nullptr;
+}
+
 void WidgetSwitchView::setWindowEnabled(bool enabled)
 {
     // The window itself stays enabled so that it keeps painting its frame.
@@ -63,18 +70,25 @@ void WidgetSwitchView::setWindowEnabled(bool enabled)
 
 void WidgetSwitchView::setControlVisible(Control control, bool visible)
 {
+    if (const Parts::PanelControl* panel = panelControl(control)) {
+        // Shown again only by the panel's own flow ("历史", a thumbnail opened).
+        if (!visible && panel->hide) panel->hide();
+        return;
+    }
     if (QWidget* w = windowControl(control)) w->setVisible(visible);
     else m_parts.leftPane->setControlVisible(control, visible);
 }
 
 void WidgetSwitchView::setControlEnabled(Control control, bool enabled)
 {
+    if (panelControl(control)) return;  // the panels keep these enabled
     if (QWidget* w = windowControl(control)) w->setEnabled(enabled);
     else m_parts.leftPane->setControlEnabled(control, enabled);
 }
 
 bool WidgetSwitchView::isControlVisible(Control control) const
 {
+    if (const Parts::PanelControl* panel = panelControl(control)) return panel->shown && panel->shown();
     if (const QWidget* w = windowControl(control)) return !w->isHidden();
     return m_parts.leftPane->isControlVisible(control);
 }

@@ -18,8 +18,7 @@ class TreePictureModel;
 
 // The centre switch's view over the window's panels: the left pane's own
 // controls through the pane, the splitter, the document area and its
-// "自动执行" here. The history list and "恢复缩略图" are not built, so the
-// steps on them do nothing.
+// "自动执行" here, the history list and "恢复缩略图" through their panels.
 class WidgetSwitchView : public CentreSwitchView {
 public:
     struct Parts {
@@ -35,6 +34,14 @@ public:
         std::function<void()> refreshLayout;       // startform
         // Hides the source text box and shows the document view.
         std::function<void()> showDocumentView;
+        // A panel that shows its control by its own flow: the switch can only
+        // take it away and ask whether it is on show.
+        struct PanelControl {
+            std::function<void()> hide;
+            std::function<bool()> shown;
+        };
+        PanelControl history;           // the history panel with dataList6
+        PanelControl thumbnailRestore;  // the thumbnails with "恢复缩略图"
     };
 
     explicit WidgetSwitchView(Parts parts);
@@ -59,8 +66,10 @@ public:
     void reportFailure(const QString& message) override;
 
 private:
-    // The control outside the left pane; nullptr for the pane's own and for those not built.
+    // The control outside the left pane; nullptr for the pane's own and the panels'.
     QWidget* windowControl(Control control) const;
+    // The panel that owns the control; nullptr for the others.
+    const Parts::PanelControl* panelControl(Control control) const;
 
     Parts m_parts;
 };

@@ -5,9 +5,9 @@
 namespace kelvor {
 
 // Controls of the main window that the centre switch shows, hides, enables
-// or captions. Each stands for the control of that objectName; the history
-// list `dataList6` and "恢复缩略图" `Command51` are not built, so the switch's
-// steps on them do nothing.
+// or captions. Each stands for the control of that objectName. The history
+// list and "恢复缩略图" belong to their panels, which show them by their own
+// flow; the switch only takes them away, with the rest of their panel.
 enum class Control {
     TabCatalogue,        // Command4 "目录"
     TabList,             // Command8 "查询"
@@ -19,10 +19,10 @@ enum class Control {
     Tree,                // TreeView1
     ResultList,          // datalist2
     ResultScrollBar,     // HScroll1
-    HistoryList,         // dataList6
+    HistoryList,         // dataList6, with its panel Frame99
     AutoRun,             // Command91 "自动执行"
     ThumbnailShow,       // Command48 "缩略图显示"
-    ThumbnailRestore,    // Command51 "恢复缩略图"
+    ThumbnailRestore,    // Command51 "恢复缩略图", with the thumbnails and their page buttons
     BackToQuery,         // Command25 "返回查询界面"
     AdvancedPanel,       // Frame8(0)
     AdvancedInResults,   // Command13 "在结果中查询"

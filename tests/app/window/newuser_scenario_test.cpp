@@ -62,17 +62,6 @@ protected:
         return document ? QStringLiteral("document") : QStringLiteral("nothing");
     }
 
-    void clickNode(const QString& key)
-    {
-        const auto* proxy = qobject_cast<QAbstractProxyModel*>(tree()->model());
-        const QModelIndex index =
-            proxy->mapFromSource(window->catalogueModel().indexOfNode(window->catalogueModel().indexOfKey(key)));
-        ASSERT_TRUE(index.isValid()) << key.toStdString();
-        tree()->expand(index.parent());
-        tree()->scrollTo(index);
-        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualRect(index).center());
-    }
-
     void clickResultLine(const QString& code)
     {
         const ResultListModel& model = window->resultListModel();

@@ -7,12 +7,15 @@
 #include "app/window/navigationcontroller.h"
 #include "app/window/resultlistmodel.h"
 
+#include "catalogue/cataloguemodel.h"
+
 #include "library/sharedconnection.h"
 #include "support/scriptedprompter.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -26,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <memory>
 
@@ -150,6 +154,19 @@ protected:
     }
     void showSearchPage() { showPage(NavigationGroup::Query, 2); }
     void showTechnologyCentre() { showPage(NavigationGroup::Centre, 1); }
+
+    // A press on the tree node of `key`, opened out and scrolled into sight.
+    void clickNode(const QString& key)
+    {
+        auto* tree = child<QTreeView>(QStringLiteral("TreeView1"));
+        const auto* proxy = qobject_cast<QAbstractProxyModel*>(tree->model());
+        const QModelIndex index =
+            proxy->mapFromSource(window->catalogueModel().indexOfNode(window->catalogueModel().indexOfKey(key)));
+        ASSERT_TRUE(index.isValid()) << key.toStdString();
+        tree->expand(index.parent());
+        tree->scrollTo(index);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
+    }
 
     // Key presses carrying the text, one per character (Chinese too).
     void type(const QString& text)

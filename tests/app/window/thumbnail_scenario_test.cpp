@@ -5,10 +5,8 @@
 #include "catalogue/cataloguemodel.h"
 #include "viewer/documentview.h"
 
-#include <QAbstractProxyModel>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeView>
 
 namespace kelvor {
 namespace {
@@ -18,17 +16,6 @@ using test::SearchWindowTest;
 
 class ThumbnailScenarioTest : public SearchWindowTest {
 protected:
-    void clickNode(const QString& key)
-    {
-        auto* tree = child<QTreeView>(u"TreeView1"_s);
-        const auto* proxy = qobject_cast<QAbstractProxyModel*>(tree->model());
-        const QModelIndex index =
-            proxy->mapFromSource(window->catalogueModel().indexOfNode(window->catalogueModel().indexOfKey(key)));
-        ASSERT_TRUE(index.isValid()) << key.toStdString();
-        tree->expand(index.parent());
-        tree->scrollTo(index);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
-    }
     QLabel* cell(int j) const { return child<QLabel>(u"Image7(%1)"_s.arg(j)); }
 };
 

@@ -97,6 +97,8 @@ void ThumbnailPanel::restore()
     emit restoreRequested();
 }
 
+bool ThumbnailPanel::isRestoreShown() const { return !m_restore->isHidden(); }
+
 void ThumbnailPanel::applyPager()
 {
     m_previous->setEnabled(m_pager.previousEnabled);

@@ -37,6 +37,8 @@ public:
     void restore();       // "恢复缩略图"
 
     int currentPage() const { return m_pager.page; }
+    // "恢复缩略图" is on show: a thumbnail's record lies over the grid.
+    bool isRestoreShown() const;
     // The codes of the page on show, cell by cell (the cells' Tags).
     QStringList codesOnPage() const;
 

@@ -38,16 +38,21 @@ protected:
         for (int row = 0; row < model->rowCount(); ++row) out << model->index(row, 0).data().toString();
         return out;
     }
+    // A search in the technology centre, then "历史".
+    void showHistoryOfASearch()
+    {
+        showTechnologyCentre();
+        click(u"Command8"_s);  // "查询"
+        type(u"Loop"_s);
+        pressEnter();
+        click(u"Command9"_s);  // "历史"
+    }
     QLabel* cell(int j) const { return child<QLabel>(u"Image7(%1)"_s.arg(j)); }
 };
 
 TEST_P(SwitchPanelsScenarioTest, TheHistoryGoesWithTheOldPageAndItsTabBringsItBack)
 {
-    showTechnologyCentre();
-    click(u"Command8"_s);  // "查询"
-    type(u"Loop"_s);
-    pressEnter();
-    click(u"Command9"_s);  // "历史"
+    showHistoryOfASearch();
     ASSERT_TRUE(historyList()->isVisible());
 
     switchPage(GetParam());
@@ -89,11 +94,7 @@ TEST_P(SwitchPanelsScenarioTest, TheThumbnailButtonsGoWithTheOldPageAndTheThumbn
 // its tree behind the history, as a search fills the list behind the tree.
 TEST_F(SwitchPanelsScenarioTest, ASearchOnTheCentreTitleLeavesTheHistoryOnShow)
 {
-    showTechnologyCentre();
-    click(u"Command8"_s);  // "查询"
-    type(u"Loop"_s);
-    pressEnter();
-    click(u"Command9"_s);  // "历史"
+    showHistoryOfASearch();
     ASSERT_TRUE(historyList()->isVisible());
 
     click(u"Label5"_s);

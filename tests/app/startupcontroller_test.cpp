@@ -10,7 +10,7 @@
 #include "search/centresearch.h"
 #include "search/titlesearch.h"
 #include "testlibrary.h"
-#include "titledrecord.h"
+#include "centrerecords.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "catalogue/treebuilder.h"
 
 #include "recordingdisplay.h"
-#include "records.h"
+#include "centrerecords.h"
 #include "testlibrary.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "catalogue/treequeries.h"
 
 #include "library/centres.h"
-#include "records.h"
+#include "centrerecords.h"
 #include "testlibrary.h"
 
 #include <gtest/gtest.h>

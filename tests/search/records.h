@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library/schema.h"
-#include "titledrecord.h"
+#include "centrerecords.h"
 
 #include <ostream>
 

@@ -359,10 +359,14 @@ TEST_F(DocumentViewTest, pagesAskedForInQuickSuccessionEndOnTheLastOne)
     for (const Case& c : cases) {
         ASSERT_TRUE(loadPage(m_view, lib() + u"/a.htm"_s)) << c.name;
         QSignalSpy complete(&m_view, &DocumentView::documentComplete);
-        for (const QString& page : c.pages) {
-            m_view.navigate(lib() + u"/"_s + page);
-            QTest::qWait(c.pauseMs);
+        for (qsizetype i = 0; i < c.pages.size(); ++i) {
+            if (i > 0) QTest::qWait(c.pauseMs);
+            m_view.navigate(lib() + u"/"_s + c.pages[i]);
         }
+        // On a busy machine a pause can outlast a whole load: an earlier page
+        // that ended before the next ask was the page asked for then, and its
+        // end counts. Only what ends after the last ask must be that page alone.
+        complete.clear();
         const QUrl last = QUrl::fromLocalFile(lib() + u"/"_s + c.pages.back());
         EXPECT_TRUE(m_view.isLoading()) << c.name;
         // The loads the later ones replaced end too, and meanwhile the view may

@@ -37,6 +37,14 @@ void AutomaticReading::scrollOptionChanged(bool on)
         m_parts.timer->stop();
 }
 
+void AutomaticReading::showRunCaption(const QString& caption)
+{
+    if (!m_parts.runButton) return;
+    m_parts.runButton->setText(caption);
+    // A screen reader names the button by what it now does.
+    m_parts.runButton->setAccessibleName(caption);
+}
+
 void AutomaticReading::runClicked()
 {
     QTimer* timer = m_parts.timer;
@@ -44,12 +52,12 @@ void AutomaticReading::runClicked()
     if (timer->isActive()) {
         timer->stop();
         if (m_parts.scrollOptionOn && m_parts.scrollOptionOn()) setMode(ReadingMode::AutoScroll);
-        if (m_parts.runButton) m_parts.runButton->setText(runCaption());
+        showRunCaption(runCaption());
         return;
     }
     timer->start();
     setMode(ReadingMode::AutoRun);
-    if (m_parts.runButton) m_parts.runButton->setText(stopCaption());
+    showRunCaption(stopCaption());
     if (m_parts.catalogue && m_parts.catalogue->selectedNode() < 0 && m_parts.catalogue->tree().nodeCount() > 0)
         m_parts.catalogue->select(0);
 }

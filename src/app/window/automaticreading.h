@@ -51,6 +51,7 @@ signals:
 
 private:
     void setMode(ReadingMode mode);
+    void showRunCaption(const QString& caption);
     Parts m_parts;
     int m_position = 0;
 };

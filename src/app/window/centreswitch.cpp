@@ -301,15 +301,17 @@ void CentreSwitch::showSearchPage()
     m_session.setTreeQuery(searchPageQuery([this](const QString& t) { return m_connection.contentTable(t); }));
     setCentreTitle(barItemName(NavigationGroup::Query, 2));
     m_view.setControlVisible(Control::Tree, false);
+    // Shown before the list is read: a library that refuses the read leaves
+    // the user a search box to try again with, each keystroke saying why.
+    for (Control shown : {Control::ResultList, Control::SearchBox, Control::SearchButton, Control::AdvancedButton,
+                          Control::ResultScrollBar})
+        m_view.setControlVisible(shown, true);
     openContentDatabase();
     // Every title, the first screen at once and the rest as the list scrolls;
     // nothing found leaves the list as it was.
     m_results.showPaged(titleSearchPager(m_connection, QString()));
     showCentreMainPage();
     m_view.refreshLayout();
-    for (Control shown : {Control::ResultList, Control::SearchBox, Control::SearchButton, Control::AdvancedButton,
-                          Control::ResultScrollBar})
-        m_view.setControlVisible(shown, true);
     setTabsEnabled(false);
     m_view.setControlEnabled(Control::AutoRun, false);
     m_view.setControlEnabled(Control::SearchButton, false);

@@ -1,5 +1,7 @@
 #include "clicklabel.h"
 
+#include "accessiblecontrols.h"
+
 #include <QMouseEvent>
 
 namespace kelvor {
@@ -8,6 +10,7 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
+    makePressable(this);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 #include "advancedpanel.h"
 #include "bitmaps.h"
 #include "clicklabel.h"
+#include "enterkey.h"
 #include "multikeywordframe.h"
 #include "namedcombobox.h"
 #include "twips.h"
@@ -191,9 +192,7 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     connect(m_viewResults, &QPushButton::clicked, this, &LeftPane::viewResultsClicked);
     // Every change counts, typed or set by the program.
     connect(m_searchBox, &QComboBox::editTextChanged, this, &LeftPane::searchTextChanged);
-    // The line edit leaves Enter to its combo box, which hands it back and so
-    // says returnPressed twice: Enter is taken in the event filter, once.
-    m_searchBox->lineEdit()->installEventFilter(this);
+    onEnterPressed(m_searchBox, [this] { emit searchEntered(); });
 }
 
 QPushButton* LeftPane::makeButton(const QString& objectName, const QString& caption)
@@ -407,13 +406,6 @@ void LeftPane::setControlCaption(Control control, const QString& caption)
 
 bool LeftPane::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_searchBox->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            emit searchEntered();
-            return true;
-        }
-    }
     if ((watched == m_advancedPanel || watched == m_searchBox) &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         placeControls();

@@ -131,11 +131,15 @@ void LibraryPanels::showThumbnails()
     const int node = m_parts.catalogue->nodeOf(current);
     if (node < 0) return;
     QStringList codes;
+    QStringList titles;
     // A node's key is a letter followed by the record code.
-    for (int child : m_parts.catalogue->tree().children(node)) codes << m_parts.catalogue->tree().key(child).mid(1);
+    for (int child : m_parts.catalogue->tree().children(node)) {
+        codes << m_parts.catalogue->tree().key(child).mid(1);
+        titles << m_parts.catalogue->tree().text(child);
+    }
     if (m_parts.documentView) m_parts.documentView->hide();
     placeThumbnails();
-    m_thumbnails->start(codes);
+    m_thumbnails->start(codes, titles);
 }
 
 void LibraryPanels::hideThumbnails() { m_thumbnails->stop(); }

@@ -1,5 +1,8 @@
 #include "notespanel.h"
 
+#include "enterkey.h"
+#include "namedcombobox.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,13 +25,17 @@ NotesPanel::NotesPanel(QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
 
     m_titles = new QStringListModel(this);
-    m_list = new QComboBox(this);
+    m_list = new NamedComboBox(this);
     m_list->setObjectName(QStringLiteral("Combo7"));
     m_list->setAccessibleName(QStringLiteral("查看心得"));
     m_list->setEditable(true);
     m_list->setInsertPolicy(QComboBox::NoInsert);
     m_list->setModel(m_titles);
-    m_list->lineEdit()->installEventFilter(this);
+    // Enter in the list's text field starts a new note.
+    onEnterPressed(m_list, [this] {
+        m_note->clear();
+        m_note->setFocus();
+    });
     auto* listCaption = new QLabel(QStringLiteral("查看心得:"), this);
     listCaption->setBuddy(m_list);
 
@@ -84,20 +91,6 @@ NotesPanel::NotesPanel(QWidget* parent) : QFrame(parent)
         if (row >= 0) emit entryChosen(row);
     });
     hide();
-}
-
-bool NotesPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    // Enter in the list's text field starts a new note.
-    if (watched == m_list->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_note->clear();
-            m_note->setFocus();
-            return true;
-        }
-    }
-    return QFrame::eventFilter(watched, event);
 }
 
 void NotesPanel::setTitles(const QStringList& titles)

@@ -39,9 +39,6 @@ signals:
     void entryChosen(int row);
     void closeRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QStringListModel* m_titles = nullptr;
     QComboBox* m_list = nullptr;

@@ -365,7 +365,8 @@ TEST_F(DamagedLibraryScenarioTest, ASearchTheDatabaseRefusesSaysSoAndTheWindowGo
     window->navigation().chooseGroup(NavigationGroup::Query);
     clickBarItem(2);
     prompter.messages.clear();
-    QTest::keyClicks(box->lineEdit(), QStringLiteral("L"));
+    test::userinput::focusByClick(box);
+    test::userinput::typeText(u"L"_s);
     ASSERT_FALSE(prompter.messages.isEmpty());
     EXPECT_TRUE(prompter.messages.front().startsWith(u"读取资料库失败"_s)) << prompter.messages.front().toStdString();
     EXPECT_TRUE(window->isVisible());

@@ -23,6 +23,7 @@
 #include "catalogue/cataloguemodel.h"
 #include "library/sharedconnection.h"
 #include "support/scriptedprompter.h"
+#include "support/userinput.h"
 #include "viewer/documentview.h"
 
 #include <QApplication>
@@ -45,6 +46,13 @@ namespace kelvor {
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// Enter as the user gives it: the field focused by a click, the key sent where the focus then is.
+void pressEnterIn(QLineEdit* field)
+{
+    test::userinput::focusByClick(field);
+    test::userinput::pressKey(Qt::Key_Return);
+}
 
 CentreRecord document(const QString& code, const QString& name, const QString& mark)
 {
@@ -178,7 +186,7 @@ TEST_F(ReportsScenarioTest, KeptReportComesBackByItsTermWithoutQuerying)
     QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
     auto* field = child<QLineEdit>(u"Text7"_s);
     field->setText(u"线程池"_s);
-    QTest::keyClick(field, Qt::Key_Return);
+    pressEnterIn(field);
     ASSERT_TRUE(shown.wait(30000));
     QTest::mouseClick(child<QPushButton>(u"saveReportButton"_s), Qt::LeftButton);
     EXPECT_EQ(reports.continuedQuery().saved().terms(), QStringList{u"线程池"_s});
@@ -190,7 +198,7 @@ TEST_F(ReportsScenarioTest, KeptReportComesBackByItsTermWithoutQuerying)
     for (const DatabaseRole role : {DatabaseRole::Centre981, DatabaseRole::Centre982})
         ASSERT_TRUE(QFile::remove(library.layout().databasePath(role)));
     field->setText(u"  线程池 "_s);
-    QTest::keyClick(field, Qt::Key_Return);
+    pressEnterIn(field);
     ASSERT_EQ(shown.size(), 2);  // shown at once, no walk
     EXPECT_FALSE(child<ProgressPanel>(u"Frame21"_s)->isVisible());
     EXPECT_EQ(reports.continuedQuery().current().hitCount, count);
@@ -200,7 +208,7 @@ TEST_F(ReportsScenarioTest, KeptReportComesBackByItsTermWithoutQuerying)
 
     // A fresh query now finds both centres unreadable: said once, nothing lost.
     field->setText(u"多线程"_s);
-    QTest::keyClick(field, Qt::Key_Return);
+    pressEnterIn(field);
     ASSERT_TRUE(shown.wait(30000));
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages.front().contains(u"技术中心"_s));
@@ -214,13 +222,13 @@ TEST_F(ReportsScenarioTest, OneCharacterIsRefusedAndAClickOnTheProgressPanelCanc
     reports.menu().pick(u"查询报表"_s);
     auto* field = child<QLineEdit>(u"Text7"_s);
     field->setText(u"多"_s);
-    QTest::keyClick(field, Qt::Key_Return);
+    pressEnterIn(field);
     EXPECT_EQ(prompter.messages, QStringList{u"输入的查询内容应大于两个字节！！！"_s});
 
     window->walkTimer()->setInterval(60000);  // the walk would wait a minute for its first node
     QSignalSpy shown(&reports.continuedQuery(), &ContinuedQuery::reportShown);
     field->setText(u"多线程"_s);
-    QTest::keyClick(field, Qt::Key_Return);
+    pressEnterIn(field);
     auto* progress = child<ProgressPanel>(u"Frame21"_s);
     KELVOR_WAIT_TRUE(window->walkTimer()->isActive(), 30000);
     QTest::mouseClick(progress->findChild<QWidget*>(u"Picture4"_s), Qt::LeftButton);
@@ -340,7 +348,7 @@ TEST_F(ReportsScenarioTest, SixKeptReportsSurviveANewQueryAndNoShowsTheCurrentOn
     const QStringList terms = {u"多线"_s, u"线程"_s, u"多线程"_s, u"线程池"_s, u"入门"_s, u"用锁"_s};
     for (const QString& term : terms) {
         field->setText(term);
-        QTest::keyClick(field, Qt::Key_Return);
+        pressEnterIn(field);
         ASSERT_TRUE(shown.wait(30000)) << term.toStdString();
         QTest::mouseClick(child<QPushButton>(u"saveReportButton"_s), Qt::LeftButton);
     }
@@ -348,7 +356,7 @@ TEST_F(ReportsScenarioTest, SixKeptReportsSurviveANewQueryAndNoShowsTheCurrentOn
 
     // A new query: its report is the current one and the six kept stay as they were.
     field->setText(u"概念"_s);
-    QTest::keyClick(field, Qt::Key_Return);
+    pressEnterIn(field);
     ASSERT_TRUE(shown.wait(30000));
     EXPECT_EQ(reports.continuedQuery().saved().terms(), terms);
     EXPECT_EQ(reports.continuedQuery().saved().report(5)->term, u"用锁"_s);

@@ -103,10 +103,10 @@ TEST_F(SearchScenarioTest, TypeTwoLettersThenOpenAnInterfacePicture)
     const size_t everyTitle = lines().size();
     shot(u"1-search-page"_s);
 
-    QTest::keyClicks(searchBox()->lineEdit(), QStringLiteral("L"));
+    type(u"L"_s);
     EXPECT_EQ(lines(), (std::vector<QString>{u"Linux 基础"_s, u"Login 窗口"_s, u"Loop 循环"_s}));
     EXPECT_LT(lines().size(), everyTitle);
-    QTest::keyClicks(searchBox()->lineEdit(), QStringLiteral("o"));
+    type(u"o"_s);
     EXPECT_EQ(searchBox()->currentText(), u"Lo"_s);
     EXPECT_EQ(lines(), (std::vector<QString>{u"Login 窗口"_s, u"Loop 循环"_s}));
     shot(u"2-typed-lo"_s);

@@ -11,11 +11,13 @@
 
 #include "library/sharedconnection.h"
 #include "support/scriptedprompter.h"
+#include "support/userinput.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAbstractProxyModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -168,17 +170,26 @@ protected:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
     }
 
-    // Key presses carrying the text, one per character (Chinese too).
+    // Puts the keyboard focus in the search box as a user does, with a click,
+    // and the cursor at the end of what it holds.
+    void focusSearchBox()
+    {
+        if (QApplication::focusWidget() == searchBox()) return;
+        userinput::focusByClick(searchBox());
+        ASSERT_EQ(QApplication::focusWidget(), searchBox()) << "a click on the search box left the focus elsewhere";
+        userinput::pressKey(Qt::Key_End);
+    }
+    // Key presses carrying the text, one per character (Chinese too), where the focus is.
     void type(const QString& text)
     {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(searchBox()->lineEdit(), &press);
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(searchBox()->lineEdit(), &release);
-        }
+        focusSearchBox();
+        userinput::typeText(text);
     }
-    void pressEnter() { QTest::keyClick(searchBox()->lineEdit(), Qt::Key_Return); }
+    void pressEnter()
+    {
+        focusSearchBox();
+        userinput::pressKey(Qt::Key_Return);
+    }
 
     // The pixel geometry of a control in the left pane's frame, in twips.
     int topOf(const QString& name) const { return child(name)->y() * 15; }

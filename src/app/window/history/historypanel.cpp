@@ -1,5 +1,7 @@
 #include "historypanel.h"
 
+#include "app/window/namedcombobox.h"
+
 #include "library/database.h"
 #include "library/prompter.h"
 
@@ -33,8 +35,9 @@ HistoryPanel::HistoryPanel(LibraryLayout layout, Prompter& prompter, QWidget* pa
     setObjectName(u"Frame99"_s);
     setAccessibleName(u"查询历史"_s);
 
-    m_filter = new QComboBox(this);
+    m_filter = new NamedComboBox(this);
     m_filter->setObjectName(u"Combo99"_s);
+    m_filter->setAccessibleName(u"查询历史筛选"_s);
     m_filter->setEditable(true);
     m_filter->setInsertPolicy(QComboBox::NoInsert);
     m_filter->setToolTip(u"在输入框输入查询内容，回车或单击“搜索”按纽，即可进行查询。"_s);

@@ -1,5 +1,7 @@
 #include "keywordeditorpanel.h"
 
+#include "app/window/namedcombobox.h"
+
 #include "app/window/twips.h"
 
 #include "keywords/keywordeditor.h"
@@ -92,7 +94,7 @@ void KeywordEditorPanel::build()
 
     // Below here only the full panel shows.
     const int listRow = rowTop(7) + 24;
-    m_keywords = new QComboBox(this);
+    m_keywords = new NamedComboBox(this);
     m_keywords->setObjectName(u"Combo8"_s);
     m_keywords->setAccessibleName(u"已添加的关键词"_s);
     m_keywords->setEditable(true);
@@ -106,7 +108,7 @@ void KeywordEditorPanel::build()
     m_filter->setObjectName(u"Text18"_s);
     m_filter->setAccessibleName(u"关键字筛选"_s);
     m_filter->setGeometry(8, importRow, 90, kRowHeight);
-    m_importChoice = new QComboBox(this);
+    m_importChoice = new NamedComboBox(this);
     m_importChoice->setObjectName(u"Combo10"_s);
     m_importChoice->setAccessibleName(u"导入关键字"_s);
     m_importChoice->setEditable(true);

@@ -1,5 +1,7 @@
 #include "relatedkeywordspanel.h"
 
+#include "app/window/accessiblecontrols.h"
+
 #include "keywords/keywordindex.h"
 
 #include <QEvent>
@@ -35,6 +37,7 @@ QLabel* RelatedKeywordsPanel::makeLabel(int index)
     label->setCursor(Qt::PointingHandCursor);
     label->setMouseTracking(true);
     label->installEventFilter(this);
+    makePressable(label);
     label->setGeometry(0, index * kLabelHeight, kLabelWidth, kLabelHeight);
     return label;
 }

@@ -1,5 +1,7 @@
 #include "progresspanel.h"
 
+#include "app/window/accessiblecontrols.h"
+
 #include <QEvent>
 #include <QLabel>
 
@@ -18,7 +20,7 @@ ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent), m_label(new QLab
     m_label->setText(QStringLiteral("请等候,正在查询!!!  取消本次操作,请双击进度条"));
     m_label->setObjectName(QStringLiteral("progressLabel"));
     m_bar->setObjectName(QStringLiteral("Picture4"));
-    m_bar->setAccessibleName(QStringLiteral("进度条"));
+    makeProgressBar(m_bar, QStringLiteral("进度条"));
     m_bar->setStyleSheet(QStringLiteral("background: rgb(0, 0, 160);"));
     for (QWidget* w : {static_cast<QWidget*>(m_label), static_cast<QWidget*>(m_bar), static_cast<QWidget*>(this)})
         w->installEventFilter(this);
@@ -54,6 +56,7 @@ void ProgressPanel::placeBar()
     const int full = std::max(0, width() - 16);
     // The bar starts visible so the user sees where to click.
     m_bar->setGeometry(8, 30, std::max(7, int(full * m_share)), kBarHeight);
+    setAccessibleProgress(m_bar, m_share);
 }
 
 }  // namespace kelvor

@@ -1,5 +1,7 @@
 #include "referencenavigation.h"
 
+#include "app/window/accessiblecontrols.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -30,11 +32,14 @@ ReferenceNavigationPanel::ReferenceNavigationPanel(QWidget* parent, std::functio
     m_title->move(8, 6);
     m_arrow->setObjectName(QStringLiteral("Image4"));
     m_arrow->setMouseTracking(true);
+    makePressable(m_arrow, QStringLiteral("折叠或展开参考导航"));
+    makePressable(m_title, QStringLiteral("降下或升起参考导航"));
     m_border->setObjectName(QStringLiteral("Shape1"));
     m_border->setFrameShape(QFrame::Box);
     m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_border->lower();
     m_keywords->setObjectName(QStringLiteral("keywordLabels"));
+    m_keywords->setAccessibleName(QStringLiteral("参考导航记录"));
     m_keywords->setFrameShape(QFrame::NoFrame);
     m_keywords->setWidgetResizable(false);
     m_keywords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

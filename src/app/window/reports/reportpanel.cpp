@@ -54,6 +54,7 @@ ReportPanel::ReportPanel(QWidget* parent)
     // The option is selected by the window after the user confirmed.
     m_currentQuery->setAutoExclusive(false);
     m_hint->setObjectName(QStringLiteral("Text8"));
+    m_hint->setAccessibleName(QStringLiteral("报表提示"));
     m_hint->setReadOnly(true);
     m_hint->setMaximumHeight(70);
     m_hint->setPlainText(QStringLiteral("单击“保存当前数据”按钮，可\r\n以将查询报表临时保存起来，想\r\n"

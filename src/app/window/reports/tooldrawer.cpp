@@ -1,5 +1,7 @@
 #include "tooldrawer.h"
 
+#include "app/window/accessiblecontrols.h"
+
 #include "reports/dictionaryoptions.h"
 
 #include <QEvent>
@@ -19,6 +21,7 @@ ToolDrawer::ToolDrawer(QWidget* parent) : QWidget(parent)
         auto* label = new QLabel(reports::toolLabelCaptions()[i], this);
         label->setObjectName(QStringLiteral("Label10(%1)").arg(i));
         label->setMouseTracking(true);
+        makePressable(label);
         label->installEventFilter(this);
         column->addWidget(label);
         m_labels[i] = label;

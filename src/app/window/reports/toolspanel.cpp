@@ -1,5 +1,7 @@
 #include "toolspanel.h"
 
+#include "app/window/namedcombobox.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -9,7 +11,7 @@
 
 namespace kelvor {
 
-ToolsPanel::ToolsPanel(QWidget* parent) : QWidget(parent), m_smart(new QFrame(this)), m_smartText(new QComboBox(m_smart)),
+ToolsPanel::ToolsPanel(QWidget* parent) : QWidget(parent), m_smart(new QFrame(this)), m_smartText(new NamedComboBox(m_smart)),
       m_batch(new QFrame(this))
 {
     setObjectName(QStringLiteral("toolsPanel"));
@@ -31,6 +33,7 @@ ToolsPanel::ToolsPanel(QWidget* parent) : QWidget(parent), m_smart(new QFrame(th
     auto* smartColumn = new QVBoxLayout(m_smart);
     smartColumn->addWidget(new QLabel(QStringLiteral("数据智能检索"), m_smart));
     m_smartText->setObjectName(QStringLiteral("Combo5"));
+    m_smartText->setAccessibleName(QStringLiteral("智能检索词"));
     m_smartText->setEditable(true);
     m_smartText->setInsertPolicy(QComboBox::NoInsert);
     smartColumn->addWidget(m_smartText);

@@ -1,5 +1,7 @@
 #include "thumbnailpanel.h"
 
+#include "app/window/accessiblecontrols.h"
+
 #include "app/window/twips.h"
 
 #include <QEvent>
@@ -53,12 +55,15 @@ QLabel* ThumbnailPanel::makeCell(int index)
     cell->setMouseTracking(true);
     cell->setFrameShape(QFrame::NoFrame);
     cell->installEventFilter(this);
+    // A double click opens the record; so does pressing it from assistive technology.
+    makePressable(cell, {}, PressBy::DoubleClick);
     return cell;
 }
 
-void ThumbnailPanel::start(const QStringList& codes)
+void ThumbnailPanel::start(const QStringList& codes, const QStringList& titles)
 {
     m_codes = codes;
+    m_titles = titles;
     m_pager = thumbnails::startPaging(int(codes.size()));
     show();
     m_previous->show();
@@ -129,6 +134,8 @@ void ThumbnailPanel::drawPage()
         const QString code = m_codes.at(position);
         cell->setProperty(kTagProperty, code);
         cell->setToolTip(code);
+        const QString title = position < m_titles.size() ? m_titles.at(position).trimmed() : QString();
+        cell->setAccessibleName(title.isEmpty() ? code : title);
         showPicture(cell, code);
         cell->setFrameShape(QFrame::NoFrame);
         cell->show();

@@ -27,9 +27,9 @@ public:
 
     ThumbnailPanel(PictureLookup lookup, QWidget* parent);
 
-    // "缩略图显示": the records of the folder (their codes, in tree order),
-    // from the first page.
-    void start(const QStringList& codes);
+    // "缩略图显示": the records of the folder (their codes, in tree order,
+    // and their titles, which name the thumbnails), from the first page.
+    void start(const QStringList& codes, const QStringList& titles = {});
     // Takes the grid and its buttons away (another centre, another folder).
     void stop();
     void previousPage();  // "上一页"
@@ -65,6 +65,7 @@ private:
 
     PictureLookup m_lookup;
     QStringList m_codes;
+    QStringList m_titles;
     thumbnails::Pager m_pager;
     std::vector<QLabel*> m_cells;  // element 0 stays, the others live for one page
     QPushButton* m_previous = nullptr;

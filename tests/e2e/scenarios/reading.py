@@ -1,0 +1,46 @@
+"""Reading, as a user reads: records opened from the catalogue tree with the
+mouse, the page read back through the accessibility interface, the
+document shortcuts (Alt+Left, Alt+Right) pressed where the focus is, and the
+source paragraphs shown apart with the side panel's button."""
+
+import pyatspi
+
+import screen
+from kelvorwindow import KelvorWindow
+from screen import ScenarioFailure, wait_until
+
+GUIDE = "C++ 程序设计：学习路线与内容导读"
+UNIQUE = "C++ 智能指针 unique_ptr 的用法"
+SHARED = "C++ shared_ptr 与 weak_ptr：引用计数和循环引用"
+
+
+def run(ctx):
+    ctx.start_program()
+    w = KelvorWindow(ctx)
+    w.open_page("中心", "技术中心")
+
+    w.open_in_tree("C++ 程序设计", GUIDE)
+    wait_until("the guide's text", lambda: "内存管理与智能指针" in w.page_text())
+    # Two records of one folder, so that nothing else is opened between them
+    # (a folder opened is a step of the history too).
+    w.open_in_tree("内存管理与智能指针", UNIQUE)
+    wait_until("the record's text to name unique_ptr", lambda: "unique_ptr" in w.page_text())
+    w.open_in_tree(SHARED)
+
+    # Back and forward from the keyboard, with the focus where the click left it.
+    ctx.input.key("alt+Left")
+    w.wait_for_page(UNIQUE)
+    ctx.input.key("alt+Right")
+    w.wait_for_page(SHARED)
+    ctx.input.key("alt+Left")
+    w.wait_for_page(UNIQUE)
+
+    # The record's source paragraphs, shown apart.
+    source_button = w.control("显现文档中的源程序", pyatspi.ROLE_PUSH_BUTTON)
+    wait_until("the source button to be enabled for a record with code", lambda: screen.is_enabled(source_button))
+    ctx.input.click_on(source_button)
+    source = w.control("源程序")
+    wait_until("the source text to hold the record's code", lambda: "unique_ptr" in screen.text_of(source))
+    w.assert_no_message()
+    if ctx.program.exit_code() is not None:
+        raise ScenarioFailure(f"the program ended with {ctx.program.exit_code()}")

@@ -48,6 +48,28 @@ class KelvorWindow:
         x, y, w, h = screen.extents(tabs)
         self.input.click(x + int(w * GROUP_TAB_AT[group]), y + h // 2)
 
+    def choose_panel(self, caption):
+        """The panel menu from the keyboard: Alt+P opens it, the arrows walk
+        to the entry and Enter picks it."""
+        self.input.key("alt+p")
+        button = self.control("面板")
+        menu = wait_until("the panel menu to open",
+                          lambda: next((c for c in screen.children(button) if screen.is_showing(c)), None),
+                          timeout=10)
+        entries = [item.name for item in screen.children(menu)]
+        if caption not in entries:
+            raise ScenarioFailure(f"the panel menu has no entry {caption!r}: {entries}")
+        for _ in range(len(entries) + 1):
+            current = next((i for i in screen.children(menu)
+                            if screen.is_focused(i) or i.getState().contains(pyatspi.STATE_SELECTED)), None)
+            if current is not None and current.name == caption:
+                break
+            self.input.key("Down")
+        else:
+            raise ScenarioFailure(f"the arrows never reached {caption!r} in the panel menu")
+        self.input.key("Return")
+        wait_until("the panel menu to close", lambda: not screen.is_showing(menu), timeout=10)
+
     def open_page(self, group, item):
         """A page of the navigation bar: its group tab, then its item."""
         self.choose_group(group)

@@ -132,6 +132,7 @@ def main():
     parser.add_argument("--tool", required=True)
     parser.add_argument("--library", required=True, help="a library to copy for this scenario")
     parser.add_argument("--reports", required=True)
+    parser.add_argument("--build", help="the build tree, for a scenario that installs it")
     args = parser.parse_args()
 
     shutil.rmtree(args.reports, ignore_errors=True)

@@ -54,26 +54,6 @@ def unnamed_controls(root):
     return missing, seen
 
 
-def open_menu_entry(ctx, w, caption):
-    """Alt+P opens the panel menu; arrows walk to the entry; Enter picks it."""
-    ctx.input.key("alt+p")
-    menu_button = w.control("面板")
-    menu = screen.wait_until("the panel menu to open",
-                             lambda: next((c for c in screen.children(menu_button) if screen.is_showing(c)), None),
-                             timeout=10)
-    entries = [item.name for item in screen.children(menu)]
-    if caption not in entries:
-        raise ScenarioFailure(f"the panel menu has no entry {caption!r}: {entries}")
-    for _ in range(len(entries) + 1):
-        current = next((i for i in screen.children(menu) if screen.is_focused(i)
-                        or i.getState().contains(pyatspi.STATE_SELECTED)), None)
-        if current is not None and current.name == caption:
-            break
-        ctx.input.key("Down")
-    ctx.input.key("Return")
-    screen.wait_until("the panel menu to close", lambda: not screen.is_showing(menu), timeout=10)
-
-
 def run(ctx):
     ctx.start_program()
     w = KelvorWindow(ctx)
@@ -91,7 +71,7 @@ def run(ctx):
     w.open_page("中心", "技术中心")
     check("the technology centre")
     for caption in ("参考导航", "工具抽屉", "查询报表", "关键字列表", "导航技术关键字"):
-        open_menu_entry(ctx, w, caption)
+        w.choose_panel(caption)
         check(f"after the panel menu's {caption!r}")
         w.assert_no_message()
 

@@ -1,7 +1,8 @@
 """Searching a centre with Enter, as a new user does: the technology centre,
 a word typed into the search box and Enter pressed there, first while the
 catalogue tree shows (the result then shows on the list tab), then on the
-list tab; the history tab then lists both searches."""
+list tab; the history tab then lists both searches, and its filter narrows
+them to one."""
 
 import pyatspi
 
@@ -35,4 +36,10 @@ def run(ctx):
     w.click("历史", pyatspi.ROLE_PUSH_BUTTON)
     w.wait_for_rows("查询历史列表", lambda r: any("vector" in line for line in r) and any("map" in line for line in r),
                     "the history to list both searches")
+
+    # The history's filter narrows it as typed; Enter there keeps what it shows.
+    w.type_into("查询历史筛选", "vec")
+    ctx.input.key("Return")
+    w.wait_for_rows("查询历史列表", lambda r: any("vector" in line for line in r) and not any("map" in line for line in r),
+                    "the filtered history to list the one search")
     w.assert_no_message()

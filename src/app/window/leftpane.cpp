@@ -9,6 +9,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QScrollArea>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QComboBox>
@@ -160,12 +161,25 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     m_queryCentre->setAccessibleName(QStringLiteral("查询中心"));
     m_queryCentre->setAutoFillBackground(true);
     m_queryCentre->hide();
-    // The query centre opens on the multi-keyword query; its tools join below.
-    auto* queryCentreColumn = new QVBoxLayout(m_queryCentre);
+    // The query centre opens on the multi-keyword query; its tools join
+    // below. The column scrolls rather than squeeze its controls when the
+    // smart-retrieval panel opens in a short window.
+    auto* scroller = new QScrollArea(m_queryCentre);
+    scroller->setObjectName(QStringLiteral("queryCentreScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* frameColumn = new QVBoxLayout(m_queryCentre);
+    frameColumn->setContentsMargins(0, 0, 0, 0);
+    frameColumn->addWidget(scroller);
+    m_queryCentreColumn = new QWidget(scroller);
+    m_queryCentreColumn->setObjectName(QStringLiteral("queryCentreColumn"));
+    scroller->setWidget(m_queryCentreColumn);
+    auto* queryCentreColumn = new QVBoxLayout(m_queryCentreColumn);
     queryCentreColumn->setContentsMargins(4, 4, 4, 4);
-    m_multiKeyword = new MultiKeywordFrame(m_queryCentre);
+    m_multiKeyword = new MultiKeywordFrame(m_queryCentreColumn);
     queryCentreColumn->addWidget(m_multiKeyword);
-    m_viewResults = new QPushButton(QStringLiteral("查看结果"), m_queryCentre);
+    m_viewResults = new QPushButton(QStringLiteral("查看结果"), m_queryCentreColumn);
     m_viewResults->setObjectName(QStringLiteral("Command21"));
     m_viewResults->setAccessibleName(QStringLiteral("查看结果"));
     queryCentreColumn->addWidget(m_viewResults, 0, Qt::AlignLeft);
@@ -295,6 +309,16 @@ void LeftPane::showResultList(bool activateListTab)
     m_tree->hide();
     m_results->show();
     m_scrollBar->show();
+}
+
+void LeftPane::showHistoryTab()
+{
+    setActiveTab(Tab::History);
+    m_tree->hide();
+    m_results->hide();
+    m_scrollBar->hide();
+    m_clickRuns->hide();
+    m_manualExpand->hide();
 }
 
 void LeftPane::setAdvancedPanelOpen(bool open)

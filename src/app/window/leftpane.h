@@ -38,7 +38,8 @@ public:
     // `Frame8(0)`, opened by "高级"; its view option groups are bound to the view settings.
     AdvancedPanel& advancedPanel() const { return *m_advancedPanel; }
     // The query centre's panel, a column that the query centre's tool panels join.
-    QWidget* queryCentreArea() const { return m_queryCentre; }
+    // The query centre's column, where its tools join.
+    QWidget* queryCentreArea() const { return m_queryCentreColumn; }
 
     // ------------------------------------------------------------ what it shows
     void setCentreTitle(const QString& title);
@@ -66,6 +67,8 @@ public:
     void showCatalogue();
     // "查询": the search row, the result list and its scroll bar; `activateListTab` gives "查询" the active colour.
     void showResultList(bool activateListTab);
+    // "历史": the history panel takes the place of the tree and the list.
+    void showHistoryTab();
     // "高级" opens the advanced panel in the search row's place; "关闭" gives the row back.
     void setAdvancedPanelOpen(bool open);
     // "返回查询界面": the query centre's panel over the tree and the list.
@@ -132,6 +135,7 @@ private:
     QCheckBox* m_titleOnly = nullptr;
     QCheckBox* m_showPosition = nullptr;
     QWidget* m_queryCentre = nullptr;
+    QWidget* m_queryCentreColumn = nullptr;
     AdvancedPanel* m_advancedPanel = nullptr;
     MultiKeywordFrame* m_multiKeyword = nullptr;
     QPushButton* m_viewResults = nullptr;

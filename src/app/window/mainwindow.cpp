@@ -163,6 +163,7 @@ void MainWindow::buildRegions()
     m_sideDrawer = new QFrame(client);
     m_sideDrawer->setObjectName(QStringLiteral("Frame1"));
     m_sideDrawer->setAccessibleName(QStringLiteral("工具抽屉"));
+    m_sideDrawer->setAutoFillBackground(true);
     m_sideDrawer->hide();
 }
 
@@ -329,6 +330,13 @@ void MainWindow::buildLibraryPanels()
     parts.referenceNavigation = &m_reports->referenceNavigation();
     m_libraryPanels = std::make_unique<LibraryPanels>(m_connection, m_layout, m_prompter, std::move(parts));
     connect(m_queryPanel.get(), &QueryPanel::centreSearchRun, m_libraryPanels.get(), &LibraryPanels::searchRun);
+    // A search run while the history is on show shows its result: the list takes its place back.
+    connect(m_queryPanel.get(), &QueryPanel::centreSearchRun, this, [this] {
+        if (!m_libraryPanels->isHistoryShown()) return;
+        m_libraryPanels->hideHistory();
+        m_leftPane->showResultList(true);
+    });
+    connect(m_leftPane, &LeftPane::historyTabClicked, m_leftPane, &LeftPane::showHistoryTab);
     connect(m_leftPane, &LeftPane::historyTabClicked, m_libraryPanels.get(), &LibraryPanels::showHistory);
     connect(m_leftPane, &LeftPane::catalogueTabClicked, m_libraryPanels.get(), &LibraryPanels::hideHistory);
     connect(m_leftPane, &LeftPane::listTabClicked, m_libraryPanels.get(), &LibraryPanels::hideHistory);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -34,6 +35,8 @@ HistoryPanel::HistoryPanel(LibraryLayout layout, Prompter& prompter, QWidget* pa
 {
     setObjectName(u"Frame99"_s);
     setAccessibleName(u"查询历史"_s);
+    // The panel takes the list's place: nothing under it may show through.
+    setAutoFillBackground(true);
 
     m_filter = new NamedComboBox(this);
     m_filter->setObjectName(u"Combo99"_s);
@@ -55,8 +58,13 @@ HistoryPanel::HistoryPanel(LibraryLayout layout, Prompter& prompter, QWidget* pa
     m_list->setModel(m_lines);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true);
-    // The lines are columns of blanks measured in bytes: they line up only in a fixed-width font.
-    m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The lines are columns of blanks measured in bytes, a Chinese character
+    // counting two: they line up only in a font whose Chinese characters are
+    // exactly two columns wide.
+    QFont columns(u"Noto Sans Mono CJK SC"_s);
+    columns.setStyleHint(QFont::Monospace);
+    if (!QFontInfo(columns).fixedPitch()) columns = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_list->setFont(columns);
 
     auto* options = new QHBoxLayout;
     options->addWidget(m_byCount);

@@ -38,6 +38,8 @@ KeywordEditorPanel::KeywordEditorPanel(keywords::KeywordIndex& index, keywords::
 {
     setObjectName(u"Frame11"_s);
     setAccessibleName(u"关键字编辑"_s);
+    // It lies over the toolbar and the page: a group box paints no background of its own.
+    setAutoFillBackground(true);
     build();
     resize(kWidth, twips::toPixels(kShortHeight));
     hide();

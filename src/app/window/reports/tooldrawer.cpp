@@ -13,7 +13,9 @@ namespace kelvor {
 ToolDrawer::ToolDrawer(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("toolDrawer"));
-    setAutoFillBackground(true);
+    // Its white labels lie over the bar and the left pane: a plain widget
+    // paints its style sheet's background only when asked to.
+    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#toolDrawer { background: rgb(40, 70, 120); }"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(8, 8, 8, 8);

@@ -16,6 +16,8 @@ packages=(
   default-jdk-headless python3
   ccache
   libgumbo-dev
+  # Qt's own Chinese texts: the standard buttons of message and question boxes
+  qt6-translations-l10n
   # the outside suite: a private session and accessibility bus, input through
   # the X server, the window read back over AT-SPI and from screenshots
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool python3-xlib python3-pil

@@ -19,7 +19,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -62,6 +65,11 @@ int runApplication(int argc, char* argv[])
     kelvor::prepareLibraryBrowsing();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvor"));
+    // The window is Chinese: so are the standard buttons of its message boxes.
+    QTranslator standardButtons;
+    if (standardButtons.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&standardButtons);
 
     const CommandLineResult commandLine =
         parseCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());

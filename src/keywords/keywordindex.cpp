@@ -62,7 +62,8 @@ std::optional<QStringList> KeywordIndex::titlesOf(EditorMode mode, const QString
 }
 
 std::optional<QStringList> KeywordIndex::lookUpLocked(EditorMode mode, const QString& locked,
-                                                      const QString& navigation, const QString& example)
+                                                      const QString& navigation, const QString& example,
+                                                      ManyLinks manyLinks)
 {
     const QString source = !locked.isEmpty() ? locked : mode == EditorMode::Navigation ? navigation : example;
     const QString keyword = source.toLower().trimmed();
@@ -71,7 +72,7 @@ std::optional<QStringList> KeywordIndex::lookUpLocked(EditorMode mode, const QSt
         if (!db) return std::nullopt;
         const Query q = rowsOfKeyword(keyword);
         const auto rows = db->query(q.sql, q.params);
-        if (int(rows.size()) > kEnoughLinks) m_prompter.message(enoughLinksMessage());
+        if (manyLinks == ManyLinks::Warn && int(rows.size()) > kEnoughLinks) m_prompter.message(enoughLinksMessage());
         if (rows.empty()) return std::nullopt;
         QStringList names;
         for (const Row& row : rows)

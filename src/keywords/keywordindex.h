@@ -31,9 +31,11 @@ public:
     // Nothing when the mode has no database: the list keeps what it shows.
     std::optional<QStringList> titlesOf(EditorMode mode, const QString& keyword);
     // The locked keyword (else the navigation or example keyword), trimmed
-    // and lower-cased; warns above ten links. Nothing when it has no links.
+    // and lower-cased; the editor's lookup warns above ten links, the
+    // reading panels that merely list them do not. Nothing when it has no links.
+    enum class ManyLinks { Warn, Quiet };
     std::optional<QStringList> lookUpLocked(EditorMode mode, const QString& locked, const QString& navigation,
-                                            const QString& example);
+                                            const QString& example, ManyLinks manyLinks = ManyLinks::Warn);
     // The record a related-keyword label or an example-list entry opens: the
     // first row of the panel keyword's table with that display name.
     std::optional<QString> linkedRecordCode(DatabaseRole keywordDatabase, const QString& panelKeyword,

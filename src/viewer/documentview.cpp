@@ -5,6 +5,7 @@
 #include "libraryschemehandler.h"
 #include "picturepage.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -327,6 +328,14 @@ void DocumentView::selectionText(std::function<void(QString)> done) const
     call(QStringLiteral("selectionText"), {}, [done = std::move(done)](const QVariant& v) {
         if (done) done(v.toString());
     });
+}
+
+void DocumentView::copySelection() { m_view->triggerPageAction(QWebEnginePage::Copy); }
+
+bool DocumentView::holdsFocus() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
 }
 
 void DocumentView::emptySelection(std::function<void()> done) const

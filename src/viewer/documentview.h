@@ -75,6 +75,10 @@ public:
     // The user's selection, line breaks as CR LF.
     void selectionText(std::function<void(QString)> done) const;
     void emptySelection(std::function<void()> done = {}) const;
+    // Copies the page's selection to the clipboard, as the page's own copy does.
+    void copySelection();
+    // The keyboard focus is in the page.
+    bool holdsFocus() const;
 
     // A new range over the whole body; an empty id when the page has no body.
     void createBodyRange(std::function<void(TextRangeId)> done) const;

@@ -101,7 +101,7 @@ class KelvorWindow:
     def wait_for_rows(self, name, predicate, what, timeout=20.0):
         return wait_until(what, lambda: (lambda r: r if predicate(r) else None)(self.rows(name)), timeout)
 
-    def answer_message(self, expected_text=None, button="OK"):
+    def answer_message(self, expected_text=None, button="确定"):
         """A message box as a user answers it: read, then its button."""
         box = screen.dialog(self.app)
         text = screen.dialog_text(box)

@@ -121,6 +121,10 @@ def wait_for(node, role=None, name=None, timeout=20.0, into_rows=False):
 
 
 def text_of(node):
+    """What a text field holds; for an editable combo box, its line edit's text."""
+    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
+        edit = next((c for c in children(node) if c.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)), None)
+        return text_of(edit) if edit is not None else ""
     try:
         text = node.queryText()
         return text.getText(0, -1)

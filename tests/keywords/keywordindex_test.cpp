@@ -67,6 +67,9 @@ TEST_F(KeywordIndexTest, LockedKeywordWarnsAboveTenLinks)
     ASSERT_TRUE(eleven.has_value());
     EXPECT_EQ(eleven->size(), 11);
     EXPECT_EQ(prompter.messages, QStringList{KeywordIndex::enoughLinksMessage()});
+    // The reading panels list the same links without a word.
+    EXPECT_EQ(index.lookUpLocked(EditorMode::Navigation, {}, u"eleven"_s, {}, KeywordIndex::ManyLinks::Quiet)->size(), 11);
+    EXPECT_EQ(prompter.messages.size(), 1);
 
     // Without links the list keeps what it shows; mode 0 opens nothing.
     EXPECT_FALSE(index.lookUpLocked(EditorMode::Navigation, u"none"_s, {}, {}).has_value());

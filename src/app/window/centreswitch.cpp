@@ -177,6 +177,9 @@ void CentreSwitch::switchCentreGroup(int item)
     if (item == kInterfaceItem) {
         m_view.placeThumbnailButtonAtSettingsTab();
         m_view.setControlVisible(Control::ThumbnailShow, true);
+        // Usable on entering, whatever a click in another centre left: it
+        // shows the chosen folder's records, or the first folder's.
+        m_view.setControlEnabled(Control::ThumbnailShow, true);
     }
     if (item == 1) m_view.showInDocumentView(layout.placeholderPicture());
     if (item == kVideoItem || item == kInterfaceItem) m_view.showInDocumentView(layout.placeholderPictureWide());

@@ -44,6 +44,7 @@ DocumentReading::DocumentReading(SharedConnection& connection, Prompter& prompte
         row->addWidget(m_toolbar);
     }
     connect(m_toolbar, &DocumentToolbar::activated, this, &DocumentReading::run);
+    connect(m_toolbar, &DocumentToolbar::shortcutUsed, this, &DocumentReading::runFromKeyboard);
 
     m_favouritesPanel = new FavouritesPanel(m_parts.panelArea);
     m_favouritesPanel->resize(kFavouritesPanelSize);
@@ -124,6 +125,17 @@ void DocumentReading::run(ToolbarAction action)
         break;
     case ToolbarAction::Bookmark: m_bookmark->run(); break;
     }
+}
+
+void DocumentReading::runFromKeyboard(ToolbarAction action)
+{
+    // Ctrl+C copies what is selected where the focus is: in the page, the
+    // page's selection (the source box takes its own keys before this).
+    if (action == ToolbarAction::Copy && m_parts.documentView && m_parts.documentView->holdsFocus()) {
+        m_parts.documentView->copySelection();
+        return;
+    }
+    run(action);
 }
 
 void DocumentReading::copySelection()

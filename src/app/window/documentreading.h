@@ -75,8 +75,10 @@ public:
     TermHighlighter& highlighter() { return *m_highlighter; }
     AutomaticReading& automaticReading() { return *m_automatic; }
 
-    // A toolbar icon or its shortcut.
+    // A toolbar icon.
     void run(ToolbarAction action);
+    // The same from its shortcut: a key acts where the keyboard focus is.
+    void runFromKeyboard(ToolbarAction action);
 
     void openFavourites();
     void addFavourite();

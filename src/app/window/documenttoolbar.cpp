@@ -271,7 +271,7 @@ DocumentToolbar::DocumentToolbar(QWidget* parent) : QWidget(parent)
         if (const QKeySequence keys = shortcut(action); !keys.isEmpty()) {
             auto* key = new QShortcut(keys, this);
             key->setContext(Qt::WindowShortcut);
-            connect(key, &QShortcut::activated, this, [this, action] { emit activated(action); });
+            connect(key, &QShortcut::activated, this, [this, action] { emit shortcutUsed(action); });
         }
     }
     m_autoScroll = new QCheckBox(QStringLiteral("自动滚动阅读"), this);

@@ -85,6 +85,8 @@ public:
 
 signals:
     void activated(ToolbarAction action);
+    // The same actions from their shortcuts: the keys act where the focus is.
+    void shortcutUsed(ToolbarAction action);
     void autoScrollToggled(bool on);
 
 protected:

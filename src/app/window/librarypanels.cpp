@@ -14,6 +14,8 @@
 #include "viewer/documentareacontroller.h"
 #include "viewer/documentview.h"
 
+#include <algorithm>
+
 #include <QAbstractProxyModel>
 #include <QEvent>
 #include <QLineEdit>
@@ -128,14 +130,23 @@ void LibraryPanels::showThumbnails()
 {
     QModelIndex current = m_parts.tree->currentIndex();
     if (m_parts.treeProxy) current = m_parts.treeProxy->mapToSource(current);
-    const int node = m_parts.catalogue->nodeOf(current);
+    const CatalogueTree& tree = m_parts.catalogue->tree();
+    int node = m_parts.catalogue->nodeOf(current);
+    // A record chosen: the records of its folder; nothing chosen yet (the
+    // centre just entered): those of its first folder.
+    if (tree.contains(node) && tree.children(node).empty()) node = tree.parent(node);
+    if (!tree.contains(node)) {
+        const auto roots = tree.roots();
+        const auto folder = std::find_if(roots.begin(), roots.end(), [&](int r) { return !tree.children(r).empty(); });
+        node = folder == roots.end() ? -1 : *folder;
+    }
     if (node < 0) return;
     QStringList codes;
     QStringList titles;
     // A node's key is a letter followed by the record code.
-    for (int child : m_parts.catalogue->tree().children(node)) {
-        codes << m_parts.catalogue->tree().key(child).mid(1);
-        titles << m_parts.catalogue->tree().text(child);
+    for (int child : tree.children(node)) {
+        codes << tree.key(child).mid(1);
+        titles << tree.text(child);
     }
     if (m_parts.documentView) m_parts.documentView->hide();
     placeThumbnails();

@@ -40,6 +40,10 @@ protected:
         auto tech = library->open(DatabaseRole::TechKeywords);
         KeywordLinkWriter(*tech).add({u"Java"_s, u"字符串用法"_s, u"字符串处理"_s, u"101210350002"_s});
         KeywordLinkWriter(*tech).add({u"Java"_s, u"SQL 入门"_s, u"SQL 查询入门"_s, u"101210360001"_s});
+        // A keyword with more links than the editor's lookup warns about.
+        content->execute(u"update jszx set jbmc = ? where xxbh = ?"_s, {u"Many"_s, u"101210350002"_s});
+        for (int i = 1; i <= 12; ++i)
+            KeywordLinkWriter(*tech).add({u"Many"_s, u"链接%1"_s.arg(i), u"字符串处理"_s, u"101210350002"_s});
         auto examples = library->open(DatabaseRole::ExampleKeywords);
         KeywordLinkWriter(*examples).add({u"Loop"_s, u"按钮实例"_s, u"按钮与菜单"_s, u"101221010001"_s});
     }
@@ -96,10 +100,13 @@ TEST_F(RelatedKeywordsScenarioTest, LabelsAndExampleListFollowTheRecordAndOpenTh
     EXPECT_EQ(second->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_NE(child<QLabel>(u"Label32(0)"_s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
-    // A click on a label opens its record; that record has the same keyword, so the labels stay.
+    // A click on a label opens its record; that record has the same keyword, so
+    // the labels stay, and so does the panel: only its title or body lowers it.
+    const QPoint placed = navigation->pos();
     QTest::mouseClick(second, Qt::LeftButton);
     EXPECT_EQ(shownCode(), u"101210360001"_s);
     EXPECT_EQ(labels().size(), 2);
+    EXPECT_EQ(navigation->pos(), placed);
 
     // An example entry opens its record, which has no keyword: the labels and the list go.
     const QRect entry = list->visualRect(list->model()->index(0, 0));
@@ -112,6 +119,18 @@ TEST_F(RelatedKeywordsScenarioTest, LabelsAndExampleListFollowTheRecordAndOpenTh
     // Its own button hides the keyword list.
     click(u"keywordListHide"_s);
     EXPECT_FALSE(child(u"Picture12"_s)->isVisible());
+}
+
+TEST_F(RelatedKeywordsScenarioTest, AKeywordWithManyLinksIsListedWithoutAMessageBox)
+{
+    showTechnologyCentre();
+    ASSERT_TRUE(menu().pick(u"参考导航"_s));
+    clickNode(u"10121035"_s);
+    clickNode(u"101210350002"_s);
+    ASSERT_EQ(shownCode(), u"101210350002"_s);
+    EXPECT_EQ(labels().size(), 12);
+    // Reading is never stopped by a box to answer: the warning belongs to the editor.
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'/').toStdString();
 }
 
 TEST_F(RelatedKeywordsScenarioTest, RenamedFolderShowsItsNewNameInTheTreeAtOnce)

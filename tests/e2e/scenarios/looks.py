@@ -1,7 +1,8 @@
 """What the eye meets, read from screenshots: a panel over the window is
 opaque (what lies under it does not show through when it changes), the
-history takes the result list's place with its own tab marked, and the
-dictionary options show their whole captions."""
+history takes the result list's place with its own tab marked, a tool
+button shows its hover picture, and the dictionary options show their whole
+captions."""
 
 import pyatspi
 
@@ -56,9 +57,17 @@ def run(ctx):
     if looks_marked(ctx, list_tab):
         raise ScenarioFailure("the list tab is still drawn as the chosen one under the history")
 
+    # The query centre's tool buttons show their hover picture under the pointer.
+    w.open_page("查询", "查询中心")
+    tool = w.control("数据智能查询", pyatspi.ROLE_PUSH_BUTTON)
+    box = screen.extents(tool)
+    resting = ctx.screen.grab(box)
+    ctx.input.move(box[0] + box[2] // 2, box[1] + box[3] // 2)
+    wait_until("the hover picture of 数据智能查询",
+               lambda: screen.changed_fraction(resting, ctx.screen.grab(box)) > 0.3, timeout=5)
+
     # The dictionary options read whole: each box is wide enough for its caption
     # (a Chinese character takes at least 12 pixels, the box before it 16).
-    w.open_page("查询", "查询中心")
     ranges = w.control("选择查询范围")
     boxes = screen.find_all(ranges, role=pyatspi.ROLE_CHECK_BOX)
     if not boxes:

@@ -67,7 +67,9 @@ void KeywordListPanel::lookUp()
     m_looked = true;
     QStringList names;
     if (!m_followed.isEmpty())
-        names = m_index.lookUpLocked(keywords::EditorMode::Example, {}, {}, m_followed).value_or(QStringList());
+        names = m_index.lookUpLocked(keywords::EditorMode::Example, {}, {}, m_followed,
+                                     keywords::KeywordIndex::ManyLinks::Quiet)
+                    .value_or(QStringList());
     setExampleKeyword(m_followed, names);
 }
 

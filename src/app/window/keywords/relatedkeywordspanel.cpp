@@ -64,7 +64,10 @@ void RelatedKeywordsPanel::lookUp()
     m_names.clear();
     // Nothing linked, or a keyword database that failed (it said so): no labels.
     if (!m_followed.isEmpty())
-        m_names = m_index.lookUpLocked(keywords::EditorMode::Navigation, {}, m_followed, {}).value_or(QStringList());
+        // A reading panel lists the links; the warning about many belongs to the editor.
+        m_names = m_index.lookUpLocked(keywords::EditorMode::Navigation, {}, m_followed, {},
+                                       keywords::KeywordIndex::ManyLinks::Quiet)
+                      .value_or(QStringList());
     setNavigationKeyword(m_followed, m_names);
 }
 
@@ -133,7 +136,13 @@ bool RelatedKeywordsPanel::eventFilter(QObject* watched, QEvent* event)
     for (size_t i = 0; i < m_labels.size(); ++i) {
         if (m_labels[i] != watched) continue;
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) hoverLabel(int(i));
-        if (event->type() == QEvent::MouseButtonRelease) openFromLabel(int(i));
+        // The click is the label's: the panel around it must not take it
+        // as a click on its body, which lowers it.
+        if (event->type() == QEvent::MouseButtonPress) return true;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            openFromLabel(int(i));
+            return true;
+        }
         break;
     }
     return QWidget::eventFilter(watched, event);

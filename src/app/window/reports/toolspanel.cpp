@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -153,6 +154,15 @@ void ToolsPanel::setSmartRetrievalText(const QString& text) { m_smartText->setEd
 
 void ToolsPanel::returnToQueryCentre() { setToolsShown(true); }
 
+bool ToolsPanel::toolAt(QEvent* event) const
+{
+    if (event->type() != QEvent::MouseMove) return false;
+    const QWidget* under = childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    for (const auto& [number, b] : m_tools)
+        if (under && (under == b || b->isAncestorOf(under))) return true;
+    return false;
+}
+
 bool ToolsPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
@@ -162,7 +172,9 @@ bool ToolsPanel::eventFilter(QObject* watched, QEvent* event)
             onTool = true;
             if (m_hovered != number) hover(number);
         }
-        if (!onTool && watched == this) restoreHovered();
+        // A move over a button that the button lets pass reaches the panel
+        // too: it restores only when the pointer is over no button.
+        if (!onTool && watched == this && !toolAt(event)) restoreHovered();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -44,6 +44,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The move is over one of the tool buttons.
+    bool toolAt(QEvent* event) const;
     QPushButton* makeTool(int number, const QString& caption);
     void returnToQueryCentre();
     void setPicture(int button, int picture);

@@ -106,7 +106,15 @@ int runApplication(int argc, char* argv[])
         splash.close();
         prompter.setDialogParent(mainWindow.window());
         app.setQuitOnLastWindowClosed(true);
+        if (auto* main = qobject_cast<MainWindow*>(mainWindow.window()))
+            QObject::connect(main, &MainWindow::closing, &app, [](const QString& reason) {
+                printToStderr(QStringLiteral("kelvor: the main window closes: %1").arg(reason));
+            });
     });
+    // A desktop session may ask the program to save before it ends; the
+    // window stays open unless the session then closes it through the window system.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [] { printToStderr(QStringLiteral("kelvor: the desktop session asked to save its data")); });
 
     std::unique_ptr<WindowScreenshot> screenshot;
     if (!options.screenshotPath.isEmpty()) {

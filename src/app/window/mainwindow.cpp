@@ -530,6 +530,11 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // A close from the window system is the user's close box, or a window
+    // manager or session acting for the user; nothing in the program closes
+    // the window on its own.
+    emit closing(event->spontaneous() ? QStringLiteral("the window system asked (close box, window manager or session)")
+                                      : QStringLiteral("the program closed it"));
     // The program ends with the window whether or not the file could be written.
     m_windowSettings->writeOnClose(m_leftPane->searchHistory());
     QMainWindow::closeEvent(event);

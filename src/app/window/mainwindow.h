@@ -114,6 +114,11 @@ public:
     // The product description that `Text2` shows and scrolls through.
     static QString productDescription();
 
+signals:
+    // The window is closing, and why: the program ends with it, so the
+    // reason is worth a line wherever the program's output is kept.
+    void closing(const QString& reason);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

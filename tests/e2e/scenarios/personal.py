@@ -49,6 +49,9 @@ def run(ctx):
         raise ScenarioFailure(f"the program ended with {status} when its window was closed")
     if not os.path.isfile(os.path.join(ctx.library, "kelvor", "coolsys.ini")):
         raise ScenarioFailure("closing the window wrote no kelvor/coolsys.ini")
+    # Every close says why, so that a window that closed unasked can be traced.
+    if "the main window closes: the window system asked" not in ctx.stderr():
+        raise ScenarioFailure("the close was not logged with its reason")
 
     ctx.start_program()
     w = open_record(ctx)

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -61,9 +60,9 @@ HistoryPanel::HistoryPanel(LibraryLayout layout, Prompter& prompter, QWidget* pa
     // The lines are columns of blanks measured in bytes, a Chinese character
     // counting two: they line up only in a font whose Chinese characters are
     // exactly two columns wide.
-    QFont columns(u"Noto Sans Mono CJK SC"_s);
-    columns.setStyleHint(QFont::Monospace);
-    if (!QFontInfo(columns).fixedPitch()) columns = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QString twoColumnChinese = u"Noto Sans Mono CJK SC"_s;
+    QFont columns = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontDatabase::hasFamily(twoColumnChinese)) columns.setFamily(twoColumnChinese);
     m_list->setFont(columns);
 
     auto* options = new QHBoxLayout;

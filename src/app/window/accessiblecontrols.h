@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
+
+#include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -20,5 +24,18 @@ void makePressable(QWidget* widget, const QString& name = {}, PressBy by = Press
 // what setAccessibleProgress last said, in per cent. Clicking it is pressing it.
 void makeProgressBar(QWidget* bar, const QString& name);
 void setAccessibleProgress(QWidget* bar, double share);
+
+// A strip of tabs drawn as one picture (the group tabs): assistive
+// technology sees a tab list whose tabs are named, placed, marked when
+// chosen, and pressed as a click on them would.
+struct DrawnTab {
+    QString name;
+    std::function<QRect()> rect;   // in the strip's coordinates
+    std::function<bool()> chosen;
+    std::function<void()> press;
+};
+
+// Call it before anything asks for the strip's accessible side.
+void makeDrawnTabs(QWidget* strip, std::vector<DrawnTab> tabs);
 
 }  // namespace kelvor

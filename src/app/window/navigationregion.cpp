@@ -1,5 +1,6 @@
 #include "navigationregion.h"
 
+#include "accessiblecontrols.h"
 #include "bitmaps.h"
 #include "clicklabel.h"
 #include "grouptabs.h"
@@ -7,6 +8,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPolygonF>
 
 namespace kelvor {
 
@@ -38,6 +40,7 @@ NavigationRegion::NavigationRegion(QWidget* window) : QObject(window)
                                   grouptabs::kStripHeight}
                             .toPixels());
     connect(m_tabs, &ClickLabel::pressed, this, &NavigationRegion::pressOnStrip);
+    offerGroupTabs();
 
     m_filler = new QLabel(window);
     m_filler->setObjectName(QStringLiteral("Imagebar1"));
@@ -131,6 +134,32 @@ void NavigationRegion::showOverlay(const NavigationBarState::Overlay& overlay)
     m_overlay->setGeometry(where);
     m_overlay->setVisible(overlay.visible && overlay.picture != 0);
     m_overlay->raise();
+}
+
+void NavigationRegion::offerGroupTabs()
+{
+    // The three tabs are one picture: a screen reader is told of each, where
+    // it lies, which is chosen, and presses it where a click would land.
+    const auto corners = [this](NavigationGroup group) {
+        const auto points = grouptabs::tabCorners(group, m_tabs->height() * twips::kPerPixel);
+        return QPolygonF(QList<QPointF>(points.begin(), points.end()));
+    };
+    std::vector<DrawnTab> tabs;
+    for (NavigationGroup group : {NavigationGroup::Learning, NavigationGroup::Centre, NavigationGroup::Query}) {
+        tabs.push_back({groupName(group),
+                        [corners, group] {
+                            const QRectF r = corners(group).boundingRect();
+                            return QRectF(r.topLeft() / twips::kPerPixel, r.size() / twips::kPerPixel).toRect();
+                        },
+                        [this, group] { return m_barGroup == group; },
+                        [this, corners, group] {
+                            QPointF middle;
+                            const QPolygonF polygon = corners(group);
+                            for (const QPointF& p : polygon) middle += p / polygon.size();
+                            pressOnStrip(middle / twips::kPerPixel);
+                        }});
+    }
+    makeDrawnTabs(m_tabs, std::move(tabs));
 }
 
 void NavigationRegion::pressOnStrip(const QPointF& labelPosition)

@@ -47,6 +47,7 @@ protected:
 private:
     void repaintBar();
     void pressOnStrip(const QPointF& labelPosition);
+    void offerGroupTabs();
 
     QLabel* m_banner = nullptr;
     ClickLabel* m_tabs = nullptr;

@@ -36,7 +36,8 @@ Query distinctKeywords(const QString& table);                            // `lin
 // characters, so that `S%` changes the keyword `S%` and never `SQL`.
 Query rowsOfExactKeywordIn(const QString& table, const QString& keyword);
 Query exactLink(const QString& keyword, const QString& displayName);     // rows of keyword and name
-// "<field> like ? escape '\'": `field` holds `value` itself, letter case ignored.
+// "<field> like ? escape '\'": bound to textrules::likeLiteral(value), true
+// when `field` holds that value itself, letter case ignored.
 QString exactLike(const QString& field);
 
 // The centre table the editor reads and writes records of, by the centre

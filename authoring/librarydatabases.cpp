@@ -68,6 +68,10 @@ void writeLibraryDatabases(const LibraryLayout& layout, const LibraryContent& co
             writeCentreTable(*db, table, rows);
         }
     }
+    // Each centre's own copy, written here or before, gets the contains index
+    // the continued query reads it through.
+    for (const DatabaseRole role : centreDatabases())
+        writeLibraryIndexes(*openLibraryDatabase(layout, role));
     {
         auto db = openLibraryDatabase(layout, DatabaseRole::Favourites);
         Transaction tx(*db);

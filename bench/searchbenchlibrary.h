@@ -2,6 +2,7 @@
 
 #include "generatedlibrary.h"
 
+#include "library/librarydatabases.h"
 #include "library/libraryindexes.h"
 #include "library/sharedconnection.h"
 
@@ -43,6 +44,9 @@ inline void prepareSearchIndexes()
     bool worked = false;
     prepareLibraryIndexes(connection, QStringLiteral("/tmp/kelvor-bench-index-cache"),
                           [&](qint64, qint64) { worked = true; });
+    for (const DatabaseRole role : centreDatabases())
+        prepareCentreIndexes(*openLibraryDatabase(searchLibrary().layout(), role),
+                             QStringLiteral("/tmp/kelvor-bench-index-cache"), [&](qint64, qint64) { worked = true; });
     if (worked) std::fprintf(stderr, "search indexes prepared in %.1f s\n", double(timer.elapsed()) / 1000);
 }
 

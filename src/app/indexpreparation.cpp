@@ -1,6 +1,7 @@
 #include "indexpreparation.h"
 
 #include "library/libraryindexes.h"
+#include "library/librarydatabases.h"
 
 #include <QThread>
 
@@ -48,6 +49,53 @@ void IndexPreparation::workDone()
 {
     if (m_error.isEmpty()) m_connection.adoptIndexPlace(m_workerConnection);
     emit finished(m_error);
+}
+
+namespace {
+
+// Thrown from the progress of a build that is to stop; its transaction rolls back.
+struct PreparationStopped {};
+
+}  // namespace
+
+CentreIndexPreparation::CentreIndexPreparation(LibraryLayout layout, QString cacheFolder)
+    : m_layout(std::move(layout)), m_cacheFolder(std::move(cacheFolder))
+{
+}
+
+CentreIndexPreparation::~CentreIndexPreparation()
+{
+    m_cancel.store(true);
+    wait();
+    delete m_thread;
+}
+
+void CentreIndexPreparation::start()
+{
+    if (m_thread) return;
+    m_thread = QThread::create([this] {
+        const auto stopIfAsked = [this](qint64, qint64) {
+            if (m_cancel.load()) throw PreparationStopped{};
+        };
+        for (const DatabaseRole role : centreDatabases()) {
+            if (m_cancel.load()) return;
+            try {
+                auto db = openLibraryDatabase(m_layout, role);
+                // Where neither place can be written, the continued query scans that centre.
+                prepareCentreIndexes(*db, m_cacheFolder, stopIfAsked);
+            } catch (const PreparationStopped&) {
+                return;
+            } catch (const std::exception&) {
+                // A centre whose database cannot be read is told by the query that needs it.
+            }
+        }
+    });
+    m_thread->start(QThread::LowPriority);
+}
+
+void CentreIndexPreparation::wait()
+{
+    if (m_thread) m_thread->wait();
 }
 
 }  // namespace kelvor

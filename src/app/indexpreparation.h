@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 class QThread;
@@ -38,6 +39,33 @@ private:
     // Used by the worker thread only until it ends.
     SharedConnection m_workerConnection;
     QString m_error;
+    QThread* m_thread = nullptr;
+};
+
+// Gives each per-centre database the contains index of its copy of the
+// centre's table, which the continued query reads: beside the table, or in
+// the user's cache for a library the program cannot write. It runs on a
+// low-priority thread of its own once the main window is up, since keying
+// five databases is slow by design and the window need not wait for it;
+// until a centre's index is there the continued query scans that centre,
+// with the same result.
+class CentreIndexPreparation {
+public:
+    CentreIndexPreparation(LibraryLayout layout, QString cacheFolder);
+    // Stops the work between two chunks of rows (the unfinished index is
+    // rolled back and built next time) and waits for the thread.
+    ~CentreIndexPreparation();
+    CentreIndexPreparation(const CentreIndexPreparation&) = delete;
+    CentreIndexPreparation& operator=(const CentreIndexPreparation&) = delete;
+
+    void start();
+    // Waits until the work is done.
+    void wait();
+
+private:
+    LibraryLayout m_layout;
+    QString m_cacheFolder;
+    std::atomic_bool m_cancel = false;
     QThread* m_thread = nullptr;
 };
 

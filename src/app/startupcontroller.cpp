@@ -2,8 +2,6 @@
 
 #include "library/libraryindexes.h"
 
-#include <QStandardPaths>
-
 #include "exitcode.h"
 #include "indexpreparation.h"
 #include "instancelock.h"
@@ -85,6 +83,8 @@ void StartupController::tick()
         m_stage = Stage::Done;
         m_mainWindow.show();
         emit mainWindowShown();
+        m_centrePreparation = std::make_unique<CentreIndexPreparation>(m_connection.layout(), defaultIndexCacheFolder());
+        m_centrePreparation->start();
     }
 }
 
@@ -101,9 +101,7 @@ bool StartupController::prepareTitleIndexes()
         return false;
     }
     // A library the program cannot write gets its search indexes in the user's cache.
-    const QString cacheFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kelvor");
-    m_preparation = std::make_unique<IndexPreparation>(m_connection, cacheFolder);
+    m_preparation = std::make_unique<IndexPreparation>(m_connection, defaultIndexCacheFolder());
     connect(m_preparation.get(), &IndexPreparation::progress, this, [this](qint64 done, qint64 total) {
         if (total <= 0 || m_stage != Stage::Preparing) return;
         m_progress = QStringLiteral("整理标题 %1%").arg(done * 100 / total);

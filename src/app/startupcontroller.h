@@ -8,6 +8,7 @@
 
 namespace kelvor {
 
+class CentreIndexPreparation;
 class IndexPreparation;
 class InstanceLock;
 class MainWindowHost;
@@ -22,7 +23,8 @@ QString nextProgressText(const QString& current);
 // the shared connection on the content database, then build the main window
 // on the first tick of the start-up timer and show it on the second. An older
 // library first gets its search indexes, beside the event loop; the ticks
-// wait for that work and the window is built when it is done.
+// wait for that work and the window is built when it is done. The centres'
+// own databases get theirs once the window is shown, without holding it up.
 class StartupController : public QObject {
     Q_OBJECT
 public:
@@ -75,6 +77,7 @@ private:
     quint16 m_ticks = 0;
     QString m_progress;
     std::unique_ptr<IndexPreparation> m_preparation;
+    std::unique_ptr<CentreIndexPreparation> m_centrePreparation;
 };
 
 }  // namespace kelvor

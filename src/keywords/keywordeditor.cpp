@@ -32,7 +32,7 @@ KeywordEditor::KeywordEditor(KeywordIndex& index, SharedConnection& connection)
 {
 }
 
-QString KeywordEditor::emptyFieldMessage() { return u"weikong "_s; }
+QString KeywordEditor::emptyImportMessage() { return u"导入关键字为空，请先选择或输入要导入的关键字。"_s; }
 QString KeywordEditor::noImportRecordMessage() { return u"没有检索到数据,不能导入关键字!!"_s; }
 QString KeywordEditor::noRecordMessage() { return u"没有检索到数据!!"_s; }
 QString KeywordEditor::keywordExistsMessage() { return u"关键词已存在,请先删除在修改!!"_s; }
@@ -40,6 +40,35 @@ QString KeywordEditor::noKeywordMessage() { return u"关键字选择为空,请�
 QString KeywordEditor::noSelectedKeywordMessage() { return u"请输入关键字或删除标题"_s; }
 QString KeywordEditor::renamePrompt() { return u"请修改关键字"_s; }
 QString KeywordEditor::renameTitle() { return u"关键字修改"_s; }
+
+QString KeywordEditor::displayNameCaption(EditorMode mode)
+{
+    switch (mode) {
+    case EditorMode::Navigation: return u"关联技术名称"_s;
+    case EditorMode::Example: return u"关联实例名称"_s;
+    case EditorMode::NeverOpened:
+    case EditorMode::Folder: break;
+    }
+    return u"关联显示名称"_s;
+}
+
+QStringList KeywordEditor::missingFields(EditorMode mode, const LinkInput& input)
+{
+    QStringList missing;
+    if (input.code.isEmpty()) missing << u"序号"_s;
+    if (input.title.isEmpty()) missing << u"目录名称"_s;
+    if (input.displayName.isEmpty()) missing << displayNameCaption(mode);
+    if (input.locked.isEmpty()) missing << u"锁定关键词"_s;
+    return missing;
+}
+
+QString KeywordEditor::missingFieldsMessage(const QStringList& fields)
+{
+    QString text = u"%1为空，不能保存。"_s.arg(fields.join(u'、'));
+    // The code and the title come from the record that is open; the user cannot type them.
+    if (fields.contains(u"序号"_s) || fields.contains(u"目录名称"_s)) text += u"请先打开要关联的记录。"_s;
+    return text;
+}
 
 DatabaseRole KeywordEditor::keywordDatabase(EditorMode mode) const
 {
@@ -58,7 +87,8 @@ std::optional<KeywordEditor::ContentRecord> KeywordEditor::contentRecord(const Q
     if (!table) return std::nullopt;
     m_connection.open(DatabaseRole::Content);
     const auto rows = m_connection.db().query(
-        u"select rowid from %1 where xxbh like ? limit 2"_s.arg(quoteIdentifier(*table)), {code});
+        u"select rowid from %1 where %2 limit 2"_s.arg(quoteIdentifier(*table), exactLike(u"xxbh"_s)),
+        {textrules::likeLiteral(code)});
     if (rows.size() != 1) return std::nullopt;
     return ContentRecord{*table, rows.front().value(0).toLongLong()};
 }
@@ -70,8 +100,9 @@ void KeywordEditor::replaceMainKeyword(EditorMode mode, const QString& centreCap
     if (!table) return;
     m_connection.open(DatabaseRole::Content);
     m_connection.db().execute(
-        u"update %1 set %2 = ? where %2 like ?"_s.arg(quoteIdentifier(*table), mainKeywordField(mode)),
-        {value, keyword});
+        u"update %1 set %2 = ? where %3"_s.arg(quoteIdentifier(*table), mainKeywordField(mode),
+                                               exactLike(mainKeywordField(mode))),
+        {value, textrules::likeLiteral(keyword)});
 }
 
 std::optional<QString> KeywordEditor::importMainKeyword(EditorMode mode, const QString& centreCaption,
@@ -79,7 +110,7 @@ std::optional<QString> KeywordEditor::importMainKeyword(EditorMode mode, const Q
 {
     Prompter& prompter = m_index.prompter();
     if (importChoice.trimmed().isEmpty()) {
-        prompter.message(emptyFieldMessage());
+        prompter.message(emptyImportMessage());
         return std::nullopt;
     }
     try {
@@ -101,8 +132,8 @@ std::optional<QString> KeywordEditor::importMainKeyword(EditorMode mode, const Q
 bool KeywordEditor::saveLink(EditorMode mode, const QString& centreCaption, const LinkInput& input)
 {
     Prompter& prompter = m_index.prompter();
-    if (input.title.isEmpty() || input.locked.isEmpty() || input.displayName.isEmpty() || input.code.isEmpty()) {
-        prompter.message(emptyFieldMessage());
+    if (const QStringList missing = missingFields(mode, input); !missing.isEmpty()) {
+        prompter.message(missingFieldsMessage(missing));
         return false;
     }
     if (input.mainKeyword) {
@@ -137,7 +168,8 @@ bool KeywordEditor::saveLink(EditorMode mode, const QString& centreCaption, cons
 
 bool KeywordEditor::renameFolder(const QString& centreCaption, const QString& code, const QString& newName)
 {
-    if (newName.isEmpty()) return false;
+    // A name of blanks would be stored empty once trimmed: refused like an empty one.
+    if (newName.trimmed().isEmpty()) return false;
     try {
         const auto record = contentRecord(centreCaption, code);
         if (!record) {
@@ -167,13 +199,14 @@ bool KeywordEditor::renameKeyword(EditorMode mode, const QString& centreCaption,
         auto db = Database::open(m_index.layout().databasePath(role), databaseInfo(role).password);
         const QString oldTable = tableFor(keyword.trimmed());
         const QString newTable = tableFor(renamed);
-        const Query old = rowsOfKeywordIn(oldTable, keyword);
+        const Query old = rowsOfExactKeywordIn(oldTable, keyword);
         const auto oldRows = db->query(old.sql, old.params);
         if (!oldRows.empty()) {
             // The keyword's own rows do not count as another keyword: abs may become Abs.
             const QString others = oldTable == newTable ? u" and rowid not in (%1)"_s.arg(rowidList(oldRows)) : QString();
-            const QVariant existing = db->scalar(
-                u"select 1 from %1 where link like ?%2 limit 1"_s.arg(quoteIdentifier(newTable), others), {renamed});
+            const QVariant existing = db->scalar(u"select 1 from %1 where %2%3 limit 1"_s.arg(
+                                                     quoteIdentifier(newTable), exactLike(u"link"_s), others),
+                                                 {textrules::likeLiteral(renamed)});
             if (existing.isValid()) {
                 prompter.message(keywordExistsMessage());
                 return false;
@@ -219,7 +252,8 @@ bool KeywordEditor::deleteKeyword(EditorMode mode, const QString& centreCaption,
     try {
         const auto role = keywordDatabase(mode);
         auto db = Database::open(m_index.layout().databasePath(role), databaseInfo(role).password);
-        db->execute(u"delete from %1 where link like ?"_s.arg(quoteIdentifier(tableFor(trimmed))), {trimmed});
+        db->execute(u"delete from %1 where %2"_s.arg(quoteIdentifier(tableFor(trimmed)), exactLike(u"link"_s)),
+                    {textrules::likeLiteral(trimmed)});
     } catch (const DatabaseError& e) {
         m_index.reportFailure(e);
         return false;
@@ -244,7 +278,7 @@ std::optional<QStringList> KeywordEditor::deleteLink(EditorMode mode, const QStr
     try {
         auto db = m_index.open(mode);
         if (!db) return std::nullopt;
-        const Query link = oneLink(keyword, selectedTitle);
+        const Query link = exactLink(keyword, selectedTitle);
         const auto rows = db->query(link.sql, link.params);
         if (!rows.empty())
             db->execute(u"delete from %1 where rowid = ?"_s.arg(quoteIdentifier(tableFor(keyword))),

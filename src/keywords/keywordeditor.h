@@ -40,6 +40,9 @@ public:
     bool renameFolder(const QString& centreCaption, const QString& code, const QString& newName);
     // "修改关键字": asks for the new keyword and renames `keyword` in the
     // index and in the current centre's main keywords. True when anything changed.
+    // Rename and both deletes act on the keyword as typed: letter case is
+    // ignored, but `%` and `_` are plain characters (only the lookups keep them
+    // as wildcards).
     bool renameKeyword(EditorMode mode, const QString& centreCaption, const QString& keyword);
     // "删除关键字": removes every link of `keyword` and clears the main
     // keywords that name it.
@@ -50,7 +53,7 @@ public:
     std::optional<QStringList> deleteLink(EditorMode mode, const QString& selectedKeyword, const QString& selectedTitle,
                                           const QString& locked, const QString& navigation, const QString& example);
 
-    static QString emptyFieldMessage();        // "weikong "
+    static QString emptyImportMessage();       // the import choice is empty
     static QString noImportRecordMessage();    // "没有检索到数据,不能导入关键字!!"
     static QString noRecordMessage();          // "没有检索到数据!!"
     static QString keywordExistsMessage();     // "关键词已存在,请先删除在修改!!"
@@ -58,6 +61,12 @@ public:
     static QString noSelectedKeywordMessage(); // "请输入关键字或删除标题"
     static QString renamePrompt();             // "请修改关键字"
     static QString renameTitle();              // "关键字修改"
+    // The display name field's caption in a mode: "关联技术名称", "关联实例名称".
+    static QString displayNameCaption(EditorMode mode);
+    // The captions of the fields a link needs that are empty, in panel order.
+    static QStringList missingFields(EditorMode mode, const LinkInput& input);
+    // Says which fields are empty, e.g. "序号、目录名称为空，不能保存。…".
+    static QString missingFieldsMessage(const QStringList& fields);
 
 private:
     struct ContentRecord {

@@ -1,6 +1,7 @@
 #include "keywordqueries.h"
 
 #include "library/database.h"
+#include "library/textrules.h"
 
 namespace kelvor::keywords {
 
@@ -28,11 +29,20 @@ Query rowsOfKeywordIn(const QString& table, const QString& keyword)
 
 Query rowsOfKeyword(const QString& keyword) { return rowsOfKeywordIn(tableFor(keyword), keyword); }
 
-Query oneLink(const QString& keyword, const QString& displayName)
+QString exactLike(const QString& field) { return field + u" like ? escape '\\'"_s; }
+
+Query rowsOfExactKeywordIn(const QString& table, const QString& keyword)
 {
-    return {u"select rowid, link, name, setx, xxbh from %1 where link like ? and name like ? order by rowid"_s.arg(
-                quoteIdentifier(tableFor(keyword))),
-            {keyword, displayName}};
+    return {u"select rowid, link, name, setx, xxbh from %1 where %2 order by rowid"_s.arg(quoteIdentifier(table),
+                                                                                          exactLike(u"link"_s)),
+            {textrules::likeLiteral(keyword)}};
+}
+
+Query exactLink(const QString& keyword, const QString& displayName)
+{
+    return {u"select rowid, link, name, setx, xxbh from %1 where %2 and %3 order by rowid"_s.arg(
+                quoteIdentifier(tableFor(keyword)), exactLike(u"link"_s), exactLike(u"name"_s)),
+            {textrules::likeLiteral(keyword), textrules::likeLiteral(displayName)}};
 }
 
 Query distinctKeywords(const QString& table)

@@ -25,12 +25,20 @@ QString mainKeywordField(EditorMode mode);
 // their operation requires.
 inline QString tableFor(const QString& keyword) { return keywordTableFor(keyword); }
 
-// Every query compares with `like` on a bound value: the whole value, letter
+// The lookups compare with `like` on a bound value: the whole value, letter
 // case ignored, `%` and `_` still wildcards, a double quote only a character.
 Query rowsOfKeyword(const QString& keyword);                             // in tableFor(keyword)
 Query rowsOfKeywordIn(const QString& table, const QString& keyword);
-Query oneLink(const QString& keyword, const QString& displayName);       // rows of keyword and name
 Query distinctKeywords(const QString& table);                            // `link` grouped
+
+// What a rename or a delete acts on: the rows of the keyword exactly as
+// given, letter case ignored as in the lookups, but `%` and `_` only
+// characters, so that `S%` changes the keyword `S%` and never `SQL`.
+Query rowsOfExactKeywordIn(const QString& table, const QString& keyword);
+Query exactLink(const QString& keyword, const QString& displayName);     // rows of keyword and name
+// "<field> like ? escape '\'": bound to textrules::likeLiteral(value), true
+// when `field` holds that value itself, letter case ignored.
+QString exactLike(const QString& field);
 
 // The centre table the editor reads and writes records of, by the centre
 // caption; nothing for a centre outside the six record centres.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <sqlite3.h>
 
@@ -94,11 +95,12 @@ QString fileStamp(const QString& path)
     return stamp;
 }
 
-QString stampOf(Database& cache, const QString& table)
+QString stampOf(Database& cache, const QString& table, const QString& schema = kMain)
 {
-    if (!cache.hasTable(kStampTable)) return {};
-    const auto rows =
-        cache.query(QStringLiteral("select stamp from %1 where tbl = ?").arg(quoteIdentifier(kStampTable)), {table});
+    if (!cache.hasTable(kStampTable, schema)) return {};
+    const auto rows = cache.query(QStringLiteral("select stamp from %1.%2 where tbl = ?")
+                                      .arg(quoteIdentifier(schema), quoteIdentifier(kStampTable)),
+                                  {table});
     return rows.empty() ? QString() : rows.front().text(0);
 }
 
@@ -126,31 +128,44 @@ std::unique_ptr<Database> openCache(const QString& path, const QString& password
     return Database::create(path, password);
 }
 
-void prepareCache(SharedConnection& connection, const QStringList& tables, const QString& cacheFolder,
-                  const std::function<void(qint64, qint64)>& progress)
+// What a cache keeps of a library database: the contains indexes, and for
+// the content database the titles with their helpers as well.
+enum class CacheContent { IndexesOnly, TitlesAndIndexes };
+
+// True when the cache in `cacheSchema` of `cacheDb` holds, for `table`, what
+// `content` asks for, built from the library database as it is now.
+bool cacheCurrent(Database& cacheDb, const QString& cacheSchema, const QString& table, Database& library,
+                  const QString& stamp, CacheContent content)
 {
-    Database& library = connection.db();
+    if (content == CacheContent::TitlesAndIndexes &&
+        (!cacheDb.hasTable(table, cacheSchema) || !schema::hasInitialIndex(cacheDb, table, cacheSchema)))
+        return false;
+    return containsindex::isCurrent(cacheDb, cacheSchema, table, library, kMain) &&
+           (containsindex::watchesChanges(library, table) || stampOf(cacheDb, table, cacheSchema) == stamp);
+}
+
+const QString& cachePassword() { return databaseInfo(DatabaseRole::Content).password; }
+
+// Brings the per-user cache of the library database `library` up to date
+// for `tables`; gives its path.
+QString prepareCache(Database& library, const QStringList& tables, const QString& cacheFolder, CacheContent content,
+                     const std::function<void(qint64, qint64)>& progress)
+{
     if (!QDir().mkpath(cacheFolder))
         throw DatabaseError(DatabaseErrorKind::Query, QStringLiteral("无法建立缓存目录：%1").arg(cacheFolder));
     const QString path = indexCachePath(cacheFolder, library.path());
-    const QString password = databaseInfo(DatabaseRole::Content).password;
-    {
-        auto cache = openCache(path, password);
-        // Taken before the rows are read: a write made meanwhile shows next time.
-        const QString stamp = fileStamp(library.path());
-        for (const QString& t : tables) {
-            const bool counted = containsindex::watchesChanges(library, t);
-            if (cache->hasTable(t) && schema::hasInitialIndex(*cache, t) &&
-                containsindex::isCurrent(*cache, kMain, t, library, kMain) && (counted || stampOf(*cache, t) == stamp))
-                continue;
-            Transaction tx(*cache);
-            copyTitles(*cache, t, library);
-            containsindex::build(*cache, kMain, t, library, kMain, progress);
-            recordStamp(*cache, t, stamp);
-            tx.commit();
-        }
+    auto cache = openCache(path, cachePassword());
+    // Taken before the rows are read: a write made meanwhile shows next time.
+    const QString stamp = fileStamp(library.path());
+    for (const QString& t : tables) {
+        if (cacheCurrent(*cache, kMain, t, library, stamp, content)) continue;
+        Transaction tx(*cache);
+        if (content == CacheContent::TitlesAndIndexes) copyTitles(*cache, t, library);
+        containsindex::build(*cache, kMain, t, library, kMain, progress);
+        recordStamp(*cache, t, stamp);
+        tx.commit();
     }
-    connection.useIndexCache(path, password);
+    return path;
 }
 
 }  // namespace
@@ -184,6 +199,11 @@ bool libraryIndexesCurrent(Database& contentDb)
     return libraryIsCurrent(contentDb, indexedContentTables(contentDb));
 }
 
+QString defaultIndexCacheFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kelvor");
+}
+
 QString indexCachePath(const QString& cacheFolder, const QString& contentPath)
 {
     const QString where = QFileInfo(contentPath).absoluteFilePath();
@@ -212,12 +232,59 @@ SharedConnection::IndexPlace prepareLibraryIndexes(SharedConnection& connection,
         }
     }
     try {
-        prepareCache(connection, tables, cacheFolder, progress);
+        const QString path = prepareCache(db, tables, cacheFolder, CacheContent::TitlesAndIndexes, progress);
+        connection.useIndexCache(path, cachePassword());
         return Place::Cache;
     } catch (const DatabaseError&) {
         connection.setIndexPlace(Place::None);
         return Place::None;
     }
+}
+
+SharedConnection::IndexPlace prepareCentreIndexes(Database& centreDb, const QString& cacheFolder,
+                                                  const std::function<void(qint64, qint64)>& progress)
+{
+    using Place = SharedConnection::IndexPlace;
+    const QStringList tables = indexedContentTables(centreDb);
+    if (libraryIsCurrent(centreDb, tables)) return Place::Library;
+    if (!sqlite3_db_readonly(centreDb.handle(), "main")) {
+        try {
+            ShortBusyWait shortWait(centreDb);
+            writeLibraryIndexes(centreDb, progress);
+            return Place::Library;
+        } catch (const DatabaseError&) {
+            // Read-only folder or locked by another program: use the cache.
+        }
+    }
+    try {
+        prepareCache(centreDb, tables, cacheFolder, CacheContent::IndexesOnly, progress);
+        return Place::Cache;
+    } catch (const DatabaseError&) {
+        return Place::None;
+    }
+}
+
+SharedConnection::IndexPlace useCentreIndexes(Database& centreDb, const QString& cacheFolder)
+{
+    using Place = SharedConnection::IndexPlace;
+    const QStringList tables = indexedContentTables(centreDb);
+    if (tables.isEmpty()) return Place::None;
+    if (libraryIsCurrent(centreDb, tables)) return Place::Library;
+    const QString cacheSchema = QString::fromLatin1(SharedConnection::kCacheSchema);
+    const QString path = cacheFolder.isEmpty() ? QString() : indexCachePath(cacheFolder, centreDb.path());
+    if (path.isEmpty() || !QFileInfo::exists(path)) return Place::None;
+    try {
+        if (!centreDb.isAttached(cacheSchema)) centreDb.attach(cacheSchema, path, cachePassword());
+        const QString stamp = fileStamp(centreDb.path());
+        bool current = true;
+        for (const QString& t : tables)
+            current = current && cacheCurrent(centreDb, cacheSchema, t, centreDb, stamp, CacheContent::IndexesOnly);
+        if (current) return Place::Cache;
+        centreDb.detach(cacheSchema);
+    } catch (const DatabaseError&) {
+        // An unreadable cache is rebuilt by the next start-up; until then the search scans.
+    }
+    return Place::None;
 }
 
 }  // namespace kelvor

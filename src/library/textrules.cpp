@@ -149,6 +149,17 @@ bool like(QStringView pattern, QStringView text, QChar escape)
                        escape.isNull() ? 0u : fold(QString(escape)).at(0).unicode());
 }
 
+QString likeLiteral(QStringView text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u'%' || c == u'_') escaped += u'\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
 int compare(QStringView a, QStringView b)
 {
     const UCollationResult r = ucol_strcoll(pinyinCollator(), uchars(a), int32_t(a.size()), uchars(b), int32_t(b.size()));

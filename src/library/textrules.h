@@ -16,6 +16,12 @@ QString fold(QStringView text);
 // the next character literal.
 bool like(QStringView pattern, QStringView text, QChar escape = QChar());
 
+// A `like` pattern that matches `text` itself, case still ignored: `%`, `_`
+// and the escape character `\` are escaped. Use it with `like ? escape '\'`
+// wherever a typed value names the rows to change, so that a `%` in it is
+// only a character.
+QString likeLiteral(QStringView text);
+
 // Chinese titles in pinyin order, letter case ignored. The sort key is a
 // byte string whose memcmp order equals compare(); stored beside titles so an
 // index can serve "order by title".

@@ -1,6 +1,8 @@
 #include "matchtree.h"
 
 #include "library/containsindex.h"
+#include "library/libraryindexes.h"
+#include "library/librarydatabases.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -16,11 +18,11 @@ struct Hit {
     QString name;
 };
 
-std::vector<Hit> hitsOf(SharedConnection& connection, const QString& table, containsindex::Column column,
+std::vector<Hit> hitsOf(Database& db, const QString& containsIndex, const QString& table, containsindex::Column column,
                         const QString& term)
 {
-    const Query query = matchQuery(connection, table, column, term);
-    Statement statement(connection.db(), query.sql);
+    const Query query = matchQuery(table, containsIndex, column, term);
+    Statement statement(db, query.sql);
     statement.bindAll(query.params);
     std::vector<Hit> hits;
     while (statement.step()) hits.push_back({statement.text(0).trimmed(), statement.text(1).trimmed()});
@@ -42,24 +44,24 @@ bool addGroup(MatchTree& tree, const QString& groupKey, const QString& groupText
 
 }  // namespace
 
-Query matchQuery(SharedConnection& connection, const QString& table, containsindex::Column column, const QString& term)
+Query matchQuery(const QString& table, const QString& containsIndex, containsindex::Column column, const QString& term)
 {
     const QString field = column == containsindex::Column::Name ? QStringLiteral("name") : QStringLiteral("mark");
     // The contains index hands over the few rows that can match and the same
     // `like` checks them, so the rows are exactly those of the `like` alone.
     QString candidates;
     QVariantList params;
-    const QString index = connection.containsIndex(table);
-    if (!index.isEmpty()) {
-        if (const auto narrow = containsindex::narrowing(index, column, term)) {
+    if (!containsIndex.isEmpty()) {
+        if (const auto narrow = containsindex::narrowing(containsIndex, column, term)) {
             candidates = narrow->condition + QStringLiteral(" and ");
             params = narrow->params;
         }
     }
+    // The centre's own copy, never a table of the same name in an attached database.
     // Code order lists folders before their contents; a row without a code
     // sorts first and so ends the operation before the group's records.
-    return {QStringLiteral("select distinct xxbh, name from %1 where %2%3 like '%' || ? || '%' order by xxbh")
-                .arg(connection.contentTable(table), candidates, field),
+    return {QStringLiteral("select distinct xxbh, name from main.%1 where %2%3 like '%' || ? || '%' order by xxbh")
+                .arg(quoteIdentifier(table), candidates, field),
             params << term};
 }
 
@@ -80,11 +82,12 @@ const std::vector<MatchCentre>& matchCentres()
     return all;
 }
 
-void setzncx(SharedConnection& connection, const MatchCentre& centre, const QString& term, MatchTree& tree)
+void setzncx(Database& centreDb, const QString& containsIndex, const MatchCentre& centre, const QString& term,
+             MatchTree& tree)
 {
     // Both queries run before any node is added, so a failing one adds none.
-    const auto titles = hitsOf(connection, centre.table, containsindex::Column::Name, term);
-    const auto contents = hitsOf(connection, centre.table, containsindex::Column::Mark, term);
+    const auto titles = hitsOf(centreDb, containsIndex, centre.table, containsindex::Column::Name, term);
+    const auto contents = hitsOf(centreDb, containsIndex, centre.table, containsindex::Column::Mark, term);
     const QString count = QStringLiteral(" 条数：");
     if (!addGroup(tree, centre.titleGroupKey, centre.caption + QStringLiteral("标题中包含 ") + term + count,
                   QLatin1Char('n'), titles))
@@ -93,35 +96,75 @@ void setzncx(SharedConnection& connection, const MatchCentre& centre, const QStr
              QLatin1Char('m'), contents);
 }
 
-// A centre's connection and the state of its file when it was opened.
+namespace {
+
+// Size and last write of a file; empty when there is none.
+QString fileState(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) return {};
+    return QStringLiteral("%1:%2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+}  // namespace
+
+// A centre's database, where its contains index lies, and the state of its
+// file and of its cache file when that was decided.
 struct MatchSearcher::Open {
     DatabaseRole role;
-    std::unique_ptr<SharedConnection> connection;
-    QDateTime modified;
-    qint64 size = -1;
+    std::unique_ptr<Database> db;
+    QString containsIndex;
+    QString fileState;
+    QString cacheState;
 };
 
-MatchSearcher::MatchSearcher(LibraryLayout layout) : m_layout(std::move(layout)) {}
+MatchSearcher::MatchSearcher(LibraryLayout layout, QString cacheFolder)
+    : m_layout(std::move(layout)), m_cacheFolder(std::move(cacheFolder))
+{
+}
 MatchSearcher::~MatchSearcher() = default;
 
-SharedConnection* MatchSearcher::connectionFor(const MatchCentre& centre)
+QString MatchSearcher::containsIndexOf(Database& centreDb, const QString& table) const
 {
-    const QFileInfo file(m_layout.databasePath(centre.database));
+    const QString index = quoteIdentifier(containsindex::indexTableFor(table));
+    switch (useCentreIndexes(centreDb, m_cacheFolder)) {
+    case SharedConnection::IndexPlace::Library: return QStringLiteral("main.") + index;
+    case SharedConnection::IndexPlace::Cache:
+        return QString::fromLatin1(SharedConnection::kCacheSchema) + QLatin1Char('.') + index;
+    case SharedConnection::IndexPlace::None: break;
+    }
+    return {};
+}
+
+MatchSearcher::Open& MatchSearcher::openFor(const MatchCentre& centre)
+{
+    const QString path = m_layout.databasePath(centre.database);
+    const QString cachePath = m_cacheFolder.isEmpty() ? QString() : indexCachePath(m_cacheFolder, path);
     auto it = std::find_if(m_open.begin(), m_open.end(),
                            [&](const std::unique_ptr<Open>& o) { return o->role == centre.database; });
     if (it != m_open.end()) {
-        if (file.exists() && file.lastModified() == (*it)->modified && file.size() == (*it)->size)
-            return (*it)->connection.get();
+        Open& open = **it;
+        const QString state = fileState(path);
+        if (!state.isEmpty() && state == open.fileState) {
+            // A copy without a usable index is scanned until the start-up's
+            // preparing writes one into the cache (one beside the table
+            // changes the file, which is opened anew).
+            if (open.containsIndex.isEmpty() && !cachePath.isEmpty() && fileState(cachePath) != open.cacheState) {
+                open.cacheState = fileState(cachePath);
+                open.containsIndex = containsIndexOf(*open.db, centre.table);
+            }
+            return open;
+        }
         m_open.erase(it);
     }
     auto open = std::make_unique<Open>();
     open->role = centre.database;
-    open->connection = std::make_unique<SharedConnection>(m_layout);
-    open->connection->open(centre.database);  // throws for a missing or unreadable file
-    open->modified = file.lastModified();
-    open->size = file.size();
+    open->fileState = fileState(path);
+    open->cacheState = cachePath.isEmpty() ? QString() : fileState(cachePath);
+    open->db = openLibraryDatabase(m_layout, centre.database);  // throws for a missing or unreadable file
+    open->containsIndex = containsIndexOf(*open->db, centre.table);
     m_open.push_back(std::move(open));
-    return m_open.back()->connection.get();
+    return *m_open.back();
 }
 
 MatchTree MatchSearcher::build(const QString& term, const std::array<bool, 6>& options, const std::atomic_bool* cancel)
@@ -136,7 +179,8 @@ MatchTree MatchSearcher::build(const QString& term, const std::array<bool, 6>& o
         if (!options[std::size_t(centre.option)]) continue;
         const std::size_t before = tree.nodes.size();
         try {
-            setzncx(*connectionFor(centre), centre, term, tree);
+            Open& open = openFor(centre);
+            setzncx(*open.db, open.containsIndex, centre, term, tree);
         } catch (const DatabaseError&) {
             tree.nodes.resize(before);
             tree.skipped << skippedCentreMessage(centre.caption);
@@ -154,7 +198,7 @@ void MatchSearcher::prepare(const std::array<bool, 6>& options, const std::atomi
         if (cancel && cancel->load()) return;
         if (!options[std::size_t(centre.option)]) continue;
         try {
-            connectionFor(centre);
+            openFor(centre);
         } catch (const DatabaseError&) {
             // The query says so when it needs this centre.
         }
@@ -162,9 +206,9 @@ void MatchSearcher::prepare(const std::array<bool, 6>& options, const std::atomi
 }
 
 MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
-                         const std::atomic_bool* cancel)
+                         const std::atomic_bool* cancel, const QString& cacheFolder)
 {
-    return MatchSearcher(layout).build(term, options, cancel);
+    return MatchSearcher(layout, cacheFolder).build(term, options, cancel);
 }
 
 QString skippedCentreMessage(const QString& caption)

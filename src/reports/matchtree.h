@@ -2,8 +2,8 @@
 
 #include "library/centres.h"
 #include "library/containsindex.h"
+#include "library/database.h"
 #include "library/layout.h"
-#include "library/sharedconnection.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,28 +45,36 @@ struct MatchTree {
     bool cancelled = false;
 };
 
-// The records of `table` whose title (Name) or content (Mark) contains
-// `term`, code and title, in code order, served by the contains index.
-Query matchQuery(SharedConnection& connection, const QString& table, containsindex::Column column, const QString& term);
+// The records of the centre's own copy of `table` (in the database the
+// statement runs on) whose title (Name) or content (Mark) contains `term`,
+// code and title, in code order. `containsIndex` names the contains index of
+// that copy as the connection reaches it; empty, the copy is scanned, with
+// the same rows in the same order.
+Query matchQuery(const QString& table, const QString& containsIndex, containsindex::Column column, const QString& term);
 
 // Adds to `tree` the title group and the content group of `centre` for
 // `term` (`setzncx`): the records whose title, then whose content, contains
 // the term, in code order, each group only when it has records. A row with
 // an empty code or title ends the operation; the nodes added so far stay.
-// `connection` is open on the centre's own database (which also reaches the
-// content database and its contains index). Throws DatabaseError.
-void setzncx(SharedConnection& connection, const MatchCentre& centre, const QString& term, MatchTree& tree);
+// `centreDb` is the centre's own database, which the query reads whatever
+// the content database holds; `containsIndex` as for matchQuery(). Throws
+// DatabaseError.
+void setzncx(Database& centreDb, const QString& containsIndex, const MatchCentre& centre, const QString& term,
+             MatchTree& tree);
 
 // Builds hit trees over the centres whose option is on (`options` indexed by
 // option 0–5), each centre searched on its own database. Keying a database
 // is slow by design, so each centre's connection is opened on the first
 // query and kept until its file changes or goes. A centre whose database is
 // missing or unreadable goes into `skipped` and the query goes on. The
+// contains index of a centre's copy is used only while it is current: beside
+// the table, or in the per-user cache under `cacheFolder` of a library the
+// program cannot write; otherwise the copy is scanned until one appears. The
 // searcher may be used from worker threads: one call runs at a time, a
 // second one waits for it.
 class MatchSearcher {
 public:
-    explicit MatchSearcher(LibraryLayout layout);
+    explicit MatchSearcher(LibraryLayout layout, QString cacheFolder = {});
     ~MatchSearcher();
 
     // Stops between centres once `cancel` is set.
@@ -78,16 +86,18 @@ public:
 
 private:
     struct Open;
-    SharedConnection* connectionFor(const MatchCentre& centre);
+    Open& openFor(const MatchCentre& centre);
+    QString containsIndexOf(Database& centreDb, const QString& table) const;
 
     LibraryLayout m_layout;
+    QString m_cacheFolder;
     std::mutex m_mutex;
     std::vector<std::unique_ptr<Open>> m_open;
 };
 
 // A query on a searcher of its own: every centre's database is opened anew.
 MatchTree buildMatchTree(const LibraryLayout& layout, const QString& term, const std::array<bool, 6>& options,
-                         const std::atomic_bool* cancel = nullptr);
+                         const std::atomic_bool* cancel = nullptr, const QString& cacheFolder = {});
 
 // "技术中心的检索数据库无法读取，已跳过。"
 QString skippedCentreMessage(const QString& caption);

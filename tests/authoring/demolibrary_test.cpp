@@ -3,6 +3,8 @@
 #include "demofixture.h"
 
 #include "library/centres.h"
+#include "library/librarydatabases.h"
+#include "library/libraryindexes.h"
 #include "library/schema.h"
 
 #include <QDir>
@@ -153,8 +155,13 @@ TEST_F(DemoLibraryTest, CentreDatabasesHoldTheSameRowsAsTheContentDatabase)
     const std::pair<DatabaseRole, const char*> copies[] = {
         {DatabaseRole::Centre981, "jszx"}, {DatabaseRole::Centre982, "slzx"}, {DatabaseRole::Centre983, "xmzx"},
         {DatabaseRole::Centre985, "spzx"}, {DatabaseRole::Centre986, "jmzx"}};
-    for (const auto& [role, table] : copies)
+    for (const auto& [role, table] : copies) {
         EXPECT_EQ(rows(role, QString::fromLatin1(table)), rows(DatabaseRole::Content, QString::fromLatin1(table))) << table;
+        // The continued query reads each copy through its own contains index.
+        EXPECT_EQ(useCentreIndexes(*openLibraryDatabase(demo().layout(), role), {}),
+                  SharedConnection::IndexPlace::Library)
+            << table;
+    }
 }
 
 TEST_F(DemoLibraryTest, EveryDocumentRecordHasItsFile)

@@ -48,6 +48,26 @@ TEST(LikeTest, EscapeMakesAWildcardLiteral)
     EXPECT_FALSE(textrules::like(QStringLiteral("50\\%"), QStringLiteral("500"), QLatin1Char('\\')));
 }
 
+TEST(LikeTest, LiteralPatternMatchesItsTextAloneCaseStillIgnored)
+{
+    struct Case {
+        const char* literal;
+        const char* text;
+        bool match;
+    };
+    const Case cases[] = {
+        {"S%", "S%", true},     {"S%", "SQL", false},   {"s%", "S%", true},  {"C_", "C#", false},
+        {"c_", "C_", true},     {"C:\\x", "c:\\X", true}, {"\\%", "\\%", true}, {"\\%", "\\abc", false},
+        {"a\\", "a\\", true},   {"%", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.literal) + " ~ " + c.text);
+        EXPECT_EQ(textrules::like(textrules::likeLiteral(QString::fromUtf8(c.literal)), QString::fromUtf8(c.text),
+                                  QLatin1Char('\\')),
+                  c.match);
+    }
+}
+
 class SqlFunctionsTest : public ::testing::Test {
 protected:
     void SetUp() override

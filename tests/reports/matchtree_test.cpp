@@ -1,10 +1,13 @@
 #include "reports/matchtree.h"
 
 #include "library/containsindex.h"
+#include "library/libraryindexes.h"
 #include "testlibrary.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
+#include <functional>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -24,6 +27,14 @@ CentreRecord record(const QString& code, const QString& name, const QString& mar
     r.link = u"doc"_s;
     r.eee = u"1"_s;
     return r;
+}
+
+// As the authoring tool writes a centre: into the content database and into
+// the centre's own database, whose copy the match tree reads.
+void addEverywhere(const test::TestLibrary& lib, const QString& table, const std::vector<CentreRecord>& records)
+{
+    lib.addRecords(table, records);
+    lib.addCentreCopy(table, records);
 }
 
 struct Node {
@@ -53,7 +64,7 @@ protected:
     {
         lib = new test::TestLibrary;
         // Out of code order on purpose; 101210110003 matches by title and by content.
-        lib->addRecords(u"jszx"_s, {record(u"101210110005"_s, u"线程池"_s, u"Java 线程池的用法"_s),
+        addEverywhere(*lib, u"jszx"_s, {record(u"101210110005"_s, u"线程池"_s, u"Java 线程池的用法"_s),
                                     record(u"101210110003"_s, u"JAVA 集合"_s, u"java 集合类"_s),
                                     record(u"101210110001"_s, u" Java 入门 "_s, u"第一个程序"_s),
                                     record(u"10121011"_s, u"Java 基础"_s),
@@ -61,8 +72,8 @@ protected:
                                     record(u"101210110004"_s, u"字符串"_s, u"String 是 java 的类"_s),
                                     record(u"101210110006"_s, u"网络"_s, u"java.net"_s),
                                     record(u"101210110007"_s, u"界面"_s, u"Swing"_s)});
-        lib->addRecords(u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
-        lib->addRecords(u"xmzx"_s, {record(u"10122211"_s, u"C++ 项目"_s, u"it's C++"_s)});
+        addEverywhere(*lib, u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
+        addEverywhere(*lib, u"xmzx"_s, {record(u"10122211"_s, u"C++ 项目"_s, u"it's C++"_s)});
     }
     static void TearDownTestSuite()
     {
@@ -144,9 +155,9 @@ TEST(MatchTree, RowWithoutCodeOrTitleEndsTheOperation)
     };
     for (const Case& c : cases) {
         test::TestLibrary lib;
-        lib.addRecords(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"java"_s), record(u"10121012"_s, u"Java 二"_s),
+        addEverywhere(lib, u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"java"_s), record(u"10121012"_s, u"Java 二"_s),
                                    record(u"10121013"_s, u"C"_s, u"java"_s)});
-        auto db = lib.open(DatabaseRole::Content);
+        auto db = lib.open(DatabaseRole::Centre981);
         db->execute(QString::fromUtf8(c.insert));
         containsindex::indexRow(*db, u"jszx"_s, db->scalar(u"select max(rowid) from jszx"_s).toLongLong());
         db.reset();
@@ -160,9 +171,9 @@ TEST(MatchTree, RowWithoutCodeOrTitleEndsTheOperation)
 TEST(MatchTree, CentreWhoseDatabaseIsMissingOrUnreadableIsReportedAndSkipped)
 {
     test::TestLibrary lib;
-    lib.addRecords(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s)});
-    lib.addRecords(u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
-    lib.addRecords(u"xmzx"_s, {record(u"10122211"_s, u"Java 项目"_s)});
+    addEverywhere(lib, u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s)});
+    addEverywhere(lib, u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
+    addEverywhere(lib, u"xmzx"_s, {record(u"10122211"_s, u"Java 项目"_s)});
     const LibraryLayout layout = lib.layout();
     ASSERT_TRUE(QFile::remove(layout.databasePath(DatabaseRole::Centre981)));
     QFile garbage(layout.databasePath(DatabaseRole::Centre982));
@@ -179,7 +190,7 @@ TEST(MatchTree, CentreWhoseDatabaseIsMissingOrUnreadableIsReportedAndSkipped)
 TEST(MatchTree, StopsBetweenCentresWhenCancelled)
 {
     test::TestLibrary lib;
-    lib.addRecords(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s)});
+    addEverywhere(lib, u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s)});
     std::atomic_bool cancel = true;
     const MatchTree tree = buildMatchTree(lib.layout(), u"java"_s, kAllOn, &cancel);
     EXPECT_TRUE(tree.cancelled);
@@ -189,9 +200,9 @@ TEST(MatchTree, StopsBetweenCentresWhenCancelled)
 TEST(MatchTree, PreparedSearcherFindsWhatAFreshOneFinds)
 {
     test::TestLibrary lib;
-    lib.addRecords(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"java"_s)});
-    lib.addRecords(u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
-    lib.addRecords(u"xmzx"_s, {record(u"10122211"_s, u"Java 项目"_s)});
+    addEverywhere(lib, u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"java"_s)});
+    addEverywhere(lib, u"slzx"_s, {record(u"10122111"_s, u"Java 实例"_s)});
+    addEverywhere(lib, u"xmzx"_s, {record(u"10122211"_s, u"Java 项目"_s)});
     const LibraryLayout layout = lib.layout();
     // A centre that cannot be opened is said by the query, not by the preparing.
     ASSERT_TRUE(QFile::remove(layout.databasePath(DatabaseRole::Centre982)));
@@ -218,6 +229,72 @@ TEST(MatchTree, PreparedSearcherFindsWhatAFreshOneFinds)
         EXPECT_EQ(tree.skipped, fresh.skipped) << c.name;
         // A second query finds the same on the databases kept open.
         EXPECT_EQ(nodesOf(searcher.build(u"java"_s, kAllOn)), nodesOf(fresh)) << c.name;
+    }
+}
+
+// Each centre is searched in its own database, whatever the content
+// database holds, and the contains index of that copy, wherever it lies,
+// gives exactly what scanning the copy gives.
+TEST(MatchTree, ReadsEachCentresOwnCopyWhereverItsIndexLies)
+{
+    using Place = SharedConnection::IndexPlace;
+    struct Case {
+        const char* what;
+        // Brings the centre database into the state the case is about, given
+        // a connection on it; the cache folder is the one the searcher uses.
+        std::function<void(Database& centreDb, const QString& cacheFolder)> prepare;
+        Place place;
+        std::vector<QString> keysForTheTitleWord;
+    };
+    const QString extraRow = u"insert into jszx (xxbh, name, link, eee, mark) values "
+                             "('10121014', '协程 另一工具所加', 'doc', '1', null)"_s;
+    const std::vector<QString> ownTitles = {u"a2621"_s, u"n10121012"_s};
+    const Case cases[] = {
+        {"index beside the copy", [](Database&, const QString&) {}, Place::Library, ownTitles},
+        {"an older tool's copy without an index: scanned",
+         [](Database& db, const QString&) { db.executeScript(u"drop table jszx_contains;"_s); }, Place::None, ownTitles},
+        {"a row another tool added since the index was built: scanned",
+         [&](Database& db, const QString&) { db.execute(extraRow); }, Place::None,
+         {u"a2621"_s, u"n10121012"_s, u"n10121014"_s}},
+        {"a copy locked by another program: index in the user's cache",
+         [&](Database& db, const QString& cacheFolder) {
+             db.executeScript(u"drop table jszx_contains;"_s);
+             db.execute(extraRow);
+             // Another program holds the write lock: the index cannot go beside the copy.
+             auto locker = Database::open(db.path(), databaseInfo(DatabaseRole::Centre981).password);
+             locker->executeScript(u"begin immediate;"_s);
+             EXPECT_EQ(prepareCentreIndexes(db, cacheFolder), Place::Cache);
+             locker->executeScript(u"rollback;"_s);
+         },
+         Place::Cache, {u"a2621"_s, u"n10121012"_s, u"n10121014"_s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TestLibrary lib;
+        QTemporaryDir cacheFolder;
+        // The content database and the centre's copy differ: each holds a
+        // word the other lacks, in a title and in a content.
+        lib.addRecords(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"只在内容库里的词"_s),
+                                   record(u"10121013"_s, u"协程 内容库的标题"_s)});
+        lib.addCentreCopy(u"jszx"_s, {record(u"10121011"_s, u"Java 一"_s, u"只在中心副本里的词"_s),
+                                      record(u"10121012"_s, u"协程 中心的标题"_s)});
+        {
+            auto db = lib.open(DatabaseRole::Centre981);
+            c.prepare(*db, cacheFolder.path());
+            EXPECT_EQ(useCentreIndexes(*db, cacheFolder.path()), c.place);
+        }
+        const auto keys = [&](const QString& term) {
+            std::vector<QString> out;
+            for (const MatchNode& n : buildMatchTree(lib.layout(), term, kAllOn, nullptr, cacheFolder.path()).nodes)
+                out.push_back(n.key);
+            return out;
+        };
+        EXPECT_EQ(keys(u"中心副本"_s), (std::vector<QString>{u"a2622"_s, u"m10121011"_s}));
+        EXPECT_TRUE(keys(u"内容库"_s).empty());
+        EXPECT_EQ(keys(u"协程"_s), c.keysForTheTitleWord);
+        // Patterns too: the index narrows, the same `like` decides.
+        EXPECT_EQ(keys(u"协_"_s), c.keysForTheTitleWord);
+        EXPECT_EQ(keys(u"中心%里"_s), (std::vector<QString>{u"a2622"_s, u"m10121011"_s}));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "testlibrary.h"
 
 #include "library/gbk.h"
+#include "library/librarydatabases.h"
 #include "library/libraryindexes.h"
 
 #include <QDir>
@@ -43,6 +44,18 @@ void TestLibrary::addRecords(const QString& table, const std::vector<CentreRecor
     for (const auto& r : records) writer.add(r);
     tx.commit();
     // As the authoring tool does, so searches run as on a real library.
+    writeLibraryIndexes(*db);
+}
+
+void TestLibrary::addCentreCopy(const QString& table, const std::vector<CentreRecord>& records) const
+{
+    const auto role = centreDatabaseOf(table);
+    if (!role) throw std::runtime_error("the table has no centre database");
+    auto db = open(*role);
+    Transaction tx(*db);
+    CentreRecordWriter writer(*db, table);
+    for (const auto& r : records) writer.add(r);
+    tx.commit();
     writeLibraryIndexes(*db);
 }
 

@@ -22,6 +22,9 @@ public:
     std::unique_ptr<Database> open(DatabaseRole role) const;
     // Adds rows the way the authoring tool writes them, search indexes included.
     void addRecords(const QString& table, const std::vector<CentreRecord>& records) const;
+    // Adds rows to the centre's own database (the copy the continued query
+    // reads), as the authoring tool writes it, its contains index included.
+    void addCentreCopy(const QString& table, const std::vector<CentreRecord>& records) const;
     // Leaves the content database as an older tool wrote it: no triggers count
     // the changes made to its rows.
     void dropChangeCount() const;

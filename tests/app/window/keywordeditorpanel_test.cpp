@@ -174,8 +174,9 @@ TEST_F(KeywordEditorPanelTest, EveryFailureOfTheTableIsToldThroughThePrompter)
         QString message;
     };
     const Case cases[] = {
-        {"save with a field empty", [&] { click("Command17"); }, u"weikong "_s},
-        {"import with an empty choice", [&] { click("Command58"); }, u"weikong "_s},
+        {"save with every field empty", [&] { click("Command17"); },
+         u"序号、目录名称、关联技术名称、锁定关键词为空，不能保存。请先打开要关联的记录。"_s},
+        {"import with an empty choice", [&] { click("Command58"); }, keywords::KeywordEditor::emptyImportMessage()},
         {"import for an unknown code",
          [&] {
              panel.setRecordCode(u"999"_s);
@@ -215,6 +216,47 @@ TEST_F(KeywordEditorPanelTest, EveryFailureOfTheTableIsToldThroughThePrompter)
         c.act();
         EXPECT_EQ(prompter.messages, QStringList{c.message});
         EXPECT_EQ(rows(DatabaseRole::TechKeywords), before);
+        click("Command54");
+    }
+}
+
+// A save that cannot store the link says what is missing and keeps every
+// field as it was, so that nothing the user typed has to be typed again.
+TEST_F(KeywordEditorPanelTest, SavingWithAFieldMissingSaysWhichAndKeepsTheFields)
+{
+    struct Case {
+        const char* what;
+        Opening opening;
+        QString code, title, displayName, locked;
+        QString message;
+    };
+    const Case cases[] = {
+        {"no record open", Opening::NavigationKeywords, {}, {}, u"数组用法"_s, u"Array"_s,
+         u"序号、目录名称为空，不能保存。请先打开要关联的记录。"_s},
+        {"no locked keyword", Opening::NavigationKeywords, u"101210110003"_s, u"数组"_s, u"数组的用法"_s, {},
+         u"锁定关键词为空，不能保存。"_s},
+        {"no display name, example keywords", Opening::ExampleKeywords, u"101210110003"_s, u"数组"_s, {}, u"loop"_s,
+         u"关联实例名称为空，不能保存。"_s},
+    };
+    const char* const fields[] = {"editorText16", "Text17", "Text22", "Text19"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        panel.open(c.opening);
+        prompter.messages.clear();
+        panel.setRecordCode(c.code);
+        panel.setRecordTitle(c.title);
+        field("Text22")->setText(c.displayName);
+        field("Text19")->setText(c.locked);
+        const QStringList tech = rows(DatabaseRole::TechKeywords);
+        const QStringList example = rows(DatabaseRole::ExampleKeywords);
+        click("Command17");
+        EXPECT_EQ(prompter.messages, QStringList{c.message});
+        const QStringList typed = {c.code, c.title, c.displayName, c.locked};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(field(fields[i])->text(), typed[i]) << fields[i];
+        EXPECT_TRUE(child("Command17")->isEnabled());
+        EXPECT_FALSE(child("Label36")->isVisible());
+        EXPECT_EQ(rows(DatabaseRole::TechKeywords), tech);
+        EXPECT_EQ(rows(DatabaseRole::ExampleKeywords), example);
         click("Command54");
     }
 }
@@ -273,6 +315,13 @@ TEST_F(KeywordEditorPanelTest, FolderRenameOutsideTheRecordCentresChangesNoRecor
     EXPECT_EQ(contentValue(u"select name from jszx where xxbh = '10121011'"_s), u"指针"_s);
 
     caption = u"技术中心"_s;
+    field("Text22")->setText(u"   "_s);  // blanks only: refused like an empty name
+    click("Command17");
+    EXPECT_EQ(contentValue(u"select name from jszx where xxbh = '10121011'"_s), u"指针"_s);
+    EXPECT_EQ(renamed.count(), 0);
+    EXPECT_TRUE(child("Command17")->isEnabled());
+
+    field("Text22")->setText(u"新名称"_s);
     click("Command17");
     EXPECT_EQ(contentValue(u"select name from jszx where xxbh = '10121011'"_s), u"新名称"_s);
     ASSERT_EQ(renamed.count(), 1);

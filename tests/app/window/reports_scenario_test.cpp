@@ -71,10 +71,15 @@ protected:
     {
         test::addWindowRecords(library);
         // The term in two centres: a title and a content match in the
-        // technology centre, one content match in the example centre.
-        library.addRecords(u"jszx"_s, {document(u"101210360002"_s, u"多线程入门"_s, u"讲多线程"_s),
-                                       document(u"101210360003"_s, u"锁"_s, u"多线程下的锁"_s)});
-        library.addRecords(u"slzx"_s, {document(u"101221010003"_s, u"线程池实例"_s, u"多线程与线程池"_s)});
+        // technology centre, one content match in the example centre. The
+        // continued query reads the centres' own copies.
+        const std::vector<CentreRecord> tech = {document(u"101210360002"_s, u"多线程入门"_s, u"讲多线程"_s),
+                                                document(u"101210360003"_s, u"锁"_s, u"多线程下的锁"_s)};
+        const std::vector<CentreRecord> examples = {document(u"101221010003"_s, u"线程池实例"_s, u"多线程与线程池"_s)};
+        for (const auto& [table, records] : {std::pair{u"jszx"_s, tech}, std::pair{u"slzx"_s, examples}}) {
+            library.addRecords(table, records);
+            library.addCentreCopy(table, records);
+        }
         library.writeFile(u"kelvor/docs01/101210360002.htm"_s,
                           u"<html><body><p>第一段讲多线程的概念。</p></body></html>"_s);
         library.writeFile(u"kelvor/docs01/101210360003.htm"_s,

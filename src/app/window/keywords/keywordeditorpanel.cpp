@@ -180,7 +180,7 @@ void KeywordEditorPanel::open(Opening opening)
     case Opening::NavigationKeywords:
         m_mode = EditorMode::Navigation;
         listAllKeywords();
-        m_displayNameLabel->setText(u"关联技术名称"_s);
+        m_displayNameLabel->setText(keywords::KeywordEditor::displayNameCaption(m_mode));
         setTitle(u"技术关键字参数设置说明"_s);
         show();
         raise();
@@ -190,7 +190,7 @@ void KeywordEditorPanel::open(Opening opening)
         m_mode = EditorMode::Example;
         listAllKeywords();
         setTitle(u"实例关键字参数设置说明"_s);
-        m_displayNameLabel->setText(u"关联实例名称"_s);
+        m_displayNameLabel->setText(keywords::KeywordEditor::displayNameCaption(m_mode));
         show();
         raise();
         setOpeningsEnabled(false, false, m_openFolder);
@@ -327,7 +327,7 @@ void KeywordEditorPanel::sideKeywordChanged(const QString& text)
 void KeywordEditorPanel::save()
 {
     if (m_mode == EditorMode::Folder) {
-        if (m_displayName->text().isEmpty()) return;
+        // The editor refuses an empty name, and one of blanks only, without a word.
         m_save->setEnabled(false);
         const QString code = m_code->text();
         const bool renamed = m_editor.renameFolder(m_centreCaption(), code, m_displayName->text());
@@ -343,10 +343,14 @@ void KeywordEditorPanel::save()
     input.locked = m_locked->text();
     input.mainKeyword = m_mainKeyword->isChecked();
     const bool linked = m_editor.saveLink(m_mode, m_centreCaption(), input);
-    m_code->clear();
-    m_title->clear();
-    m_displayName->clear();
-    m_mainKeyword->setChecked(false);
+    // A save that stored nothing keeps the fields, so that what the user typed
+    // is there to complete once the message says what is missing.
+    if (linked) {
+        m_code->clear();
+        m_title->clear();
+        m_displayName->clear();
+        m_mainKeyword->setChecked(false);
+    }
     m_save->setEnabled(true);
     if (linked) m_saved->show();
     lookUpLocked();

@@ -4,6 +4,7 @@
 #include "reportpanel.h"
 
 #include "catalogue/cataloguemodel.h"
+#include "library/libraryindexes.h"
 #include "library/prompter.h"
 #include "reports/continuedquery.h"
 #include "reports/reportpage.h"
@@ -43,7 +44,8 @@ ContinuedQuery::ContinuedQuery(LibraryLayout layout, Prompter& prompter, Parts p
       m_prompter(prompter),
       m_parts(std::move(parts)),
       m_hits(std::make_unique<CatalogueModel>()),
-      m_searcher(std::make_shared<MatchSearcher>(m_layout)),
+      // A library the program cannot write has its centres' indexes in the user's cache.
+      m_searcher(std::make_shared<MatchSearcher>(m_layout, defaultIndexCacheFolder())),
       m_runner(*m_parts.walkTimer)
 {
     ReportPanel* panel = m_parts.panel;

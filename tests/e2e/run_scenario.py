@@ -114,8 +114,12 @@ class Context:
         """Closes the main window as the user does with its close box, and
         returns the program's exit status."""
         import screen
-        screen.close_window(self.desktop.env["DISPLAY"], self.program.process.pid, "澄溪宸笺")
-        return self.program.wait(timeout)
+        asked = screen.close_window(self.desktop.env["DISPLAY"], self.program.process.pid, "澄溪宸笺")
+        try:
+            return self.program.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise screen.ScenarioFailure(f"the program still runs {timeout} s after its windows {asked} were "
+                                         "asked to close")
 
     def stderr(self):
         try:

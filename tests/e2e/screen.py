@@ -243,7 +243,8 @@ class Input:
     def type(self, text):
         """Types text as key presses; characters outside the keyboard map
         (Chinese) are typed through a spare keycode, as xdotool does."""
-        self._xdotool("type", "--delay", "40", text)
+        delay = "40" if text.isascii() else "120"
+        self._xdotool("type", "--delay", delay, text)
 
     def move(self, x, y):
         self._xdotool("mousemove", "--sync", str(x), str(y))
@@ -293,10 +294,13 @@ def close_window(display_name, pid, title):
     if not found:
         raise ScenarioFailure(f"no window {title!r} of process {pid} on the display")
     d = xdisplay.Display(display_name)
-    target = d.create_resource_object("window", int(found[-1]))
     protocols = d.intern_atom("WM_PROTOCOLS")
     delete = d.intern_atom("WM_DELETE_WINDOW")
-    event = protocol.event.ClientMessage(window=target, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-    target.send_event(event, event_mask=X.NoEventMask)
+    for window_id in found:
+        target = d.create_resource_object("window", int(window_id))
+        event = protocol.event.ClientMessage(window=target, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        target.send_event(event, event_mask=X.NoEventMask)
     d.flush()
     d.close()
+    return found

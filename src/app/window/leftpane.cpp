@@ -166,6 +166,7 @@ LeftPane::LeftPane(QWidget* parent) : QWidget(parent)
     // smart-retrieval panel opens in a short window.
     auto* scroller = new QScrollArea(m_queryCentre);
     scroller->setObjectName(QStringLiteral("queryCentreScroller"));
+    scroller->setAccessibleName(QStringLiteral("查询中心工具"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

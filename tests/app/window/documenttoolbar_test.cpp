@@ -65,7 +65,10 @@ TEST_F(DocumentToolbarTest, EachIconIsAFocusableButtonNamedByItsCaptionWithATool
 
 TEST_F(DocumentToolbarTest, ClicksKeysAndShortcutsAskForTheIconsOperation)
 {
+    // Icons ask for their operation; shortcuts ask for it as keys, which the
+    // window then runs where the keyboard focus is.
     QSignalSpy asked(toolbar, &DocumentToolbar::activated);
+    QSignalSpy keyed(toolbar, &DocumentToolbar::shortcutUsed);
     QTest::mouseClick(icon(3), Qt::LeftButton);
     icon(5)->setFocus();
     QTest::keyClick(icon(5), Qt::Key_Space);
@@ -74,11 +77,15 @@ TEST_F(DocumentToolbarTest, ClicksKeysAndShortcutsAskForTheIconsOperation)
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Home);
-    std::vector<ToolbarAction> got;
-    for (const auto& call : asked) got.push_back(call.at(0).value<ToolbarAction>());
-    EXPECT_EQ(got, (std::vector<ToolbarAction>{ToolbarAction::Favourites, ToolbarAction::Notes, ToolbarAction::Back,
-                                               ToolbarAction::Forward, ToolbarAction::Search, ToolbarAction::Copy,
-                                               ToolbarAction::PageTop}));
+    const auto actions = [](const QSignalSpy& spy) {
+        std::vector<ToolbarAction> got;
+        for (const auto& call : spy) got.push_back(call.at(0).value<ToolbarAction>());
+        return got;
+    };
+    EXPECT_EQ(actions(asked), (std::vector<ToolbarAction>{ToolbarAction::Favourites, ToolbarAction::Notes}));
+    EXPECT_EQ(actions(keyed), (std::vector<ToolbarAction>{ToolbarAction::Back, ToolbarAction::Forward,
+                                                          ToolbarAction::Search, ToolbarAction::Copy,
+                                                          ToolbarAction::PageTop}));
 }
 
 TEST_F(DocumentToolbarTest, HoverLightsOneIconAndPressingPaintsIt)

@@ -39,7 +39,7 @@ def run(ctx):
     w.wait_for_rows("收藏列表", lambda rows: FAVOURITE in rows, "the favourite in the list")
 
     w.click("心得", pyatspi.ROLE_PUSH_BUTTON)
-    w.type_into("心得标题", "ownership")
+    # The note's title is the record's own, shown read-only.
     w.type_into("心得内容", "shared_ptr counts, weak_ptr watches")
     w.click("添加开发心得", pyatspi.ROLE_PUSH_BUTTON)
     w.answer_message("已添加成功!!")

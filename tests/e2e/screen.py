@@ -252,6 +252,9 @@ class Input:
     def click(self, x, y, button=1):
         self._xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
 
+    def double_click(self, x, y, button=1):
+        self._xdotool("mousemove", "--sync", str(x), str(y), "click", "--repeat", "2", "--delay", "80", str(button))
+
     def click_on(self, node, button=1):
         x, y = centre_of(node)
         self.click(x, y, button)

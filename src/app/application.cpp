@@ -50,10 +50,36 @@ WindowScreenshot::PageWait documentShown(QWidget* window)
     };
 }
 
+bool asksForHelp(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help") return true;
+    }
+    return false;
+}
+
+// The help needs no window: it is answered before anything asks for a display.
+int showHelp(int argc, char* argv[])
+{
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvor"));
+    const CommandLineResult commandLine =
+        parseCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    if (commandLine.status == CommandLineResult::Status::Error) {
+        printToStderr(QStringLiteral("kelvor: %1").arg(commandLine.message));
+        return ExitUsage;
+    }
+    printToStdout(commandLine.message);
+    return ExitOk;
+}
+
 }  // namespace
 
 int runApplication(int argc, char* argv[])
 {
+    if (asksForHelp(argc, argv)) return showHelp(argc, argv);
+
     QElapsedTimer sinceLaunch;
     sinceLaunch.start();
     // The document views share one GL context; it must be chosen before the application exists.

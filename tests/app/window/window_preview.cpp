@@ -11,6 +11,7 @@
 
 #include "library/sharedconnection.h"
 #include "support/scriptedprompter.h"
+#include "support/userinput.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -147,7 +148,8 @@ int main(int argc, char** argv)
 
     // The search page narrowed by two letters, then the technology centre's list tab and advanced panel.
     auto* searchBox = window.findChild<QComboBox*>(u"Combo2"_s);
-    QTest::keyClicks(searchBox->lineEdit(), u"ja"_s);
+    kelvor::test::userinput::focusByClick(searchBox);
+    kelvor::test::userinput::typeText(u"ja"_s);
     settle(300);
     save(&window, dir + u"/kelvor-window-search.png"_s);
     window.navigation().chooseGroup(kelvor::NavigationGroup::Centre);
